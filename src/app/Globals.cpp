@@ -1,0 +1,5 @@
+#include "app/MouseState.h"
+#include "app/SharedState.h"
+
+MouseState mouse;
+SharedState shared;

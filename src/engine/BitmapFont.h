@@ -1,0 +1,29 @@
+#pragma once
+#include <array>
+#include <string>
+
+#include "engine/Image.h"
+
+class Display;
+
+// A font drawn from a sheet of 16 x 16 character cells and a 256-byte file of
+// signed advance widths.
+class BitmapFont {
+public:
+    // A missing or short metrics file gives width 0 for what it did not supply.
+    void Load(Display& display, const std::string& sheetPath, int sheetSize, int cellSize,
+              const std::string& metricsPath);
+    // Draws glyph `c` with its left edge at x; returns its advance width.
+    int DrawGlyph(Display& display, unsigned char c, int x, int y) const;
+    int Width(unsigned char c) const { return widths_[c]; }
+    int CellHeight() const { return cellHeight_; }
+    int CellWidth() const { return cellWidth_; }
+
+private:
+    ImagePtr sheet_;
+    int sheetWidth_ = 0;
+    int sheetHeight_ = 0;
+    int cellHeight_ = 0;
+    int cellWidth_ = 0;
+    std::array<signed char, 256> widths_{};
+};

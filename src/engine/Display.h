@@ -1,0 +1,59 @@
+#pragma once
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+#include "engine/Image.h"
+
+class Window;
+
+// The one drawing device: a 625 x 440 back buffer that screens draw into, and
+// Present, which shows it in the window. Without a window (headless tests)
+// Present does nothing and tests read the back buffer with PixelAt.
+class Display {
+public:
+    // Creates "Direct Draw 5 Log.txt" empty in the working directory.
+    Display();
+    ~Display();
+    Display(const Display&) = delete;
+    Display& operator=(const Display&) = delete;
+
+    // `window` may be null for a headless display.
+    bool Create(Window* window);
+    bool SetWindowed(int width, int height);
+    // Shows the back buffer, stretched to the client area; skipped when the
+    // back buffer has not changed since the last present.
+    void Present();
+    bool Release();
+
+    // Never fails: a missing file gives an all-black (fully transparent)
+    // image of the requested size and one line on stderr naming the file.
+    // `path` is the game's name for the file (backslashes).
+    ImagePtr LoadImageFile(const std::string& path, int width, int height);
+
+    // Colour-keyed blits onto the back buffer. A destination rectangle that is
+    // not wholly inside the back buffer draws nothing (returns false).
+    bool DrawImage(const Image* image, int x, int y);
+    void DrawImagePart(const Image* image, int x, int y, int left, int top, int right, int bottom);
+    bool DrawImageScaled(const Image* image, int x, int y, int width, int height);
+
+    // Back-buffer access for tests and plain fills: 0xRRGGBB.
+    uint32_t PixelAt(int x, int y) const;
+    void FillRect(int x, int y, int width, int height, uint32_t rgb);
+    int BufferWidth() const { return bufferWidth_; }
+    int BufferHeight() const { return bufferHeight_; }
+    // Counts presents that actually reached the window (tests, benchmarks).
+    int PresentedFrames() const { return presentedFrames_; }
+
+private:
+    void Log(const char* message);
+
+    std::ofstream log_;
+    Window* window_ = nullptr;
+    SurfacePtr backBuffer_;
+    SurfacePtr lastPresented_;
+    int bufferWidth_ = 0;
+    int bufferHeight_ = 0;
+    int presentedFrames_ = 0;
+    bool created_ = false;
+};

@@ -1,0 +1,19 @@
+#pragma once
+#include <memory>
+
+struct SDL_Surface;
+
+struct SurfaceDeleter {
+    void operator()(SDL_Surface* surface) const;
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+
+// A picture held in a colour-keyed surface: black (0,0,0) is transparent in
+// every draw. Width and height are the size asked for at load time. Images are
+// only made by Display::LoadImageFile; whoever holds the unique_ptr owns it.
+struct Image {
+    SurfacePtr surface;
+    int width = 0;
+    int height = 0;
+};
+using ImagePtr = std::unique_ptr<Image>;
