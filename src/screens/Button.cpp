@@ -1,0 +1,74 @@
+#include "screens/Button.h"
+
+#include "engine/Display.h"
+#include "engine/Sound.h"
+#include "platform/Clock.h"
+
+namespace {
+constexpr uint32_t kClickDelay = 250;
+constexpr uint32_t kPressBlock = 500;
+}  // namespace
+
+Button::Button() = default;
+Button::~Button() = default;
+
+void Button::Load(Display& display, SoundSystem& sound, int x, int y, int width, int height,
+                  const std::string& normalPath, const std::string& pushedPath,
+                  const std::string& soundPath) {
+    x_ = x;
+    y_ = y;
+    width_ = width;
+    height_ = height;
+    pushed_ = false;
+    normalImage_ = display.LoadImageFile(normalPath, width, height);
+    pushedImage_ = display.LoadImageFile(pushedPath, width, height);
+    clickSound_ = std::make_unique<Sound>();
+    clickSound_->LoadWav(soundPath, sound);
+    nextPressTime_ = TickCount();
+    releaseTime_ = 0;
+}
+
+void Button::Load(Display& display, SoundSystem& sound, const ButtonLayout& layout) {
+    Load(display, sound, layout.x, layout.y, layout.width, layout.height, layout.normalImage,
+         layout.pushedImage, layout.sound);
+}
+
+bool Button::Contains(int mouseX, int mouseY) const {
+    // The edge pixels do not count.
+    return mouseX > x_ && mouseX < x_ + width_ && mouseY > y_ && mouseY < y_ + height_;
+}
+
+void Button::HandleMouse(int mouseX, int mouseY, bool leftDown, bool /*rightDown*/) {
+    if (!leftDown || pushed_ || !Contains(mouseX, mouseY))
+        return;
+    const uint32_t now = TickCount();
+    if (!TickAfter(now, nextPressTime_))
+        return;
+    StartPress(now);
+    if (clickSound_)
+        clickSound_->Play(false);
+}
+
+void Button::PushSilently() {
+    StartPress(TickCount());
+}
+
+void Button::StartPress(uint32_t now) {
+    pushed_ = true;
+    nextPressTime_ = now + kPressBlock;
+    releaseTime_ = now + kClickDelay;
+}
+
+void Button::Draw(Display& display) const {
+    display.DrawImage(pushed_ ? pushedImage_.get() : normalImage_.get(), x_, y_);
+}
+
+bool Button::IsClicked() const {
+    return pushed_ && TickAfter(TickCount(), releaseTime_);
+}
+
+void Button::Release() {
+    normalImage_.reset();
+    pushedImage_.reset();
+    clickSound_.reset();
+}
