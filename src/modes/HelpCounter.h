@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+
+// How many games of a variant have been started, kept as one decimal number in
+// a text file ("Data\Help.dat" for Normal, "Data\Help2.dat" for Rotational).
+// The start help is shown for the first two games.
+class HelpCounter {
+  public:
+    static constexpr const char* kNormalFile = "Data\\Help.dat";
+    static constexpr const char* kRotationalFile = "Data\\Help2.dat";
+    static constexpr int kHelpGames = 3;
+
+    // The number in the file (1 when it is missing or does not start with a
+    // number), after writing that number plus one back.
+    static int ReadAndRaise(const std::string& gamePath);
+    // The number a file's text holds by the rule above.
+    static int Parse(const std::string& text);
+};

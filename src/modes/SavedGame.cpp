@@ -1,0 +1,73 @@
+#include "modes/SavedGame.h"
+
+#include "platform/FileIo.h"
+#include "platform/HostPath.h"
+
+namespace {
+int32_t ReadInt32(const std::string& bytes, size_t index) {
+    uint32_t value = 0;
+    for (int i = 3; i >= 0; --i) {
+        value = (value << 8) | static_cast<unsigned char>(bytes[4 * index + i]);
+    }
+    return static_cast<int32_t>(value);
+}
+
+void AppendInt32(std::string& bytes, int32_t value) {
+    uint32_t bits = static_cast<uint32_t>(value);
+    for (int i = 0; i < 4; ++i) {
+        bytes.push_back(static_cast<char>((bits >> (8 * i)) & 0xFF));
+    }
+}
+
+bool IsColourCode(int32_t code) {
+    return code >= 1 && code <= 6;
+}
+}  // namespace
+
+std::optional<SavedGame> SavedGame::Read(const std::string& gamePath) {
+    std::optional<std::string> bytes = ReadWholeFile(HostPath(gamePath), kFileSize);
+    if (!bytes)
+        return std::nullopt;
+    return Decode(*bytes);
+}
+
+std::optional<SavedGame> SavedGame::Decode(const std::string& bytes) {
+    if (bytes.size() < kFileSize)
+        return std::nullopt;
+    SavedGame game;
+    game.variant = ReadInt32(bytes, 0);
+    game.difficulty = ReadInt32(bytes, 1);
+    game.level = ReadInt32(bytes, 2);
+    game.totalScore = ReadInt32(bytes, 3);
+    if (game.variant != 0 && game.variant != 1)
+        return std::nullopt;
+    if (game.level < 1 || game.level > kMaxLevel || game.totalScore < 0)
+        return std::nullopt;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        game.colours[cell] = ReadInt32(bytes, 4 + cell);
+        if (!IsColourCode(game.colours[cell]))
+            return std::nullopt;
+    }
+    return game;
+}
+
+std::string SavedGame::Encode() const {
+    std::string bytes;
+    bytes.reserve(kFileSize);
+    AppendInt32(bytes, variant);
+    AppendInt32(bytes, difficulty);
+    AppendInt32(bytes, level);
+    AppendInt32(bytes, totalScore);
+    for (int32_t colour : colours) AppendInt32(bytes, colour);
+    return bytes;
+}
+
+bool SavedGame::Write(const std::string& gamePath) const {
+    return WriteFileAtomically(HostPath(gamePath), Encode());
+}
+
+bool SavedGame::WriteEndMarker(const std::string& gamePath) {
+    std::string bytes;
+    AppendInt32(bytes, kEndMarker);
+    return WriteFileAtomically(HostPath(gamePath), bytes);
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The unfinished game kept in "Data\Resume.dat": 104 little-endian 32-bit
+// integers (variant, difficulty, level, total score, then the colour code of
+// each cell in index order), 416 bytes. Ending a game replaces it with the
+// single integer 99, the end marker.
+//
+// This is the only reader of the file. Everyone who asks whether a game can be
+// resumed goes through Read, so a file that would leave a cell without a piece
+// (too short, or a colour code outside 1..6) is "no saved game" everywhere.
+struct SavedGame {
+    static constexpr const char* kFileName = "Data\\Resume.dat";
+    static constexpr int kCellCount = 100;
+    static constexpr size_t kFileSize = 4 * (4 + kCellCount);
+    static constexpr int32_t kEndMarker = 99;
+    // Beyond this the play screen's level arithmetic (1000 x level) overflows.
+    static constexpr int32_t kMaxLevel = 2'000'000;
+
+    int32_t variant = 0;
+    int32_t difficulty = 2;
+    int32_t level = 1;
+    int32_t totalScore = 0;
+    std::array<int32_t, kCellCount> colours{};
+
+    // The saved game in `gamePath`, or nothing when the file is missing, holds
+    // the end marker or anything else that cannot be played on.
+    static std::optional<SavedGame> Read(const std::string& gamePath = kFileName);
+    static std::optional<SavedGame> Decode(const std::string& bytes);
+    std::string Encode() const;
+
+    // Both writers replace the file whole or not at all; on failure the old
+    // file stays, one line goes to stderr and the result is false.
+    bool Write(const std::string& gamePath = kFileName) const;
+    static bool WriteEndMarker(const std::string& gamePath = kFileName);
+};
