@@ -1,0 +1,54 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "engine/MotionTimer.h"
+#include "engine/Sprite.h"
+
+class Display;
+
+enum PieceColour : int32_t { Blue = 1, Green = 2, Red = 3, Yellow = 4, Purple = 5, White = 6 };
+enum PieceMood : int32_t { Standard = 1, Emotion = 2, Scared = 3 };
+
+// One Vlim on the board. It owns its three mood sprites (never their frames,
+// which belong to the board's frame sets) and grows in from nothing when a
+// caller sets `growing` and starts `growthTimer` at 40 pixels per second.
+// The base class draws and animates nothing; the six colour classes do.
+class Piece {
+  public:
+    static constexpr int kSize = 40;
+    static constexpr float kGrowthRate = 40.0f;
+
+    Piece(int32_t colour, std::unique_ptr<Sprite> standard, std::unique_ptr<Sprite> emotion,
+          std::unique_ptr<Sprite> scared);
+    virtual ~Piece();
+    Piece(const Piece&) = delete;
+    Piece& operator=(const Piece&) = delete;
+
+    // Draws the current mood's frame with the cell's top-left corner at (x, y),
+    // shrunk and centred while growing in.
+    virtual void Draw(Display& display, int32_t x, int32_t y);
+    // Advances the current mood's animation only.
+    virtual void Animate();
+
+    int32_t Colour() const { return colour_; }
+    // Standard mood, growing from size 0 starting now.
+    void StartGrowing();
+    // The sprite of a mood, or nullptr for a value outside 1 to 3.
+    const Sprite* MoodSprite(int32_t mood) const;
+
+    PieceMood mood = Standard;
+    bool growing = false;
+    MotionTimer growthTimer;
+
+  protected:
+    void DrawCurrentMood(Display& display, int32_t x, int32_t y);
+    void AnimateCurrentMood();
+
+  private:
+    Sprite* CurrentSprite();
+
+    int32_t colour_;
+    std::array<std::unique_ptr<Sprite>, 3> sprites_;
+};

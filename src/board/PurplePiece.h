@@ -1,0 +1,10 @@
+#pragma once
+#include "board/Piece.h"
+
+class PurplePiece : public Piece {
+  public:
+    PurplePiece(std::unique_ptr<Sprite> standard, std::unique_ptr<Sprite> emotion,
+                std::unique_ptr<Sprite> scared);
+    void Draw(Display& display, int32_t x, int32_t y) override;
+    void Animate() override;
+};
