@@ -1,0 +1,96 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "board/Board.h"
+#include "engine/Image.h"
+#include "engine/Sound.h"
+
+class Display;
+class SoundSystem;
+class FontSet;
+
+// One game variant played on the board. The play screen builds a fresh mode
+// for every game, level and resume, calls exactly one of NewGame or
+// ResumeGame, then HandleMouse and Update every tick. It reads `score` (the
+// points of this level) and `difficulty` straight from the board fields, and
+// may overwrite `score` right after ResumeGame.
+class GameMode : public Board {
+  public:
+    static constexpr int32_t kCheckInterval = 2000;    // ms between board checks
+    static constexpr int32_t kNoMovesDuration = 2500;  // ms "No Moves Left" shows
+    static constexpr float kMoveSpeed = 80.0f;         // pixels per second
+    static constexpr int32_t kHintCost = 100;
+    static constexpr int32_t kNoMovesX = 110;
+    static constexpr int32_t kNoMovesY = 195;
+    static constexpr int32_t kBoardAreaWidth = 420;
+
+    explicit GameMode(int32_t variantCode);
+    virtual ~GameMode();
+
+    virtual void NewGame(Display& display, SoundSystem& soundSystem, int32_t originX,
+                         int32_t originY, bool nextLevel, int32_t difficulty);
+    // Draws the whole board area at rest, without notices or popups.
+    virtual void DrawBoard(Display& display, const FontSet& fonts);
+    // One frame: board check, move animation, then the board area drawn.
+    virtual void Update(Display& display, SoundSystem& soundSystem, uint32_t now,
+                        const FontSet& fonts);
+    virtual void HandleMouse(int32_t x, int32_t y, bool leftDown, bool rightDown);
+    virtual void ShowHint();
+    // Writes the saved game (variant, difficulty, level, total, colours);
+    // false when it could not be written (the old file then stays).
+    virtual bool SaveGame(const std::string& fileName, int32_t level, int32_t totalScore);
+    // Restores the board from a saved game. A file that is missing or cannot
+    // be played on (see SavedGame) gives a freshly dealt board at the mode's
+    // difficulty instead, and false, so the mode is always playable.
+    virtual bool ResumeGame(const std::string& fileName, Display& display, SoundSystem& soundSystem,
+                            int32_t originX, int32_t originY, bool nextLevel);
+
+    int32_t VariantCode() const { return variantCode_; }
+    bool StartHelpShown() const { return startHelpShown_; }
+    bool NoMovesShown() const { return noMovesShown_; }
+    uint32_t NextCheckTime() const { return nextCheckTime_; }
+    // True when the pointer is over cell (x, y): strictly inside its 6..34
+    // pixel core, so the gaps between pieces belong to no cell.
+    bool PointsAt(int32_t px, int32_t py, int32_t x, int32_t y) const;
+
+  protected:
+    // The images and sounds both variants load; `startHelpFile` differs.
+    void LoadAssets(Display& display, SoundSystem& soundSystem, const char* startHelpFile);
+    void LoadPieceFrames(Display& display);
+    void PlayClear();
+    // Seeds the dealing and makes the first Update run the board check.
+    void StartTiming();
+    // Creates a piece of each saved colour, growing in like a fresh deal.
+    bool RestoreBoard(const std::string& fileName);
+    // Scores and replaces the lines now standing; false when there were none.
+    void ResolveLines();
+    // The board check: lines scored and replaced, then a search for moves;
+    // true when the board has no move left.
+    bool CheckBoard(uint32_t now);
+    void StartNoMovesNotice(uint32_t now);
+    void DrawBackgroundPart(Display& display);
+    void DrawPiece(Display& display, int32_t index, int32_t x, int32_t y);
+    // Draws "No Moves Left" and deals a new board once its time is up.
+    void DrawAndEndNoMoves(Display& display, uint32_t now);
+    bool LineStands() const;
+    bool IsHintCell(int32_t x, int32_t y) const;
+    void ClearHint();
+    void ChargeForHint();
+    int32_t CellLeft(int32_t x) const { return originX + kCellPitch * x; }
+    int32_t CellTop(int32_t y) const { return originY + kCellPitch * y; }
+
+    ImagePtr background_;
+    ImagePtr selectionMark_;
+    ImagePtr startHelpImage_;
+    ImagePtr noMovesImage_;
+    Sound selectSound_;
+    Sound switchSound_;
+    uint32_t nextCheckTime_ = 0;
+    int32_t variantCode_;
+    bool startHelpShown_ = false;
+    int32_t startHelpX_ = 0;
+    int32_t startHelpY_ = 0;
+    bool noMovesShown_ = false;
+    uint32_t noMovesEnd_ = 0;
+};
