@@ -11,7 +11,7 @@ class Window;
 // Present, which shows it in the window. Without a window (headless tests)
 // Present does nothing and tests read the back buffer with PixelAt.
 class Display {
-public:
+  public:
     // Creates "Direct Draw 5 Log.txt" empty in the working directory.
     Display();
     ~Display();
@@ -42,11 +42,25 @@ public:
     void FillRect(int x, int y, int width, int height, uint32_t rgb);
     int BufferWidth() const { return bufferWidth_; }
     int BufferHeight() const { return bufferHeight_; }
-    // Counts presents that actually reached the window (tests, benchmarks).
+    // Counts presents that showed a changed frame (headless too: those that
+    // would have reached a window). For tests and benchmarks.
     int PresentedFrames() const { return presentedFrames_; }
+    // The window lost its contents (an expose): the next Present shows the
+    // whole frame even if nothing changed.
+    void Invalidate() { wholeFrameDue_ = true; }
 
-private:
+  private:
+    struct Area {
+        int left = 0, top = 0, right = 0, bottom = 0;
+        bool Empty() const { return right <= left || bottom <= top; }
+    };
+
     void Log(const char* message);
+    bool Inside(int x, int y, int width, int height) const;
+    void MarkChanged(int x, int y, int width, int height);
+    bool ChangedSinceLastPresent(const Area& area) const;
+    void Remember(const Area& area);
+    void ShowInWindow(const Area& area);
 
     std::ofstream log_;
     Window* window_ = nullptr;
@@ -55,5 +69,8 @@ private:
     int bufferWidth_ = 0;
     int bufferHeight_ = 0;
     int presentedFrames_ = 0;
+    // Union of what the draws since the last present touched.
+    Area changed_;
+    bool wholeFrameDue_ = true;
     bool created_ = false;
 };

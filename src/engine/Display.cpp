@@ -1,0 +1,242 @@
+#include "engine/Display.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/HostPath.h"
+#include "platform/TextMode.h"
+#include "platform/Window.h"
+
+namespace {
+// A keyed 32-bit format: black stays transparent through conversions, which
+// the alpha formats would drop.
+constexpr uint32_t kPixelFormat = SDL_PIXELFORMAT_RGB888;
+
+SurfacePtr NewSurface(int width, int height) {
+    SurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, std::max(width, 0), std::max(height, 0),
+                                                      32, kPixelFormat));
+    if (surface)
+        SDL_SetSurfaceBlendMode(surface.get(), SDL_BLENDMODE_NONE);
+    return surface;
+}
+
+uint32_t* Row(SDL_Surface* surface, int y) {
+    return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) +
+                                       static_cast<ptrdiff_t>(y) * surface->pitch);
+}
+}  // namespace
+
+Display::Display() {
+    log_.open("Direct Draw 5 Log.txt", std::ios::out | std::ios::trunc | std::ios::binary);
+}
+
+Display::~Display() = default;
+
+void Display::Log(const char* message) {
+    // Written as the original text-mode log was: CR LF line ends.
+    std::string text = ToTextMode(message);
+    log_.write(text.data(), static_cast<std::streamsize>(text.size()));
+    log_.flush();
+}
+
+bool Display::Create(Window* window) {
+    window_ = window;
+    if (window_ && !SDL_GetWindowSurface(window_->Handle())) {
+        std::fprintf(stderr, "Vlims: no drawing surface for the window: %s\n", SDL_GetError());
+        Log("\n Could not obtain Direct Draw Interface!");
+        window_ = nullptr;
+        return false;
+    }
+    created_ = true;
+    return true;
+}
+
+bool Display::SetWindowed(int width, int height) {
+    bufferWidth_ = width;
+    bufferHeight_ = height;
+    if (!created_ || width <= 0 || height <= 0) {
+        Log("\n Could not set windowed mode cooperative level!");
+        return false;
+    }
+    backBuffer_ = NewSurface(width, height);
+    lastPresented_ = NewSurface(width, height);
+    if (!backBuffer_ || !lastPresented_) {
+        std::fprintf(stderr, "Vlims: could not create the back buffer: %s\n", SDL_GetError());
+        backBuffer_.reset();
+        lastPresented_.reset();
+        Log("\n Could not set windowed mode cooperative level!");
+        return false;
+    }
+    wholeFrameDue_ = true;
+    return true;
+}
+
+bool Display::Release() {
+    backBuffer_.reset();
+    lastPresented_.reset();
+    window_ = nullptr;
+    created_ = false;
+    return true;
+}
+
+bool Display::Inside(int x, int y, int width, int height) const {
+    return backBuffer_ && x >= 0 && y >= 0 && width >= 0 && height >= 0 &&
+           static_cast<int64_t>(x) + width <= bufferWidth_ &&
+           static_cast<int64_t>(y) + height <= bufferHeight_;
+}
+
+void Display::MarkChanged(int x, int y, int width, int height) {
+    if (changed_.Empty()) {
+        changed_ = {x, y, x + width, y + height};
+        return;
+    }
+    changed_.left = std::min(changed_.left, x);
+    changed_.top = std::min(changed_.top, y);
+    changed_.right = std::max(changed_.right, x + width);
+    changed_.bottom = std::max(changed_.bottom, y + height);
+}
+
+ImagePtr Display::LoadImageFile(const std::string& path, int width, int height) {
+    auto image = std::make_unique<Image>();
+    image->surface = NewSurface(width, height);
+    if (!image->surface) {
+        std::fprintf(stderr, "Vlims: no memory for picture \"%s\" (%d x %d)\n", path.c_str(), width,
+                     height);
+        return image;
+    }
+    image->width = width;
+    image->height = height;
+    SDL_SetColorKey(image->surface.get(), SDL_TRUE, SDL_MapRGB(image->surface->format, 0, 0, 0));
+
+    SurfacePtr file(SDL_LoadBMP(HostPath(path).c_str()));
+    if (!file) {
+        std::fprintf(stderr, "Vlims: could not load picture \"%s\": %s\n", path.c_str(),
+                     SDL_GetError());
+        return image;
+    }
+    // The file's top-left width x height pixels, copied one to one; the new
+    // surface is black (transparent) wherever the file is smaller.
+    SDL_SetColorKey(file.get(), SDL_FALSE, 0);
+    SDL_SetSurfaceBlendMode(file.get(), SDL_BLENDMODE_NONE);
+    SDL_Rect source{0, 0, std::max(width, 0), std::max(height, 0)};
+    SDL_BlitSurface(file.get(), &source, image->surface.get(), nullptr);
+    return image;
+}
+
+bool Display::DrawImage(const Image* image, int x, int y) {
+    if (!image)
+        return false;
+    DrawImagePart(image, x, y, 0, 0, image->width, image->height);
+    return image->surface && Inside(x, y, image->width, image->height) && image->width > 0 &&
+           image->height > 0;
+}
+
+void Display::DrawImagePart(const Image* image, int x, int y, int left, int top, int right,
+                            int bottom) {
+    if (!image || !image->surface)
+        return;
+    int width = right - left;
+    int height = bottom - top;
+    // Like the original blitter: an empty or out-of-image source, or a
+    // destination that sticks out of the buffer, draws nothing at all.
+    if (width <= 0 || height <= 0 || left < 0 || top < 0 || right > image->width ||
+        bottom > image->height || !Inside(x, y, width, height)) {
+        return;
+    }
+    SDL_Rect source{left, top, width, height};
+    SDL_Rect destination{x, y, width, height};
+    if (SDL_BlitSurface(image->surface.get(), &source, backBuffer_.get(), &destination) == 0) {
+        MarkChanged(x, y, width, height);
+    }
+}
+
+bool Display::DrawImageScaled(const Image* image, int x, int y, int width, int height) {
+    if (!image || !image->surface || image->width <= 0 || image->height <= 0 || width <= 0 ||
+        height <= 0 || !Inside(x, y, width, height)) {
+        return false;
+    }
+    SDL_Rect destination{x, y, width, height};
+    if (SDL_BlitScaled(image->surface.get(), nullptr, backBuffer_.get(), &destination) != 0) {
+        return false;
+    }
+    MarkChanged(x, y, width, height);
+    return true;
+}
+
+uint32_t Display::PixelAt(int x, int y) const {
+    if (!backBuffer_ || x < 0 || y < 0 || x >= bufferWidth_ || y >= bufferHeight_)
+        return 0;
+    return Row(backBuffer_.get(), y)[x] & 0xFFFFFF;
+}
+
+void Display::FillRect(int x, int y, int width, int height, uint32_t rgb) {
+    if (!backBuffer_)
+        return;
+    int left = std::max(x, 0);
+    int top = std::max(y, 0);
+    int right = std::min<int64_t>(static_cast<int64_t>(x) + width, bufferWidth_);
+    int bottom = std::min<int64_t>(static_cast<int64_t>(y) + height, bufferHeight_);
+    if (right <= left || bottom <= top)
+        return;
+    SDL_Rect area{left, top, right - left, bottom - top};
+    SDL_FillRect(backBuffer_.get(), &area,
+                 SDL_MapRGB(backBuffer_->format, (rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255));
+    MarkChanged(area.x, area.y, area.w, area.h);
+}
+
+bool Display::ChangedSinceLastPresent(const Area& area) const {
+    size_t bytes = static_cast<size_t>(area.right - area.left) * sizeof(uint32_t);
+    for (int y = area.top; y < area.bottom; ++y) {
+        if (std::memcmp(Row(backBuffer_.get(), y) + area.left,
+                        Row(lastPresented_.get(), y) + area.left, bytes) != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Display::Remember(const Area& area) {
+    size_t bytes = static_cast<size_t>(area.right - area.left) * sizeof(uint32_t);
+    for (int y = area.top; y < area.bottom; ++y) {
+        std::memcpy(Row(lastPresented_.get(), y) + area.left, Row(backBuffer_.get(), y) + area.left,
+                    bytes);
+    }
+}
+
+void Display::Present() {
+    if (!backBuffer_)
+        return;
+    Area area = changed_;
+    if (wholeFrameDue_)
+        area = {0, 0, bufferWidth_, bufferHeight_};
+    changed_ = {};
+    // Screens repaint the same pictures tick after tick; only a frame whose
+    // pixels differ from the one on show is worth sending to the window.
+    if (area.Empty() || (!wholeFrameDue_ && !ChangedSinceLastPresent(area)))
+        return;
+    wholeFrameDue_ = false;
+    Remember(area);
+    ++presentedFrames_;
+    if (window_)
+        ShowInWindow(area);
+}
+
+void Display::ShowInWindow(const Area& area) {
+    SDL_Window* handle = window_->Handle();
+    SDL_Surface* target = SDL_GetWindowSurface(handle);
+    if (!target)
+        return;
+    if (target->w == bufferWidth_ && target->h == bufferHeight_) {
+        SDL_Rect rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
+        SDL_Rect destination = rect;
+        SDL_BlitSurface(backBuffer_.get(), &rect, target, &destination);
+        SDL_UpdateWindowSurfaceRects(handle, &rect, 1);
+        return;
+    }
+    // A client area of another size gets the whole frame stretched over it.
+    SDL_BlitScaled(backBuffer_.get(), nullptr, target, nullptr);
+    SDL_UpdateWindowSurface(handle);
+}
