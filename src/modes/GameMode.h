@@ -57,26 +57,33 @@ class GameMode : public Board {
   protected:
     // The images and sounds both variants load; `startHelpFile` differs.
     void LoadAssets(Display& display, SoundSystem& soundSystem, const char* startHelpFile);
-    void LoadPieceFrames(Display& display);
-    void PlayClear();
-    // Seeds the dealing and makes the first Update run the board check.
-    void StartTiming();
+    // What every game start shares: fields reset, origin set.
+    void ResetGameFields(int32_t originX, int32_t originY);
+    // Piece frames, random seed and the start sound (skipped for a new level).
+    void StartPlay(Display& display, bool nextLevel);
+    // The board check runs on the first Update; the popup list is fresh.
+    void StartBoardCheck(Display& display, SoundSystem& soundSystem);
+    // Everything ResumeGame does but the variant's own move state.
+    bool ResumeCommon(const std::string& fileName, Display& display, SoundSystem& soundSystem,
+                      int32_t originX, int32_t originY, bool nextLevel);
     // Creates a piece of each saved colour, growing in like a fresh deal.
     bool RestoreBoard(const std::string& fileName);
-    // Scores and replaces the lines now standing; false when there were none.
+    // Scores and replaces the lines now standing.
     void ResolveLines();
-    // The board check: lines scored and replaced, then a search for moves;
-    // true when the board has no move left.
-    bool CheckBoard(uint32_t now);
+    // The lines now standing are resolved and the next check is due in 2 s.
+    void RunBoardCheck(uint32_t now);
     void StartNoMovesNotice(uint32_t now);
     void DrawBackgroundPart(Display& display);
     void DrawPiece(Display& display, int32_t index, int32_t x, int32_t y);
+    void DrawBackgroundWhole(Display& display);
     // Draws "No Moves Left" and deals a new board once its time is up.
     void DrawAndEndNoMoves(Display& display, uint32_t now);
     bool LineStands() const;
     bool IsHintCell(int32_t x, int32_t y) const;
     void ClearHint();
     void ChargeForHint();
+    // Charges for the hint and marks the first move found, if any.
+    void ShowHintFor(const MoveList& moves);
     int32_t CellLeft(int32_t x) const { return originX + kCellPitch * x; }
     int32_t CellTop(int32_t y) const { return originY + kCellPitch * y; }
 
@@ -85,7 +92,6 @@ class GameMode : public Board {
     ImagePtr startHelpImage_;
     ImagePtr noMovesImage_;
     Sound selectSound_;
-    Sound switchSound_;
     uint32_t nextCheckTime_ = 0;
     int32_t variantCode_;
     bool startHelpShown_ = false;

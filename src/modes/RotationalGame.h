@@ -45,18 +45,17 @@ class RotationalGame : public GameMode {
     GridPoint BlockTopLeft() const { return block_[0]; }
 
   private:
+    void LoadRotationAssets(Display& display, SoundSystem& soundSystem);
     void ResetMoveState();
     void ClearBlock();
     void StartRotation(int32_t c, int32_t r);
     void SetBlockPositions(int32_t distance);
     int32_t BlockSlot(int32_t x, int32_t y) const;
-    void DrawPieces(Display& display);
+    void DrawPieces(Display& display, bool animate);
     void DrawRotateButtons(Display& display);
-    void DrawStartHelp(Display& display, uint32_t now);
 
     ImagePtr rotateButton_;
     ImagePtr rotateButtonPushed_;
-    Sound rotateSound_;
     bool rotating_ = false;
     bool rotatingBack_ = false;
     // Top-left, top-right, bottom-right, bottom-left: the order of the turn.

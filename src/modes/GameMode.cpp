@@ -1,0 +1,202 @@
+#include "modes/GameMode.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "engine/Display.h"
+#include "modes/SavedGame.h"
+#include "platform/Clock.h"
+
+namespace {
+struct PieceFrameFiles {
+    const char* colour;
+    int emotionFrames;
+};
+
+// Standard has one frame, Scared four; Emotion differs by colour.
+constexpr PieceFrameFiles kPieceFrameFiles[Board::kColourCount] = {
+    {"Blue", 4}, {"Green", 8}, {"Red", 4}, {"Yellow", 6}, {"Purple", 4}, {"White", 2},
+};
+constexpr int kStandardFrames = 1;
+constexpr int kScaredFrames = 4;
+constexpr int kFrameDelay = 200;
+}  // namespace
+
+GameMode::GameMode(int32_t variantCode) : variantCode_(variantCode) {}
+
+GameMode::~GameMode() = default;
+
+void GameMode::NewGame(Display&, SoundSystem&, int32_t, int32_t, bool, int32_t) {}
+void GameMode::DrawBoard(Display&, const FontSet&) {}
+void GameMode::Update(Display&, SoundSystem&, uint32_t, const FontSet&) {}
+void GameMode::HandleMouse(int32_t, int32_t, bool, bool) {}
+void GameMode::ShowHint() {}
+
+bool GameMode::SaveGame(const std::string& fileName, int32_t level, int32_t totalScore) {
+    SavedGame game;
+    game.variant = variantCode_;
+    game.difficulty = difficulty;
+    game.level = level;
+    game.totalScore = totalScore;
+    for (int32_t index = 0; index < kCellCount; ++index) {
+        if (!cells[index]) {
+            // Never write a file that would resume with a hole in the board.
+            std::fprintf(stderr, "Vlims: not saving \"%s\": the board is incomplete\n",
+                         fileName.c_str());
+            return false;
+        }
+        game.colours[index] = cells[index]->Colour();
+    }
+    return game.Write(fileName);
+}
+
+bool GameMode::ResumeGame(const std::string&, Display&, SoundSystem&, int32_t, int32_t, bool) {
+    return false;
+}
+
+bool GameMode::PointsAt(int32_t px, int32_t py, int32_t x, int32_t y) const {
+    int32_t left = CellLeft(x);
+    int32_t top = CellTop(y);
+    return left + 5 < px && px < left + 35 && top + 5 < py && py < top + 35;
+}
+
+void GameMode::LoadAssets(Display& display, SoundSystem& soundSystem, const char* startHelpFile) {
+    background_ = display.LoadImageFile("Graphics\\Gui\\Background.bmp", 625, 440);
+    selectionMark_ = display.LoadImageFile("Graphics\\Gui\\Select.bmp", 40, 40);
+    startHelpImage_ = display.LoadImageFile(startHelpFile, 160, 160);
+    noMovesImage_ = display.LoadImageFile("Graphics\\Gui\\No Moves Left.bmp", 200, 50);
+    selectSound_.LoadWav("Sounds\\Pop.wav", soundSystem);
+    clearSound = std::make_unique<Sound>();
+    clearSound->LoadWav("Sounds\\Zoh.wav", soundSystem);
+}
+
+void GameMode::ResetGameFields(int32_t newOriginX, int32_t newOriginY) {
+    score = 0;
+    ClearHint();
+    originX = newOriginX;
+    originY = newOriginY;
+    noMovesShown_ = false;
+}
+
+void GameMode::StartPlay(Display& display, bool nextLevel) {
+    for (int32_t colour = 1; colour <= kColourCount; ++colour) {
+        const PieceFrameFiles& files = kPieceFrameFiles[colour - 1];
+        std::string base = std::string("Graphics\\Vlims\\") + files.colour + " Vlim ";
+        PieceFrames(colour, Standard)
+            .LoadFrames(display, base + "Standard ", kStandardFrames, kFrameDelay, 40, 40);
+        PieceFrames(colour, Emotion)
+            .LoadFrames(display, base + "Emotion ", files.emotionFrames, kFrameDelay, 40, 40);
+        PieceFrames(colour, Scared)
+            .LoadFrames(display, base + "Scared ", kScaredFrames, kFrameDelay, 40, 40);
+    }
+    std::srand(TickCount());
+    if (!nextLevel && clearSound)
+        clearSound->Play();
+}
+
+void GameMode::StartBoardCheck(Display& display, SoundSystem& soundSystem) {
+    // One tick in the past, so the first Update checks at once whatever the
+    // clock reads (a fixed 0 would not be "past" for half of the tick range).
+    nextCheckTime_ = TickCount() - 1;
+    popups = std::make_unique<ScorePopupList>(display, soundSystem);
+}
+
+bool GameMode::ResumeCommon(const std::string& fileName, Display& display, SoundSystem& soundSystem,
+                            int32_t newOriginX, int32_t newOriginY, bool nextLevel) {
+    ResetGameFields(newOriginX, newOriginY);
+    StartPlay(display, nextLevel);
+    StartBoardCheck(display, soundSystem);
+    startHelpShown_ = false;
+    if (RestoreBoard(fileName))
+        return true;
+    std::fprintf(stderr, "Vlims: \"%s\" holds no game to resume; dealing a new board\n",
+                 fileName.c_str());
+    DealWithoutLines();
+    return false;
+}
+
+bool GameMode::RestoreBoard(const std::string& fileName) {
+    std::optional<SavedGame> game = SavedGame::Read(fileName);
+    if (!game)
+        return false;
+    variantCode_ = game->variant;
+    difficulty = game->difficulty;
+    for (int32_t index = 0; index < kCellCount; ++index) {
+        cells[index] = CreatePiece(game->colours[index]);
+        if (cells[index])
+            cells[index]->StartGrowing();
+    }
+    return true;
+}
+
+void GameMode::ResolveLines() {
+    ScoreLines();
+    ReplaceLineCells();
+}
+
+void GameMode::RunBoardCheck(uint32_t now) {
+    ResolveLines();
+    nextCheckTime_ = now + kCheckInterval;
+}
+
+void GameMode::StartNoMovesNotice(uint32_t now) {
+    noMovesShown_ = true;
+    noMovesEnd_ = now + kNoMovesDuration;
+}
+
+void GameMode::DrawBackgroundPart(Display& display) {
+    display.DrawImagePart(background_.get(), 0, 0, 0, 0, kBoardAreaWidth, 440);
+}
+
+void GameMode::DrawPiece(Display& display, int32_t index, int32_t x, int32_t y) {
+    if (cells[index])
+        cells[index]->Draw(display, x, y);
+}
+
+void GameMode::DrawAndEndNoMoves(Display& display, uint32_t now) {
+    if (!noMovesShown_)
+        return;
+    display.DrawImage(noMovesImage_.get(), kNoMovesX, kNoMovesY);
+    if (TickAfter(now, noMovesEnd_)) {
+        noMovesShown_ = false;
+        NewBoard();
+    }
+}
+
+bool GameMode::LineStands() const {
+    return !FindLines(4).Empty();
+}
+
+bool GameMode::IsHintCell(int32_t x, int32_t y) const {
+    return (x == hintX1 && y == hintY1) || (x == hintX2 && y == hintY2);
+}
+
+void GameMode::ClearHint() {
+    hintShown = false;
+    hintX1 = hintY1 = hintX2 = hintY2 = -1;
+}
+
+void GameMode::ChargeForHint() {
+    if (score > kHintCost)
+        score -= kHintCost;
+}
+
+void GameMode::ShowHintFor(const MoveList& moves) {
+    ChargeForHint();
+    if (moves.Empty())
+        return;
+    const Move& move = moves[0];
+    hintX1 = move.x1;
+    hintY1 = move.y1;
+    hintX2 = move.x2;
+    hintY2 = move.y2;
+    hintShown = true;
+    if (Piece* first = At(move.x1, move.y1))
+        first->mood = Scared;
+    if (Piece* second = At(move.x2, move.y2))
+        second->mood = Scared;
+}
+
+void GameMode::DrawBackgroundWhole(Display& display) {
+    display.DrawImage(background_.get(), 0, 0);
+}
