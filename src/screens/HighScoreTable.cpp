@@ -1,0 +1,150 @@
+#include "screens/HighScoreTable.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+#include "platform/FileIo.h"
+#include "platform/HostPath.h"
+#include "platform/TextMode.h"
+
+namespace {
+constexpr const char* kDefaultName = "Player";
+
+void PutScore(std::string& out, int32_t score) {
+    uint32_t bits = static_cast<uint32_t>(score);
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(bits >> shift));
+}
+
+int32_t GetScore(const char* bytes) {
+    uint32_t bits = 0;
+    for (int i = 3; i >= 0; --i) bits = (bits << 8) | static_cast<unsigned char>(bytes[i]);
+    return static_cast<int32_t>(bits);
+}
+
+// A lone 0x0A cannot come from the text-mode writer, which stores every
+// 0x0A as 0x0D 0x0A.
+bool HasLoneLineFeed(const std::string& bytes) {
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+            return true;
+    }
+    return false;
+}
+
+// The untranslated stream of 60 entries. Files the game writes carry the
+// text-mode translation; a copy that lost it (written by some other tool)
+// shows a lone 0x0A, or is exactly one table long while its translation
+// would make it shorter, and is then read as it stands.
+std::string EntryStream(const std::string& fileBytes) {
+    if (HasLoneLineFeed(fileBytes))
+        return fileBytes;
+    std::string decoded = FromTextMode(fileBytes);
+    if (fileBytes.size() == HighScoreTable::kFileSize && decoded.size() < fileBytes.size()) {
+        return fileBytes;
+    }
+    return decoded;
+}
+}  // namespace
+
+void HighScoreEntry::SetName(std::string_view text) {
+    name.fill('\0');
+    size_t length = std::min(text.size(), name.size() - 1);
+    length = std::min(length, text.find('\0'));
+    std::memcpy(name.data(), text.data(), length);
+}
+
+HighScoreTable::HighScoreTable() {
+    Reset();
+}
+
+void HighScoreTable::Reset() {
+    for (HighScoreEntry& entry : entries_) {
+        entry.SetName(kDefaultName);
+        entry.score = 0;
+    }
+}
+
+bool HighScoreTable::InRange(int variant, int difficulty, int rank) {
+    return variant >= 0 && variant < kVariants && difficulty >= 1 && difficulty <= kDifficulties &&
+           rank >= 0 && rank < kRanks;
+}
+
+int HighScoreTable::IndexOf(int variant, int difficulty, int rank) {
+    return (variant * kDifficulties + (difficulty - 1)) * kRanks + rank;
+}
+
+void HighScoreTable::LoadTable() {
+    // A missing file reads as empty; it is not created here, the next save
+    // writes it whole.
+    std::optional<std::string> bytes = ReadWholeFile(HostPath(kPath));
+    Decode(bytes.value_or(std::string()));
+}
+
+bool HighScoreTable::SaveTable() const {
+    return WriteFileAtomically(HostPath(kPath), Encode());
+}
+
+std::string HighScoreTable::Encode() const {
+    std::string stream;
+    stream.reserve(kFileSize);
+    for (const HighScoreEntry& entry : entries_) {
+        size_t length = std::strlen(entry.Name());
+        stream.append(entry.Name(), length);
+        stream.append(kNameSize - length, '\0');
+        PutScore(stream, entry.score);
+    }
+    return ToTextMode(stream);
+}
+
+void HighScoreTable::Decode(const std::string& fileBytes) {
+    Reset();
+    std::string stream = EntryStream(fileBytes);
+    // Every field the file holds whole is taken; from the first cut field on
+    // everything keeps its default. A cut name stays "Player" rather than
+    // showing the start of one name over the rest of another.
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        size_t start = i * kEntrySize;
+        if (stream.size() < start + kNameSize)
+            return;
+        // A field without a NUL (never written by the game) gives its first
+        // 31 bytes, so the name always fits with its terminator.
+        entries_[i].SetName(std::string_view(stream.data() + start, kNameSize));
+        if (stream.size() < start + kEntrySize)
+            return;
+        entries_[i].score = GetScore(stream.data() + start + kNameSize);
+    }
+}
+
+int HighScoreTable::FindRank(int variant, int difficulty, int32_t score) const {
+    if (!InRange(variant, difficulty, 0))
+        return kRanks;
+    for (int rank = 0; rank < kRanks; ++rank) {
+        if (score > entries_[IndexOf(variant, difficulty, rank)].score)
+            return rank;
+    }
+    return kRanks;
+}
+
+void HighScoreTable::InsertEntry(int variant, int difficulty, int rank, std::string_view name,
+                                 int32_t score) {
+    if (!InRange(variant, difficulty, rank))
+        return;
+    for (int k = kRanks - 1; k > rank; --k) {
+        entries_[IndexOf(variant, difficulty, k)] = entries_[IndexOf(variant, difficulty, k - 1)];
+    }
+    HighScoreEntry& entry = entries_[IndexOf(variant, difficulty, rank)];
+    entry.SetName(name);
+    entry.score = score;
+}
+
+const HighScoreEntry& HighScoreTable::Entry(int variant, int difficulty, int rank) const {
+    static const HighScoreEntry fallback = [] {
+        HighScoreEntry entry;
+        entry.SetName(kDefaultName);
+        return entry;
+    }();
+    if (!InRange(variant, difficulty, rank))
+        return fallback;
+    return entries_[IndexOf(variant, difficulty, rank)];
+}

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+#include <string>
+
+#include "screens/HighScoreTable.h"
+#include "support/TempWorkDir.h"
+
+namespace {
+constexpr const char* kFile = "Data/Info.dat";
+
+// One entry as the game stores it before translation.
+std::string RawEntry(const std::string& name, uint32_t score) {
+    std::string bytes = name;
+    bytes.append(32 - name.size(), '\0');
+    for (int shift = 0; shift < 32; shift += 8) bytes.push_back(static_cast<char>(score >> shift));
+    return bytes;
+}
+
+std::string DefaultEntries(int count) {
+    std::string bytes;
+    for (int i = 0; i < count; ++i) bytes += RawEntry("Player", 0);
+    return bytes;
+}
+
+void ExpectDefault(const HighScoreEntry& entry) {
+    EXPECT_STREQ(entry.Name(), "Player");
+    EXPECT_EQ(entry.score, 0);
+}
+
+class HighScoreTableTest : public ::testing::Test {
+  protected:
+    void SetUp() override { std::filesystem::create_directory("Data"); }
+    TempWorkDir dir;
+    HighScoreTable table;
+};
+}  // namespace
+
+TEST_F(HighScoreTableTest, FirstRunGivesDefaultsAndSavesThemWhole) {
+    table.LoadTable();
+    for (int variant = 0; variant < 2; ++variant)
+        for (int difficulty = 1; difficulty <= 3; ++difficulty)
+            for (int rank = 0; rank < 10; ++rank)
+                ExpectDefault(table.Entry(variant, difficulty, rank));
+    EXPECT_FALSE(dir.Exists(kFile));  // reading never creates the file
+
+    ASSERT_TRUE(table.SaveTable());
+    std::string saved = dir.ReadFile(kFile);
+    EXPECT_EQ(saved.size(), 2160u);
+    EXPECT_EQ(saved, DefaultEntries(60));
+}
+
+TEST_F(HighScoreTableTest, FindRankPlacesEqualScoresBelowOlderOnes) {
+    table.InsertEntry(0, 2, 0, "A", 500);
+    table.InsertEntry(0, 2, 1, "B", 300);
+    table.InsertEntry(0, 2, 2, "C", 300);
+    table.InsertEntry(0, 2, 3, "D", 100);
+    EXPECT_EQ(table.FindRank(0, 2, 300), 3);
+    EXPECT_EQ(table.FindRank(0, 2, 501), 0);
+    EXPECT_EQ(table.FindRank(0, 2, 500), 1);
+    EXPECT_EQ(table.FindRank(0, 2, 1), 4);
+    // Other tables are untouched.
+    EXPECT_EQ(table.FindRank(1, 2, 300), 0);
+    EXPECT_EQ(table.FindRank(0, 1, 300), 0);
+
+    table.InsertEntry(0, 2, 3, "New", 300);
+    EXPECT_STREQ(table.Entry(0, 2, 2).Name(), "C");
+    EXPECT_STREQ(table.Entry(0, 2, 3).Name(), "New");
+    EXPECT_STREQ(table.Entry(0, 2, 4).Name(), "D");
+}
+
+TEST_F(HighScoreTableTest, NothingAboveDefaultsEntersForZeroOrLess) {
+    EXPECT_EQ(table.FindRank(0, 1, 0), 10);
+    EXPECT_EQ(table.FindRank(1, 3, -5), 10);
+    EXPECT_EQ(table.FindRank(1, 3, 1), 0);
+}
+
+TEST_F(HighScoreTableTest, InsertDropsTheLastEntryAndIgnoresBadPlaces) {
+    for (int i = 0; i < 10; ++i) table.InsertEntry(1, 3, i, "R" + std::to_string(i), 1000 - i);
+    table.InsertEntry(1, 3, 9, "Last", 995);
+    EXPECT_STREQ(table.Entry(1, 3, 8).Name(), "R8");
+    EXPECT_STREQ(table.Entry(1, 3, 9).Name(), "Last");
+    table.InsertEntry(1, 3, 0, "Top", 2000);
+    EXPECT_STREQ(table.Entry(1, 3, 0).Name(), "Top");
+    EXPECT_STREQ(table.Entry(1, 3, 9).Name(), "R8");
+
+    std::string before = table.Encode();
+    table.InsertEntry(1, 3, 10, "X", 1);
+    table.InsertEntry(2, 3, 0, "X", 1);
+    table.InsertEntry(0, 0, 0, "X", 1);
+    table.InsertEntry(0, 4, 0, "X", 1);
+    table.InsertEntry(0, 1, -1, "X", 1);
+    EXPECT_EQ(table.Encode(), before);
+    EXPECT_EQ(table.FindRank(0, 4, 100), 10);
+    ExpectDefault(table.Entry(0, 0, 0));
+}
+
+TEST_F(HighScoreTableTest, LineFeedBytesAreTranslatedBothWays) {
+    table.InsertEntry(0, 1, 0, "Ann", 3850);  // 0A 0F 00 00
+    table.InsertEntry(0, 1, 1, "Bob", 1050);  // 1A 04 00 00
+    ASSERT_TRUE(table.SaveTable());
+    std::string saved = dir.ReadFile(kFile);
+    ASSERT_EQ(saved.size(), 2161u);
+    EXPECT_EQ(saved.substr(32, 5), std::string("\x0D\x0A\x0F\x00\x00", 5));
+    EXPECT_EQ(saved.substr(37, 3), std::string("Bob", 3));
+    EXPECT_EQ(saved.substr(37 + 32, 4), std::string("\x1A\x04\x00\x00", 4));
+
+    HighScoreTable again;
+    again.LoadTable();
+    EXPECT_STREQ(again.Entry(0, 1, 0).Name(), "Ann");
+    EXPECT_EQ(again.Entry(0, 1, 0).score, 3850);
+    EXPECT_EQ(again.Entry(0, 1, 1).score, 1050);
+    EXPECT_EQ(again.Encode(), saved);
+}
+
+TEST_F(HighScoreTableTest, NamesHoldingLineEndBytesSurviveARoundTrip) {
+    // A lone CR before a LF in the stream must not swallow the LF on reading.
+    table.InsertEntry(1, 2, 0, std::string("a\r\nb\n", 5), 0x0A0D);
+    ASSERT_TRUE(table.SaveTable());
+    HighScoreTable again;
+    again.LoadTable();
+    EXPECT_STREQ(again.Entry(1, 2, 0).Name(), "a\r\nb\n");
+    EXPECT_EQ(again.Entry(1, 2, 0).score, 0x0A0D);
+}
+
+TEST_F(HighScoreTableTest, OneEntryFileFillsOnlyTheFirstEntry) {
+    dir.WriteFile(kFile, RawEntry("Solo", 77));
+    table.LoadTable();
+    EXPECT_STREQ(table.Entry(0, 1, 0).Name(), "Solo");
+    EXPECT_EQ(table.Entry(0, 1, 0).score, 77);
+    ExpectDefault(table.Entry(0, 1, 1));
+    ExpectDefault(table.Entry(1, 3, 9));
+}
+
+TEST_F(HighScoreTableTest, CutOrDamagedFilesGiveDefaultsAfterTheLastWholeField) {
+    std::string bytes = RawEntry("First", 10 + 256) + RawEntry("Second", 20);
+    dir.WriteFile(kFile, bytes + "Thi");  // cut inside the third name
+    table.LoadTable();
+    EXPECT_STREQ(table.Entry(0, 1, 1).Name(), "Second");
+    ExpectDefault(table.Entry(0, 1, 2));
+
+    dir.WriteFile(kFile, bytes + RawEntry("Third", 30).substr(0, 34));  // cut inside a score
+    table.LoadTable();
+    EXPECT_STREQ(table.Entry(0, 1, 2).Name(), "Third");
+    EXPECT_EQ(table.Entry(0, 1, 2).score, 0);
+    ExpectDefault(table.Entry(0, 1, 3));
+
+    dir.WriteFile(kFile, "");
+    table.LoadTable();
+    ExpectDefault(table.Entry(0, 1, 0));
+}
+
+TEST_F(HighScoreTableTest, NameWithoutTerminatorKeepsThirtyOneBytes) {
+    std::string field(32, 'Z');
+    dir.WriteFile(kFile, field + std::string("\x05\x00\x00\x00", 4));
+    table.LoadTable();
+    EXPECT_EQ(std::string(table.Entry(0, 1, 0).Name()), std::string(31, 'Z'));
+    EXPECT_EQ(table.Entry(0, 1, 0).score, 5);
+    // Filler after the terminator is ignored and written back as zeros.
+    std::string filler = "Kim" + std::string(1, '\0') + std::string(28, '\x7F');
+    dir.WriteFile(kFile, filler + std::string("\x05\x00\x00\x00", 4));
+    table.LoadTable();
+    EXPECT_STREQ(table.Entry(0, 1, 0).Name(), "Kim");
+    EXPECT_EQ(table.Encode().substr(0, 36), RawEntry("Kim", 5));
+}
+
+TEST_F(HighScoreTableTest, FileWithoutTranslationIsStillRead) {
+    // Written by a tool that skipped the translation: lone 0x0A bytes.
+    std::string bytes = RawEntry("Ann", 3850) + DefaultEntries(58) + RawEntry("Zed", 0x0A0D);
+    dir.WriteFile(kFile, bytes);
+    table.LoadTable();
+    EXPECT_STREQ(table.Entry(0, 1, 0).Name(), "Ann");
+    EXPECT_EQ(table.Entry(0, 1, 0).score, 3850);
+    EXPECT_STREQ(table.Entry(1, 3, 9).Name(), "Zed");
+    EXPECT_EQ(table.Entry(1, 3, 9).score, 0x0A0D);
+}
+
+TEST_F(HighScoreTableTest, LongNamesAreCutToFitTheField) {
+    table.InsertEntry(0, 3, 0, std::string(40, 'L'), 9);
+    EXPECT_EQ(std::string(table.Entry(0, 3, 0).Name()), std::string(31, 'L'));
+    EXPECT_EQ(table.Encode().size(), 2160u);
+}
+
+namespace {
+// Makes every save fail while it lives: the folder loses its write right,
+// and where that is ignored (running as root) a file-size limit below the
+// table's size makes the write itself fail.
+class SaveBlocker {
+  public:
+    SaveBlocker() {
+        chmod("Data", 0555);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit small = previous_;
+        small.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &small);
+        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+    }
+    ~SaveBlocker() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        signal(SIGXFSZ, oldHandler_);
+        chmod("Data", 0755);
+    }
+
+  private:
+    rlimit previous_{};
+    void (*oldHandler_)(int) = nullptr;
+};
+}  // namespace
+
+TEST_F(HighScoreTableTest, FailedSaveKeepsTheOldFileAndTheTable) {
+    table.InsertEntry(0, 1, 0, "Old", 50);
+    ASSERT_TRUE(table.SaveTable());
+    std::string old = dir.ReadFile(kFile);
+
+    table.InsertEntry(0, 1, 0, "New", 60);
+    bool saved = true;
+    testing::internal::CaptureStderr();
+    {
+        SaveBlocker blocker;
+        saved = table.SaveTable();
+    }
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(saved);
+    EXPECT_NE(said.find("Info.dat"), std::string::npos);
+    EXPECT_EQ(dir.ReadFile(kFile), old);
+    EXPECT_STREQ(table.Entry(0, 1, 0).Name(), "New");
+    EXPECT_EQ(std::filesystem::directory_iterator("Data")->path().filename(), "Info.dat")
+        << "no temporary file is left behind";
+}
+
+TEST_F(HighScoreTableTest, MissingDataFolderFailsWithoutHarm) {
+    std::filesystem::remove_all("Data");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(table.SaveTable());
+    EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
+    ExpectDefault(table.Entry(0, 1, 0));
+}
