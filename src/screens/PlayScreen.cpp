@@ -1,7 +1,261 @@
 #include "screens/PlayScreen.h"
 
+#include <cstdio>
+#include <optional>
+
+#include "app/SharedState.h"
 #include "engine/Display.h"
+#include "engine/FontSet.h"
+#include "engine/Sound.h"
+#include "modes/NormalGame.h"
+#include "modes/RotationalGame.h"
+#include "modes/SavedGame.h"
+#include "platform/Clock.h"
+#include "platform/MessageBox.h"
+#include "screens/Button.h"
+
+namespace {
+constexpr int kPanelFont = 2;
+
+std::unique_ptr<Button> LoadButton(Display& display, SoundSystem& sound,
+                                   const ButtonLayout& layout) {
+    auto button = std::make_unique<Button>();
+    button->Load(display, sound, layout);
+    return button;
+}
+
+void ReleaseButton(std::unique_ptr<Button>& button) {
+    if (button)
+        button->Release();
+    button.reset();
+}
+
+std::unique_ptr<GameMode> MakeMode(int32_t variant) {
+    if (variant != NormalVariant)
+        return std::make_unique<RotationalGame>();
+    return std::make_unique<NormalGame>();
+}
+}  // namespace
+
+PlayScreen::PlayScreen() = default;
+
+PlayScreen::~PlayScreen() {
+    PlayScreen::Leave();
+}
+
+void PlayScreen::Enter(Display& display, SoundSystem& sound) {
+    LoadAssets(display, sound);
+    if (!shared.resumeRequested || !ResumeSavedGame(display, sound))
+        StartNewGame(display, sound);
+    shared.resumeRequested = false;
+    shared.finalScore = -1;  // a game is running
+}
+
+void PlayScreen::LoadAssets(Display& display, SoundSystem& sound) {
+    background_ = display.LoadImageFile("Graphics\\Gui\\Background.bmp", 625, 440);
+    levelBar_ = display.LoadImageFile("Graphics\\Gui\\Level Bar.bmp", kBarWidth, kBarHeight);
+    levelBarFilled_ =
+        display.LoadImageFile("Graphics\\Gui\\Level Bar Filled.bmp", kBarWidth, kBarHeight);
+    hintButton_ = LoadButton(display, sound, Buttons::kHint);
+    newGameButton_ = LoadButton(display, sound, Buttons::kNewGame);
+    endButton_ = LoadButton(display, sound, Buttons::kEnd);
+    normalTypeButton_ = LoadButton(display, sound, Buttons::kNormalType);
+    rotationalTypeButton_ = LoadButton(display, sound, Buttons::kRotationalType);
+    nextLevelSound_ = std::make_unique<Sound>();
+    nextLevelSound_->LoadWav("Sounds\\Next Level 1.wav", sound);
+    fonts_ = std::make_unique<FontSet>(display);
+}
+
+bool PlayScreen::ResumeSavedGame(Display& display, SoundSystem& sound) {
+    // The start screen only asks for a resume after this same reader found a
+    // playable game, so failing here means the file changed in between.
+    std::optional<SavedGame> saved = SavedGame::Read();
+    if (!saved)
+        return false;
+    shared.variant = saved->variant;
+    shared.difficulty = saved->difficulty;
+    level_ = saved->level;
+    mode_ = MakeMode(shared.variant);
+    mode_->ResumeGame(SavedGame::kFileName, display, sound, kBoardOrigin, kBoardOrigin, false);
+    // Only the total is saved: the completed levels are taken to have scored
+    // exactly their 1000 x level, the rest belongs to the current level.
+    const int32_t total = saved->totalScore;
+    mode_->score = total - level_ * kPointsPerLevel + kPointsPerLevel;
+    scoreBase_ = total - mode_->score;
+    MarkSelectedVariant();
+    return true;
+}
+
+void PlayScreen::StartNewGame(Display& display, SoundSystem& sound) {
+    level_ = 1;
+    scoreBase_ = 0;
+    shared.variant = NormalVariant;
+    ReplaceMode(display, sound, false);
+    MarkSelectedVariant();
+}
+
+void PlayScreen::ReplaceMode(Display& display, SoundSystem& sound, bool nextLevel) {
+    mode_.reset();  // the old mode frees its pieces and pictures first
+    mode_ = MakeMode(shared.variant);
+    mode_->NewGame(display, sound, kBoardOrigin, kBoardOrigin, nextLevel, shared.difficulty);
+}
+
+void PlayScreen::MarkSelectedVariant() {
+    Button& selected =
+        shared.variant == NormalVariant ? *normalTypeButton_ : *rotationalTypeButton_;
+    selected.PushSilently();
+}
 
 void PlayScreen::Draw(Display& display) {
-    display.FillRect(0, 0, 625, 440, 0x1A3A4A);
+    if (!mode_)
+        return;  // not entered
+    mode_->DrawBoard(display, *fonts_);
+    DrawButtons(display);
+    DrawLevelBar(display);
+    DrawTexts(display);
+}
+
+void PlayScreen::DrawButtons(Display& display) const {
+    for (const Button* button : {hintButton_.get(), newGameButton_.get(), endButton_.get(),
+                                 normalTypeButton_.get(), rotationalTypeButton_.get()}) {
+        button->Draw(display);
+    }
+}
+
+ScreenCode PlayScreen::Update(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
+                              bool rightDown) {
+    if (!mode_)
+        return Stay;  // not entered
+    display.DrawImagePart(background_.get(), kPanelLeft, 0, kPanelLeft, 0, 625, 440);
+    DrawLevelBar(display);
+    mode_->HandleMouse(x, y, leftDown, rightDown);
+    mode_->Update(display, sound, TickCount(), *fonts_);
+    RunHint(display, x, y, leftDown, rightDown);
+    RunVariantButtons(display, sound, x, y, leftDown, rightDown);
+    RunNewGame(display, sound, x, y, leftDown, rightDown);
+    if (RunEnd(x, y, leftDown, rightDown))
+        return ToScores;
+    endButton_->Draw(display);
+    DrawTexts(display);
+    CheckLevel(display, sound);
+    return Stay;
+}
+
+void PlayScreen::RunHint(Display& display, int x, int y, bool leftDown, bool rightDown) {
+    hintButton_->HandleMouse(x, y, leftDown, rightDown);
+    if (hintButton_->IsClicked()) {
+        mode_->ShowHint();
+        hintButton_->SetPushed(false);
+        mode_->DrawBoard(display, *fonts_);
+    }
+    hintButton_->Draw(display);
+}
+
+void PlayScreen::RunVariantButtons(Display& display, SoundSystem& sound, int x, int y,
+                                   bool leftDown, bool rightDown) {
+    RunVariantButton(*normalTypeButton_, *rotationalTypeButton_, NormalVariant, display, sound, x,
+                     y, leftDown, rightDown);
+    RunVariantButton(*rotationalTypeButton_, *normalTypeButton_, RotationalVariant, display, sound,
+                     x, y, leftDown, rightDown);
+}
+
+void PlayScreen::RunVariantButton(Button& button, Button& other, int32_t variant, Display& display,
+                                  SoundSystem& sound, int x, int y, bool leftDown, bool rightDown) {
+    button.HandleMouse(x, y, leftDown, rightDown);
+    // The clicked button stays pushed: it now marks the selected variant.
+    if (button.IsClicked() && shared.variant != variant) {
+        shared.variant = variant;
+        if (other.IsClicked()) {
+            ReplaceMode(display, sound, false);
+            other.SetPushed(false);
+        }
+    }
+    button.Draw(display);
+}
+
+void PlayScreen::RunNewGame(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
+                            bool rightDown) {
+    newGameButton_->HandleMouse(x, y, leftDown, rightDown);
+    if (newGameButton_->IsClicked()) {
+        // Same level, same carried points; the unfinished level starts over.
+        ReplaceMode(display, sound, false);
+        newGameButton_->SetPushed(false);
+    }
+    newGameButton_->Draw(display);
+}
+
+bool PlayScreen::RunEnd(int x, int y, bool leftDown, bool rightDown) {
+    endButton_->HandleMouse(x, y, leftDown, rightDown);
+    if (!endButton_->IsClicked())
+        return false;
+    shared.finalScore = TotalScore();
+    shared.difficulty = mode_->difficulty;
+    endButton_->SetPushed(false);
+    // The ended game must not be offered for resuming.
+    SavedGame::WriteEndMarker();
+    return true;
+}
+
+void PlayScreen::CheckLevel(Display& display, SoundSystem& sound) {
+    if (mode_->score < level_ * kPointsPerLevel)
+        return;
+    scoreBase_ += mode_->score;
+    ++level_;
+    ReplaceMode(display, sound, true);
+    nextLevelSound_->Play(false);
+}
+
+int32_t PlayScreen::TotalScore() const {
+    return scoreBase_ + (mode_ ? mode_->score : 0);
+}
+
+int PlayScreen::LevelBarFill(int32_t levelScore, int32_t level) {
+    const double target = static_cast<double>(level) * kPointsPerLevel;
+    if (target <= 0.0)
+        return kBarHeight;
+    const double fill = static_cast<double>(levelScore) / target * kBarHeight;
+    // A damaged saved game can leave the level score below zero.
+    if (fill <= 0.0)
+        return 0;
+    if (fill >= kBarHeight)
+        return kBarHeight;
+    return static_cast<int>(fill);
+}
+
+void PlayScreen::DrawLevelBar(Display& display) const {
+    display.DrawImage(levelBar_.get(), kBarX, kBarY);
+    const int fill = LevelBarFill(mode_->score, level_);
+    // The bottom `fill` rows of the full bar, so it fills from the bottom up.
+    display.DrawImagePart(levelBarFilled_.get(), kBarX, kBarY + kBarHeight - fill, 0,
+                          kBarHeight - fill, kBarWidth, kBarHeight);
+}
+
+void PlayScreen::DrawTexts(Display& display) const {
+    char text[32];
+    std::snprintf(text, sizeof text, "Level %d", static_cast<int>(level_));
+    fonts_->DrawString(display, text, kPanelFont, kTextLeft, kLevelTextTop, kTextRight, 440,
+                       Centred);
+    std::snprintf(text, sizeof text, "Score %d", static_cast<int>(TotalScore()));
+    fonts_->DrawString(display, text, kPanelFont, kTextLeft, kScoreTextTop, kTextRight, 440,
+                       Centred);
+}
+
+void PlayScreen::Leave() {
+    if (shared.finalScore == -1 && mode_) {
+        if (mode_->SaveGame(SavedGame::kFileName, level_, TotalScore()))
+            ShowMessageBox(kSavedCaption, kSavedText);
+        else
+            ShowMessageBox(kNotSavedCaption, kNotSavedText);
+    }
+    ReleaseButton(normalTypeButton_);
+    ReleaseButton(rotationalTypeButton_);
+    ReleaseButton(hintButton_);
+    ReleaseButton(newGameButton_);
+    ReleaseButton(endButton_);
+    background_.reset();
+    levelBar_.reset();
+    levelBarFilled_.reset();
+    nextLevelSound_.reset();
+    fonts_.reset();
+    mode_.reset();
 }

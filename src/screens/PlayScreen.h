@@ -1,8 +1,106 @@
 #pragma once
-#include "app/Screen.h"
+#include <cstdint>
+#include <memory>
 
-// Stand-in until the real play screen arrives: a plain background.
+#include "app/Screen.h"
+#include "engine/Image.h"
+
+class Button;
+class FontSet;
+class GameMode;
+class Sound;
+
+// The screen a game is played on: the board (run by the game mode) and the
+// panel beside it with the level bar, the level and score texts and the Hint,
+// N Type, R Type, New Game and End buttons. It carries the points of completed
+// levels, moves to the next level when the target is reached and saves a
+// running game when it is left.
 class PlayScreen : public Screen {
   public:
+    static constexpr int32_t kPointsPerLevel = 1000;
+    static constexpr int kBarX = 425;
+    static constexpr int kBarY = 20;
+    static constexpr int kBarWidth = 25;
+    static constexpr int kBarHeight = 400;
+    static constexpr int kPanelLeft = 420;
+    static constexpr int kTextLeft = 465;
+    static constexpr int kTextRight = 610;
+    static constexpr int kLevelTextTop = 280;
+    static constexpr int kScoreTextTop = 300;
+    static constexpr int kBoardOrigin = 20;
+
+    static constexpr const char* kSavedCaption = "Your game has been automatically saved...";
+    static constexpr const char* kSavedText =
+        "You can continue this game at a later time by selecting the \"Resume Game\" option at "
+        "the start menu.";
+    static constexpr const char* kNotSavedCaption = "Your game could not be saved...";
+    static constexpr const char* kNotSavedText =
+        "Vlims could not write Data\\Resume.dat, so this game cannot be resumed later.";
+
+    PlayScreen();
+    ~PlayScreen() override;
+    PlayScreen(const PlayScreen&) = delete;
+    PlayScreen& operator=(const PlayScreen&) = delete;
+
+    void Enter(Display& display, SoundSystem& sound) override;
     void Draw(Display& display) override;
+    ScreenCode Update(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
+                      bool rightDown) override;
+    // Saves a running game first (and tells the player), then frees all.
+    void Leave() override;
+
+    // Rows of the filled bar for `levelScore` points of `level`'s target,
+    // 0 to kBarHeight.
+    static int LevelBarFill(int32_t levelScore, int32_t level);
+
+    int32_t Level() const { return level_; }
+    int32_t ScoreBase() const { return scoreBase_; }
+    int32_t TotalScore() const;
+    // The running game; nullptr while the screen is not current.
+    GameMode* Mode() const { return mode_.get(); }
+    const Button* HintButton() const { return hintButton_.get(); }
+    const Button* NormalTypeButton() const { return normalTypeButton_.get(); }
+    const Button* RotationalTypeButton() const { return rotationalTypeButton_.get(); }
+    const Button* NewGameButton() const { return newGameButton_.get(); }
+    const Button* EndButton() const { return endButton_.get(); }
+
+  private:
+    void LoadAssets(Display& display, SoundSystem& sound);
+    // Restores the saved game; false (and nothing changed) when there is none.
+    bool ResumeSavedGame(Display& display, SoundSystem& sound);
+    void StartNewGame(Display& display, SoundSystem& sound);
+    // A new mode object of the current variant on a fresh board.
+    void ReplaceMode(Display& display, SoundSystem& sound, bool nextLevel);
+    // Pushes the button of the current variant as the mark of the selection.
+    void MarkSelectedVariant();
+
+    void RunHint(Display& display, int x, int y, bool leftDown, bool rightDown);
+    void RunVariantButtons(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
+                           bool rightDown);
+    // One variant button; switches to `variant` when it is clicked while the
+    // other variant is selected.
+    void RunVariantButton(Button& button, Button& other, int32_t variant, Display& display,
+                          SoundSystem& sound, int x, int y, bool leftDown, bool rightDown);
+    void RunNewGame(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
+                    bool rightDown);
+    bool RunEnd(int x, int y, bool leftDown, bool rightDown);
+    void CheckLevel(Display& display, SoundSystem& sound);
+
+    void DrawLevelBar(Display& display) const;
+    void DrawTexts(Display& display) const;
+    void DrawButtons(Display& display) const;
+
+    ImagePtr background_;
+    ImagePtr levelBar_;
+    ImagePtr levelBarFilled_;
+    std::unique_ptr<Sound> nextLevelSound_;
+    std::unique_ptr<GameMode> mode_;
+    int32_t level_ = 1;
+    int32_t scoreBase_ = 0;
+    std::unique_ptr<Button> newGameButton_;
+    std::unique_ptr<Button> endButton_;
+    std::unique_ptr<Button> hintButton_;
+    std::unique_ptr<Button> normalTypeButton_;
+    std::unique_ptr<Button> rotationalTypeButton_;
+    std::unique_ptr<FontSet> fonts_;
 };

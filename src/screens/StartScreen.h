@@ -1,8 +1,42 @@
 #pragma once
-#include "app/Screen.h"
+#include <memory>
 
-// Stand-in until the real start screen arrives: a plain background.
+#include "app/Screen.h"
+#include "engine/Image.h"
+
+class Button;
+
+// The menu: Play Game, Resume, High Scores, Help and the difficulty picture,
+// which cycles the difficulty when clicked.
 class StartScreen : public Screen {
   public:
+    StartScreen();
+    ~StartScreen() override;
+    StartScreen(const StartScreen&) = delete;
+    StartScreen& operator=(const StartScreen&) = delete;
+
+    void Enter(Display& display, SoundSystem& sound) override;
     void Draw(Display& display) override;
+    ScreenCode Update(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
+                      bool rightDown) override;
+    void Leave() override;
+
+    // The hints page, a game path inside the game folder.
+    static constexpr const char* kHintsPage = "Help\\Hints.html";
+
+  private:
+    static bool RunButton(Button& button, Display& display, int x, int y, bool leftDown,
+                          bool rightDown);
+    void RequestResume();
+    void CycleDifficulty(int x, int y, bool leftDown);
+    void DrawDifficultyPicture(Display& display) const;
+
+    ImagePtr background_;
+    ImagePtr easyPicture_;
+    ImagePtr normalPicture_;
+    ImagePtr hardPicture_;
+    std::unique_ptr<Button> playGameButton_;
+    std::unique_ptr<Button> resumeButton_;
+    std::unique_ptr<Button> highScoresButton_;
+    std::unique_ptr<Button> helpButton_;
 };
