@@ -1,0 +1,245 @@
+#include "engine/FontSet.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "engine/Display.h"
+#include "support/TempWorkDir.h"
+#include "support/TestBitmap.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/common_interface_defs.h>
+
+#include <atomic>
+#endif
+
+namespace {
+constexpr uint32_t kGround = 0x203040;
+// Sheet pixels of a cell that lie outside the glyph's centred strip.
+constexpr uint32_t kStray = 0xFF00FF;
+
+struct TestFont {
+    int id;
+    int cell;
+    const char* sheet;
+    const char* metrics;
+};
+constexpr TestFont kFont1 = {1, 16, "Graphics/Gui/Times Roman 10 Font.bmp",
+                             "Data/Times Roman 10 Font Metrics.dat"};
+constexpr TestFont kFont2 = {2, 32, "Graphics/Gui/Times Roman 16 Font.bmp",
+                             "Data/Times Roman 16 Font Metrics.dat"};
+
+uint32_t GlyphColour(int fontId, unsigned char c) {
+    return (fontId == 1 ? 0x100033u : 0x500033u) | (static_cast<uint32_t>(c) << 8);
+}
+
+// Font 1 widths; font 2 has twice these. '~' is stored as the byte 0xFE.
+std::array<signed char, 256> Widths(int fontId) {
+    std::array<signed char, 256> widths{};
+    const int scale = fontId == 1 ? 1 : 2;
+    widths['A'] = static_cast<signed char>(7 * scale);
+    widths['B'] = static_cast<signed char>(6 * scale);
+    widths['C'] = static_cast<signed char>(5 * scale);
+    for (char c = 'a'; c <= 'z'; ++c) widths[static_cast<unsigned char>(c)] = 12;
+    widths['~'] = -2;
+    widths['@'] = 100;  // wider than a cell: its strip would leave the sheet
+    return widths;
+}
+
+std::string MetricsBytes(int fontId) {
+    std::array<signed char, 256> widths = Widths(fontId);
+    return std::string(reinterpret_cast<const char*>(widths.data()), widths.size());
+}
+
+// Each glyph's strip holds its own colour; the rest of its cell is stray.
+std::string SheetBytes(const TestFont& font) {
+    std::array<signed char, 256> widths = Widths(font.id);
+    return BmpBytes(font.cell * 16, font.cell * 16, [&](int x, int y) {
+        unsigned char c = static_cast<unsigned char>((y / font.cell) * 16 + x / font.cell);
+        int strip = (font.cell - widths[c]) / 2;
+        int inCell = x % font.cell;
+        return inCell >= strip && inCell < strip + widths[c] ? GlyphColour(font.id, c) : kStray;
+    });
+}
+
+class FontSetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(display.Create(nullptr));
+        for (const TestFont& font : {kFont1, kFont2}) {
+            dir.WriteFile(font.sheet, SheetBytes(font));
+            dir.WriteFile(font.metrics, MetricsBytes(font.id));
+        }
+        fonts = std::make_unique<FontSet>(display);
+        display.FillRect(0, 0, display.BufferWidth(), display.BufferHeight(), kGround);
+    }
+
+    int DrawnPixels() const {
+        int drawn = 0;
+        for (int y = 0; y < display.BufferHeight(); ++y) {
+            for (int x = 0; x < display.BufferWidth(); ++x) drawn += display.PixelAt(x, y) != kGround;
+        }
+        return drawn;
+    }
+
+    // The whole strip of glyph c stands with its top-left corner at (x, y).
+    ::testing::AssertionResult GlyphAt(int fontId, char c, int x, int y) const {
+        const BitmapFont* font = fonts->Font(fontId);
+        int width = font->Width(static_cast<unsigned char>(c));
+        uint32_t colour = GlyphColour(fontId, static_cast<unsigned char>(c));
+        for (int dy = 0; dy < font->CellHeight(); ++dy) {
+            for (int dx = 0; dx < width; ++dx) {
+                if (display.PixelAt(x + dx, y + dy) != colour) {
+                    return ::testing::AssertionFailure()
+                           << "'" << c << "' not at (" << x << ", " << y << "): pixel (" << x + dx
+                           << ", " << y + dy << ") is " << std::hex << display.PixelAt(x + dx, y + dy);
+                }
+            }
+        }
+        return ::testing::AssertionSuccess();
+    }
+
+    TempWorkDir dir;
+    Display display;
+    std::unique_ptr<FontSet> fonts;
+};
+
+constexpr int kCell1Area = 16;  // font 1 pixels per unit of width
+}  // namespace
+
+TEST_F(FontSetTest, CentredCentresEachLineByItsOwnWidth) {
+    fonts->DrawString(display, "AB\nC", 1, 50, 100, 300, 110, Centred);
+    EXPECT_TRUE(GlyphAt(1, 'A', 168, 100));
+    EXPECT_TRUE(GlyphAt(1, 'B', 175, 100));
+    EXPECT_TRUE(GlyphAt(1, 'C', 50 + (250 - 5) / 2, 116));
+    EXPECT_EQ(DrawnPixels(), (7 + 6 + 5) * kCell1Area);
+}
+
+TEST_F(FontSetTest, CentredRoundsTowardZeroWhenTheTextIsWiderThanTheBox) {
+    fonts->DrawString(display, "AB", 1, 100, 10, 100, 10, Centred);
+    EXPECT_TRUE(GlyphAt(1, 'A', 100 - 13 / 2, 10));
+}
+
+TEST_F(FontSetTest, RightAlignedEndsEveryLineAtTheRightEdge) {
+    // Neither left nor bottom limits it.
+    fonts->DrawString(display, "AB\nC", 1, 400, 50, 300, 0, RightAligned);
+    EXPECT_TRUE(GlyphAt(1, 'A', 287, 50));
+    EXPECT_TRUE(GlyphAt(1, 'B', 294, 50));
+    EXPECT_TRUE(GlyphAt(1, 'C', 295, 66));
+    EXPECT_EQ(DrawnPixels(), (7 + 6 + 5) * kCell1Area);
+}
+
+TEST_F(FontSetTest, WrappedSwallowsTheBreakingCharacterAndStopsBelowTheBottom) {
+    // 12-pixel letters from x = 4: 'i' starts exactly at the right edge and is
+    // drawn whole; the pen then stands at 112, so 'j' is swallowed. The third
+    // line would start at y = 42, below the bottom.
+    fonts->DrawString(display, "abcdefghijklmnopqrstuvwxyz", 1, 4, 10, 100, 26, Wrapped);
+    const std::string first = "abcdefghi";
+    const std::string second = "klmnopqrs";
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_TRUE(GlyphAt(1, first[static_cast<size_t>(i)], 4 + 12 * i, 10));
+        EXPECT_TRUE(GlyphAt(1, second[static_cast<size_t>(i)], 4 + 12 * i, 26));
+    }
+    EXPECT_EQ(DrawnPixels(), 18 * 12 * kCell1Area);
+}
+
+TEST_F(FontSetTest, WrappedStartsANewLineAtALineBreak) {
+    fonts->DrawString(display, "ab\ncd", 1, 10, 10, 600, 400, Wrapped);
+    EXPECT_TRUE(GlyphAt(1, 'b', 22, 10));
+    EXPECT_TRUE(GlyphAt(1, 'c', 10, 26));
+    EXPECT_TRUE(GlyphAt(1, 'd', 22, 26));
+    EXPECT_EQ(DrawnPixels(), 4 * 12 * kCell1Area);
+}
+
+TEST_F(FontSetTest, FontTwoDrawsFromItsOwnSheetWithTallerLines) {
+    fonts->DrawString(display, "AB\nC", 2, 50, 100, 300, 110, Centred);
+    EXPECT_TRUE(GlyphAt(2, 'A', 50 + (250 - 26) / 2, 100));
+    EXPECT_TRUE(GlyphAt(2, 'B', 50 + (250 - 26) / 2 + 14, 100));
+    EXPECT_TRUE(GlyphAt(2, 'C', 50 + (250 - 10) / 2, 132));
+    EXPECT_EQ(DrawnPixels(), (14 + 12 + 10) * 32);
+}
+
+TEST_F(FontSetTest, EmptyTextUnknownFontsAndUnknownLayoutsDrawNothing) {
+    for (int layout : {Wrapped, RightAligned, Centred}) {
+        fonts->DrawString(display, "", 1, 10, 10, 300, 300, layout);
+        fonts->DrawString(display, nullptr, 1, 10, 10, 300, 300, layout);
+        for (int id : {-1, 0, 3, 9, 10, 1000}) {
+            fonts->DrawString(display, "AB", id, 10, 10, 300, 300, layout);
+        }
+    }
+    for (int layout : {-1, 0, 4}) fonts->DrawString(display, "AB", 1, 10, 10, 300, 300, layout);
+    EXPECT_EQ(DrawnPixels(), 0);
+    EXPECT_EQ(fonts->Font(10), nullptr);
+    EXPECT_EQ(fonts->Font(-1), nullptr);
+}
+
+TEST_F(FontSetTest, GlyphWiderThanItsCellAdvancesButDrawsNothing) {
+    fonts->DrawString(display, "A@B", 1, 10, 10, 600, 10, Wrapped);
+    EXPECT_TRUE(GlyphAt(1, 'A', 10, 10));
+    EXPECT_TRUE(GlyphAt(1, 'B', 117, 10));
+    EXPECT_EQ(DrawnPixels(), (7 + 6) * kCell1Area);
+}
+
+TEST_F(FontSetTest, MeasuresWithSignedWidthsUpToTheFirstBreak) {
+    EXPECT_EQ(fonts->LineWidth("AB", 1), 13);
+    EXPECT_EQ(fonts->LineWidth("AB\nCCCC", 1), 13);
+    EXPECT_EQ(fonts->LineWidth("A~", 1), 5);
+    EXPECT_EQ(fonts->LineWidth("AB", 2), 26);
+    EXPECT_EQ(fonts->LineWidth("", 1), 0);
+    EXPECT_EQ(fonts->LineWidth("AB", 7), 0);
+    EXPECT_EQ(FontSet::LineCount(""), 1);
+    EXPECT_EQ(FontSet::LineCount("AB"), 1);
+    EXPECT_EQ(FontSet::LineCount("AB\nC\n"), 3);
+}
+
+TEST(FontSetMetrics, MissingOrShortMetricsGiveZeroWidths) {
+    TempWorkDir dir;
+    Display display;
+    ASSERT_TRUE(display.Create(nullptr));
+    dir.WriteFile(kFont1.sheet, SheetBytes(kFont1));
+    dir.WriteFile(kFont2.sheet, SheetBytes(kFont2));
+    dir.WriteFile(kFont1.metrics, MetricsBytes(1).substr(0, 'B'));  // ends before 'B'
+    FontSet fonts(display);
+
+    EXPECT_EQ(fonts.LineWidth("AB", 1), 7);
+    EXPECT_EQ(fonts.LineWidth("AB", 2), 0);
+    EXPECT_FALSE(dir.Exists(kFont2.metrics)) << "reading must not create the file";
+    display.FillRect(0, 0, 625, 440, kGround);
+    fonts.DrawString(display, "AB", 2, 10, 10, 600, 400, Wrapped);
+    EXPECT_EQ(display.PixelAt(10, 10), kGround);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+namespace {
+std::atomic<bool> countingAllocations{false};
+std::atomic<int> allocations{0};
+
+void CountAllocation(const volatile void*, size_t) {
+    if (countingAllocations) ++allocations;
+}
+void IgnoreFree(const volatile void*) {}
+}  // namespace
+
+// The sanitizer's hook sees every malloc and operator new in the process,
+// SDL's included.
+TEST_F(FontSetTest, DrawingAllocatesNothing) {
+    static const bool installed = __sanitizer_install_malloc_and_free_hooks(CountAllocation,
+                                                                            IgnoreFree) != 0;
+    ASSERT_TRUE(installed);
+    const char* text = "Level 12 Score 34500";
+    fonts->DrawString(display, text, 1, 10, 10, 300, 400, Wrapped);  // warms SDL's blit map
+    allocations = 0;
+    countingAllocations = true;
+    for (int layout : {Wrapped, RightAligned, Centred}) {
+        fonts->DrawString(display, text, 1, 10, 10, 300, 400, layout);
+        fonts->DrawString(display, text, 2, 10, 10, 600, 400, layout);
+    }
+    int width = fonts->LineWidth(text, 1);
+    countingAllocations = false;
+    EXPECT_EQ(allocations, 0);
+    EXPECT_GT(width, 0);
+}
+#endif
