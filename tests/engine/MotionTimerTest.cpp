@@ -2,6 +2,7 @@
 
 #include "engine/MotionTimer.h"
 #include "platform/ManualClock.h"
+#include "support/AllocationCounter.h"
 
 TEST(MotionTimer, IsZeroAtStartAndGrowsWithTheRate) {
     ManualClock clock(5000);
@@ -35,4 +36,20 @@ TEST(MotionTimer, TruncatedValueReachesEveryWholeUnitOnTime) {
             ASSERT_EQ(static_cast<int>(timer.Value()), exact) << "rate " << rate << " at " << ms;
         }
     }
+}
+
+TEST(MotionTimer, ValueAllocatesNothing) {
+    if (!AllocationCounter::Available())
+        GTEST_SKIP() << "allocations are only counted in sanitizer builds";
+    ManualClock clock;
+    MotionTimer timer;
+    timer.Start(80);
+    float sum = 0;
+    AllocationCounter counter;
+    for (int i = 0; i < 100; ++i) {
+        clock.Advance(10);
+        sum += timer.Value();
+    }
+    EXPECT_EQ(counter.Count(), 0);
+    EXPECT_GT(sum, 0);
 }
