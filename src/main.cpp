@@ -1,1 +1,6 @@
-int main() { return 0; }
+#include "app/GameApp.h"
+
+int main() {
+    GameApp app;
+    return app.Run();
+}

@@ -7,7 +7,7 @@ class SoundSystem;
 // A full-window screen. It loads its assets in Enter and frees them all in
 // Leave, so Leave may run twice (on a switch and from the destructor).
 class Screen {
-public:
+  public:
     virtual ~Screen() = default;
     virtual void Enter(Display& display, SoundSystem& sound) { (void)display, (void)sound; }
     virtual void Draw(Display& display) { (void)display; }

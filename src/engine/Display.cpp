@@ -111,7 +111,9 @@ ImagePtr Display::LoadImageFile(const std::string& path, int width, int height) 
     image->height = height;
     SDL_SetColorKey(image->surface.get(), SDL_TRUE, SDL_MapRGB(image->surface->format, 0, 0, 0));
 
-    SurfacePtr file(SDL_LoadBMP(HostPath(path).c_str()));
+    // Opened first so that a missing file is reported as such.
+    SDL_RWops* stream = SDL_RWFromFile(HostPath(path).c_str(), "rb");
+    SurfacePtr file(stream ? SDL_LoadBMP_RW(stream, 1) : nullptr);
     if (!file) {
         std::fprintf(stderr, "Vlims: could not load picture \"%s\": %s\n", path.c_str(),
                      SDL_GetError());

@@ -8,7 +8,7 @@ class SoundSystem;
 // One sound effect, loaded whole from a WAV file and played from its start on
 // demand. A sound that is still playing is not restarted.
 class Sound {
-public:
+  public:
     Sound() = default;
     ~Sound();
     Sound(const Sound&) = delete;
@@ -25,7 +25,10 @@ public:
     const std::vector<int16_t>& Samples() const { return samples_; }
     bool Loaded() const { return loaded_; }
 
-private:
+  private:
+    friend class SoundSystem;
+    void Forget();
+
     std::string path_;
     std::vector<int16_t> samples_;
     SoundSystem* system_ = nullptr;

@@ -1,43 +1,74 @@
 #pragma once
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 class Window;
 class Sound;
 
-// The one audio device (22050 Hz, signed 16-bit). Sounds register their
-// samples here; the audio callback mixes every sound that is playing. With no
-// audio device the game is silent but nothing else changes.
+// The one audio device (22050 Hz, signed 16-bit, mono). Sounds register with
+// it when they load; the audio callback mixes every sound that is playing.
+// With no audio device the game is silent but nothing else changes: sounds
+// still start, play for their length by the clock and end.
 class SoundSystem {
-public:
+  public:
+    static constexpr int kSampleRate = 22050;
+
     SoundSystem();
     ~SoundSystem();
     SoundSystem(const SoundSystem&) = delete;
     SoundSystem& operator=(const SoundSystem&) = delete;
 
     bool Create(Window* window);  // always true
-    bool CreatePrimaryBuffer();   // always true
-    bool Release();               // always true
+    bool CreatePrimaryBuffer();   // always true; opens the device if there is one
+    bool Release();               // always true; closes the device
+    bool HasDevice() const { return device_ != 0; }
 
-    // Starts a voice for `sound` unless it is already playing (then it just
-    // goes on). Returns true when a voice was started.
-    bool Start(const Sound& sound);
+    // Starts `sound` from its beginning unless it is still playing (then it
+    // just goes on). Whether it still plays is judged by the game clock, so
+    // the rule holds with or without a device. A looping sound plays until
+    // stopped (the game never asks for one). True when it was started.
+    bool Start(const Sound& sound, bool loop = false);
     void Stop(const Sound& sound);
     bool IsPlaying(const Sound& sound) const;
 
-    // Names (game paths) of sounds started since the last call, for tests.
+    // Game paths of the sounds started since the last call, for tests.
     std::vector<std::string> TakeStarted();
 
-    // Mixes `count` mono samples of every playing voice into `out` (sum with
-    // clipping) and moves the voices on; finished voices end. Called from the
-    // audio callback, and directly by tests.
+    // Mixes the next `count` samples of every playing voice into `out` (sum
+    // with clipping) and moves the voices on; voices whose samples run out
+    // end. Called from the audio callback, and directly by tests.
     void Mix(int16_t* out, int count);
+    int MixingVoices() const;
 
-    struct Voices;
+    // Sounds say when they load and when they go, so that none is left
+    // pointing at a system that no longer exists.
+    void Attach(Sound* sound);
+    void Detach(Sound* sound);
 
-private:
-    std::unique_ptr<Voices> voices_;
+  private:
+    struct Voice {
+        const Sound* sound;
+        size_t position;
+        bool loop;
+    };
+    struct Started {
+        uint32_t tick;
+        bool loop;
+    };
+
+    uint32_t DurationOf(const Sound& sound) const;
+
+    // Mixed by the audio thread; guarded by the device lock.
+    std::vector<Voice> voices_;
+    std::vector<int32_t> mixBuffer_;
+    // Main thread only.
+    std::map<const Sound*, Started> startTicks_;
+    std::vector<std::string> started_;
+    std::set<Sound*> attached_;
     uint32_t device_ = 0;
+    bool audioInitialised_ = false;
 };

@@ -34,7 +34,9 @@ Window::~Window() {
 }
 
 void Window::SetIcon(const std::string& gamePath) {
-    SDL_Surface* icon = SDL_LoadBMP(HostPath(gamePath).c_str());
+    // Opened first so that a missing file is reported as such.
+    SDL_RWops* file = SDL_RWFromFile(HostPath(gamePath).c_str(), "rb");
+    SDL_Surface* icon = file ? SDL_LoadBMP_RW(file, 1) : nullptr;
     if (!icon) {
         std::fprintf(stderr, "Vlims: could not load the window icon \"%s\": %s\n", gamePath.c_str(),
                      SDL_GetError());

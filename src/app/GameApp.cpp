@@ -1,0 +1,89 @@
+#include "app/GameApp.h"
+
+#include "app/MouseState.h"
+#include "app/SharedState.h"
+#include "platform/Clock.h"
+#include "platform/EventPump.h"
+
+namespace {
+// With the main loop stopped (failed start) there is nothing to wake up for
+// but events.
+constexpr uint32_t kIdleWaitWithoutTicks = 100;
+}  // namespace
+
+GameApp::GameApp(MainFrame::Setup setup) : setup_(std::move(setup)) {
+    mouse = MouseState{};
+    shared = SharedState{};
+}
+
+GameApp::~GameApp() {
+    mainFrame_.reset();
+}
+
+bool GameApp::InitInstance() {
+    mainFrame_ = std::make_unique<MainFrame>(display_, soundSystem_, std::move(setup_));
+    mainFrame_->ShowWindow();
+    return true;
+}
+
+bool GameApp::TickDue(uint32_t now) const {
+    return !ticked_ || TickAfter(now, nextTickTime_);
+}
+
+bool GameApp::OnIdle(long idleCount) {
+    (void)idleCount;
+    if (!mainFrame_ || !mainFrame_->AppActive() || !mainFrame_->CurrentScreen())
+        return true;
+    if (!TickDue(TickCount()))
+        return true;
+    ticked_ = true;
+    nextTickTime_ = TickCount() + kTickInterval;
+
+    Screen* screen = mainFrame_->CurrentScreen();
+    ScreenCode code =
+        screen->Update(display_, soundSystem_, mouse.x, mouse.y, mouse.leftDown, mouse.rightDown);
+    display_.Present();
+    Screen* target = mainFrame_->TargetScreen(code);
+    if (!target)
+        return true;
+
+    screen->Leave();
+    target->Enter(display_, soundSystem_);
+    mainFrame_->MakeCurrent(target);
+    target->Draw(display_);
+    return true;
+}
+
+uint32_t GameApp::MillisecondsToNextTick() const {
+    if (!mainFrame_ || !mainFrame_->AppActive() || !mainFrame_->CurrentScreen()) {
+        return kIdleWaitWithoutTicks;
+    }
+    uint32_t now = TickCount();
+    if (TickDue(now))
+        return 0;
+    // Due once the count has passed nextTickTime, that is at nextTickTime + 1.
+    return nextTickTime_ + 1 - now;
+}
+
+int GameApp::ExitInstance() {
+    mainFrame_.reset();
+    return 1;
+}
+
+int GameApp::Run() {
+    InitInstance();
+    long idleCount = 0;
+    while (!mainFrame_->QuitPosted()) {
+        if (EventPump::DispatchOne(mainFrame_->WindowId(), *mainFrame_)) {
+            idleCount = 0;
+            continue;
+        }
+        OnIdle(idleCount++);
+        if (mainFrame_->QuitPosted())
+            break;
+        uint32_t wait = MillisecondsToNextTick();
+        if (wait > 0)
+            EventPump::WaitForEvent(wait);
+    }
+    return ExitInstance();
+}

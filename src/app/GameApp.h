@@ -1,0 +1,52 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+
+#include "app/MainFrame.h"
+#include "engine/Display.h"
+#include "engine/SoundSystem.h"
+
+// The application: it owns the display and the sound system for the whole
+// run, creates the main window, runs the 10 ms tick whenever the event queue
+// is empty, and ends with exit code 1.
+class GameApp {
+  public:
+    // The display is made first, so its log exists from the start.
+    explicit GameApp(MainFrame::Setup setup = MainFrame::Setup::Game());
+    ~GameApp();
+    GameApp(const GameApp&) = delete;
+    GameApp& operator=(const GameApp&) = delete;
+
+    // Creates the main window (all of start-up) and shows it. True even when
+    // the graphics check failed: the quit is already posted then.
+    bool InitInstance();
+    // One idle call: at most once per 10 ms, the tick. Always true.
+    bool OnIdle(long idleCount);
+    // Deletes the main window; the program's exit code.
+    int ExitInstance();
+
+    // The whole program: start-up, events and idle ticks until the quit is
+    // posted, then ExitInstance's code. Between ticks it sleeps until the
+    // next one is due or an event arrives.
+    int Run();
+
+    // How long the loop may sleep before the next idle call has work to do.
+    uint32_t MillisecondsToNextTick() const;
+
+    static constexpr uint32_t kTickInterval = 10;
+
+    Display& GetDisplay() { return display_; }
+    SoundSystem& GetSoundSystem() { return soundSystem_; }
+    MainFrame* Frame() { return mainFrame_.get(); }
+
+  private:
+    bool TickDue(uint32_t now) const;
+
+    Display display_;
+    SoundSystem soundSystem_;
+    MainFrame::Setup setup_;
+    std::unique_ptr<MainFrame> mainFrame_;
+    uint32_t nextTickTime_ = 0;
+    // The first tick runs at once, whatever the tick count reads.
+    bool ticked_ = false;
+};

@@ -1,0 +1,178 @@
+#include "app/MainFrame.h"
+
+#include <cstdio>
+
+#include "app/MouseState.h"
+#include "engine/Display.h"
+#include "engine/SoundSystem.h"
+#include "platform/MessageBox.h"
+#include "platform/Window.h"
+#include "screens/PlayScreen.h"
+#include "screens/ScoreScreen.h"
+#include "screens/StartScreen.h"
+
+const char* const MainFrame::kTitle = "Vlims 2.10";
+const char* const MainFrame::kCheckCaption = "DirectX";
+
+namespace {
+// Where the client area's top-left corner sits on the desktop.
+constexpr int kWindowLeft = 50;
+constexpr int kWindowTop = 50;
+constexpr const char* kIconFile = "Graphics\\Gui\\Icon.bmp";
+constexpr const char* kDirectXDownloadPage =
+    "https://www.microsoft.com/en-us/download/details.aspx?id=35";
+}  // namespace
+
+const std::string& MainFrame::CheckFailedText() {
+    static const std::string text =
+        std::string(
+            "Vlims requires DirectX 5.  Your system does not have DirectX 5 installed.\n"
+            " Please download DirectX FREE from ") +
+        kDirectXDownloadPage + " ";
+    return text;
+}
+
+MainFrame::Setup MainFrame::Setup::Game() {
+    Setup setup;
+    setup.openWindow = [](std::string* error) {
+        std::unique_ptr<Window> window =
+            Window::Open(kTitle, kWindowLeft, kWindowTop, kClientWidth, kClientHeight, error);
+        if (window)
+            window->SetIcon(kIconFile);
+        return window;
+    };
+    setup.makeScreens = [] {
+        return ScreenSet{std::make_unique<StartScreen>(), std::make_unique<PlayScreen>(),
+                         std::make_unique<ScoreScreen>()};
+    };
+    return setup;
+}
+
+MainFrame::MainFrame(Display& display, SoundSystem& soundSystem, Setup setup)
+    : display_(display), soundSystem_(soundSystem) {
+    if (!PassesGraphicsCheck(setup)) {
+        ShowMessageBox(kCheckCaption, CheckFailedText());
+        appActive_ = false;
+        quitPosted_ = true;
+        return;
+    }
+    appActive_ = true;
+    SetMessageBoxOwner(window_.get());
+
+    display_.Create(window_.get());
+    display_.SetWindowed(kClientWidth, kClientHeight);
+    soundSystem_.Create(window_.get());
+    soundSystem_.CreatePrimaryBuffer();
+
+    if (setup.makeScreens)
+        screens_ = setup.makeScreens();
+
+    if (screens_.start) {
+        screens_.start->Enter(display_, soundSystem_);
+        currentScreen_ = screens_.start.get();
+        screens_.start->Draw(display_);
+    }
+    display_.Present();
+}
+
+bool MainFrame::PassesGraphicsCheck(Setup& setup) {
+    if (!setup.openWindow)
+        return true;  // headless
+    std::string error;
+    window_ = setup.openWindow(&error);
+    if (window_)
+        return true;
+    std::fprintf(stderr, "Vlims: the graphics check failed: %s\n", error.c_str());
+    return false;
+}
+
+MainFrame::~MainFrame() {
+    // Normally the close request has done this already; a frame deleted
+    // without one (a test, a failed run) still leaves the screens properly.
+    ReleaseEverything();
+    SetMessageBoxOwner(nullptr);
+}
+
+void MainFrame::ShowWindow() {
+    if (window_)
+        window_->Show();
+}
+
+uint32_t MainFrame::WindowId() const {
+    return window_ ? window_->Id() : 0;
+}
+
+void MainFrame::ReleaseEverything() {
+    if (currentScreen_)
+        currentScreen_->Leave();
+    currentScreen_ = nullptr;
+    if (appActive_ && !released_) {
+        released_ = true;
+        display_.Release();
+        soundSystem_.Release();
+        screens_.start.reset();
+        screens_.play.reset();
+        screens_.score.reset();
+    }
+}
+
+void MainFrame::OnClose() {
+    ReleaseEverything();
+    quitPosted_ = true;
+}
+
+Screen* MainFrame::TargetScreen(ScreenCode code) const {
+    switch (code) {
+        case ToStart:
+            return screens_.start.get();
+        case ToPlay:
+            return screens_.play.get();
+        case ToScores:
+            return screens_.score.get();
+        default:
+            return nullptr;
+    }
+}
+
+void MainFrame::OnPaint() {
+    display_.Invalidate();
+}
+
+void MainFrame::OnEraseBackground() {
+    if (currentScreen_)
+        currentScreen_->Draw(display_);
+}
+
+void MainFrame::OnLeftButtonDown(int x, int y) {
+    mouse.x = x;
+    mouse.y = y;
+    mouse.leftDown = true;
+}
+
+void MainFrame::OnLeftButtonUp(int x, int y) {
+    mouse.x = x;
+    mouse.y = y;
+    mouse.leftDown = false;
+}
+
+void MainFrame::OnRightButtonDown(int x, int y) {
+    mouse.x = x;
+    mouse.y = y;
+    mouse.rightDown = true;
+}
+
+void MainFrame::OnRightButtonUp(int x, int y) {
+    mouse.x = x;
+    mouse.y = y;
+    mouse.rightDown = false;
+}
+
+void MainFrame::OnMouseMove(int x, int y) {
+    mouse.x = x;
+    mouse.y = y;
+}
+
+void MainFrame::OnActivate() {
+    mouse.leftDown = false;
+    mouse.rightDown = false;
+}

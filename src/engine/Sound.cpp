@@ -1,0 +1,53 @@
+#include "engine/Sound.h"
+
+#include <cstdio>
+
+#include "engine/SoundSystem.h"
+#include "engine/WavReader.h"
+#include "platform/FileIo.h"
+#include "platform/HostPath.h"
+
+namespace {
+// Far beyond any effect the game ships (a second is 44 kB); a bigger file is
+// read only this far, so it cannot exhaust memory.
+constexpr size_t kLargestWavFile = 16 << 20;
+}  // namespace
+
+Sound::~Sound() {
+    if (system_)
+        system_->Detach(this);
+}
+
+void Sound::Forget() {
+    system_ = nullptr;
+}
+
+bool Sound::LoadWav(const std::string& path, SoundSystem& system) {
+    if (system_)
+        system_->Detach(this);
+    path_ = path;
+    samples_.clear();
+    loaded_ = false;
+    system_ = &system;
+    system.Attach(this);
+
+    std::optional<std::string> bytes = ReadWholeFile(HostPath(path), kLargestWavFile);
+    if (!bytes) {
+        std::fprintf(stderr, "Vlims: could not open sound \"%s\"\n", path.c_str());
+        return false;
+    }
+    if (!ReadWavSamples(*bytes, samples_)) {
+        std::fprintf(stderr, "Vlims: \"%s\" is not a PCM WAV file the game can play\n",
+                     path.c_str());
+        samples_.clear();
+        return false;
+    }
+    loaded_ = true;
+    return true;
+}
+
+bool Sound::Play(bool loop) {
+    if (system_ && loaded_)
+        system_->Start(*this, loop);
+    return true;
+}

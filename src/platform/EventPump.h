@@ -1,0 +1,18 @@
+#pragma once
+#include <cstdint>
+
+class WindowEvents;
+
+// The host's event queue, seen from the main loop.
+class EventPump {
+  public:
+    // Takes the next waiting event, if any, and hands it to `events` when it
+    // concerns the window `windowId` or the whole program (a quit request,
+    // which SIGTERM also makes). Events of other windows are dropped. False
+    // when the queue was empty.
+    static bool DispatchOne(uint32_t windowId, WindowEvents& events);
+
+    // Sleeps until an event arrives or `milliseconds` have passed; the event
+    // stays queued. This is what keeps an idle game from spinning.
+    static void WaitForEvent(uint32_t milliseconds);
+};

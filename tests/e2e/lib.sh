@@ -1,0 +1,140 @@
+# Shared helpers for the end-to-end tests: a private X server with a window
+# manager, the real game started from a copy of its folder, screenshots, and
+# the checks of a clean end. Source it, then call e2e_setup GAME_DIR.
+set -euo pipefail
+
+E2E_TITLE="Vlims 2.10"
+E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# What X, SDL and D-Bus keep until exit is theirs, not ours.
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$E2E_LIB_DIR/../lsan.supp:print_suppressions=0}
+E2E_TMP=""
+E2E_XVFB_PID=""
+E2E_WM_PID=""
+E2E_GAME_PID=""
+E2E_GAME_RC=""
+
+e2e_log() { echo "e2e: $*" >&2; }
+e2e_fail() {
+    echo "e2e: FAIL: $*" >&2
+    if [[ -n "$E2E_TMP" && -f "$E2E_TMP/game.stderr" ]]; then
+        echo "---- game stderr ----" >&2
+        cat "$E2E_TMP/game.stderr" >&2
+    fi
+    exit 1
+}
+
+e2e_cleanup() {
+    local pid
+    for pid in "$E2E_GAME_PID" "$E2E_WM_PID" "$E2E_XVFB_PID"; do
+        if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+        fi
+    done
+    if [[ -n "$E2E_TMP" && -z "${E2E_KEEP:-}" ]]; then rm -rf "$E2E_TMP"; fi
+}
+
+# Starts Xvfb on a display number it picks itself (several runs may share the
+# machine) and openbox on it, and copies the game folder to a scratch folder
+# so that the test's saved files never touch the build's own.
+e2e_setup() {
+    local game_dir=$1
+    [[ -x "$game_dir/vlims" ]] || e2e_fail "no game at $game_dir/vlims"
+    E2E_TMP=$(mktemp -d /tmp/vlims-e2e.XXXXXX)
+    trap e2e_cleanup EXIT
+    cp -r "$game_dir" "$E2E_TMP/game"
+    rm -f "$E2E_TMP/game/Data/Resume.dat" "$E2E_TMP/game/Data/Info.dat" \
+        "$E2E_TMP/game/Data/Help.dat" "$E2E_TMP/game/Data/Help2.dat"
+    E2E_GAME_DIR="$E2E_TMP/game"
+
+    local fd_file="$E2E_TMP/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>"$E2E_TMP/xvfb.log" &
+    E2E_XVFB_PID=$!
+    local i
+    for i in $(seq 100); do
+        [[ -s "$fd_file" ]] && break
+        sleep 0.1
+    done
+    [[ -s "$fd_file" ]] || e2e_fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+    export DISPLAY=":$(tr -d '[:space:]' <"$fd_file")"
+    unset SDL_VIDEODRIVER SDL_AUDIODRIVER
+    # No sound card here: the dummy driver keeps the audio path exercised.
+    export SDL_AUDIODRIVER=dummy
+
+    openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+    E2E_WM_PID=$!
+    for i in $(seq 100); do
+        wmctrl -m >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    wmctrl -m >/dev/null 2>&1 || e2e_fail "openbox did not start"
+    e2e_log "X server on $DISPLAY, game in $E2E_GAME_DIR"
+}
+
+# Starts the game from its folder (its working directory) in the background.
+e2e_start_game() {
+    (cd "$E2E_GAME_DIR" && exec ./vlims) 2>>"$E2E_TMP/game.stderr" &
+    E2E_GAME_PID=$!
+    E2E_GAME_RC=""
+}
+
+# Prints the id of the game's main window once it exists (within 20 s).
+e2e_find_window() {
+    local i id
+    for i in $(seq 200); do
+        id=$(xdotool search --onlyvisible --name "^${E2E_TITLE}\$" 2>/dev/null | head -n 1 || true)
+        if [[ -n "$id" ]]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the game ended before showing its window"
+        sleep 0.1
+    done
+    e2e_fail "no window named \"$E2E_TITLE\""
+}
+
+# "WIDTHxHEIGHT" of a window's own (client) area.
+e2e_client_size() {
+    xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
+}
+
+e2e_screenshot() {
+    import -window root "$1"
+}
+
+# RGB of one pixel of a screenshot, as "r,g,b".
+e2e_pixel() {
+    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Asks the window manager to close the game's window, as the close box does.
+e2e_close() {
+    wmctrl -c "$E2E_TITLE"
+}
+
+# Waits (up to 20 s) for the game to end and keeps its exit code.
+e2e_wait_exit() {
+    local i
+    for i in $(seq 200); do
+        if ! kill -0 "$E2E_GAME_PID" 2>/dev/null; then
+            set +e
+            wait "$E2E_GAME_PID"
+            E2E_GAME_RC=$?
+            set -e
+            E2E_GAME_PID=""
+            return 0
+        fi
+        sleep 0.1
+    done
+    e2e_fail "the game did not end within 20 s"
+}
+
+# The end every run must have: the given exit code, and no sanitizer report.
+e2e_expect_clean_exit() {
+    local expected=$1
+    [[ "$E2E_GAME_RC" == "$expected" ]] || e2e_fail "exit code $E2E_GAME_RC, expected $expected"
+    if grep -qE "ERROR: (Address|Leak)Sanitizer|runtime error:|SUMMARY: .*Sanitizer" \
+        "$E2E_TMP/game.stderr" 2>/dev/null; then
+        e2e_fail "sanitizer report"
+    fi
+}
