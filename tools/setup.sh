@@ -1,0 +1,40 @@
+# Sourced by play.sh, test.sh and .ci/run: the Debian 12 packages the game,
+# its tests and its artwork need, and the check that they are installed.
+
+VLIMS_PACKAGES=(
+    cmake g++ make pkg-config
+    libsdl2-dev libcairo2-dev fonts-liberation2
+    libgtest-dev libbenchmark-dev
+    xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
+    clang libclang-rt-14-dev
+)
+
+vlims_missing_packages() {
+    local package
+    for package in "${VLIMS_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            echo "$package"
+        fi
+    done
+}
+
+# Installs what is missing when run as root; otherwise prints the one line
+# to run as root and stops the calling script.
+vlims_ensure_packages() {
+    local missing
+    missing=$(vlims_missing_packages | tr '\n' ' ')
+    missing=${missing% }
+    [[ -z "$missing" ]] && return 0
+    if [[ $(id -u) -eq 0 ]]; then
+        echo "Installing: $missing"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update
+        # shellcheck disable=SC2086
+        apt-get install -y --no-install-recommends $missing
+    else
+        echo "Some packages are missing. Run this as root, then start this script again:"
+        echo
+        echo "    apt-get update && apt-get install -y --no-install-recommends $missing"
+        exit 1
+    fi
+}
