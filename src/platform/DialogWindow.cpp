@@ -1,0 +1,328 @@
+#include "platform/DialogWindow.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "platform/Clock.h"
+#include "platform/DialogFont.h"
+#include "platform/ScriptedPrompts.h"
+
+namespace {
+// A warm light panel, dark ink, a blue accent for the focus and the default.
+constexpr SDL_Color kPanel{238, 234, 226, 255};
+constexpr SDL_Color kInk{36, 38, 54, 255};
+constexpr SDL_Color kBorder{150, 146, 140, 255};
+constexpr SDL_Color kAccent{58, 102, 170, 255};
+constexpr SDL_Color kField{255, 255, 253, 255};
+constexpr SDL_Color kButtonTop{250, 248, 244, 255};
+constexpr SDL_Color kButtonBottom{222, 217, 208, 255};
+constexpr SDL_Color kButtonPushed{200, 195, 186, 255};
+
+constexpr int kWidth = 300;
+constexpr int kMargin = 18;
+constexpr int kTextTop = 16;
+constexpr int kButtonWidth = 80;
+constexpr int kCaretBlinkMs = 530;
+
+void Fill(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour) {
+    SDL_Rect rect{x, y, w, h};
+    SDL_FillRect(surface, &rect, SDL_MapRGB(surface->format, colour.r, colour.g, colour.b));
+}
+
+void Frame(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour, int thickness) {
+    Fill(surface, x, y, w, thickness, colour);
+    Fill(surface, x, y + h - thickness, w, thickness, colour);
+    Fill(surface, x, y, thickness, h, colour);
+    Fill(surface, x + w - thickness, y, thickness, h, colour);
+}
+
+Uint8 Mix(Uint8 top, Uint8 bottom, int row, int rows) {
+    return static_cast<Uint8>(top + (bottom - top) * row / std::max(1, rows - 1));
+}
+}  // namespace
+
+void DialogWindow::WindowFree::operator()(SDL_Window* window) const {
+    SDL_DestroyWindow(window);
+}
+
+PromptAnswer DialogWindow::Run(const TextPrompt& prompt) {
+    if (ScriptedPrompts* script = ScriptedPrompts::Active())
+        return script->Answer(prompt);
+    if (!CanShowWindows()) {
+        std::fprintf(stderr, "Vlims: no screen to show \"%s\" on; taken as Cancel\n",
+                     prompt.caption.c_str());
+        return {};
+    }
+    DialogWindow dialog(prompt);
+    if (!dialog.Open())
+        return {};
+    return dialog.RunLoop();
+}
+
+bool DialogWindow::CanShowWindows() {
+    if (!SDL_WasInit(SDL_INIT_VIDEO))
+        return false;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
+}
+
+DialogWindow::DialogWindow(const TextPrompt& prompt)
+    : prompt_(prompt), font_(std::make_unique<DialogFont>()), blinkStart_(TickCount()) {
+    font_->Load(prompt);
+    lines_ = font_->WrapWords(prompt.message, kWidth - 2 * kMargin);
+    int lineHeight = font_->LineHeight();
+    int textBottom = kTextTop + static_cast<int>(lines_.size()) * lineHeight;
+    edit_ = {70, textBottom + 10, 160, lineHeight + 6};
+    int buttonTop = edit_.y + edit_.h + 14;
+    int buttonHeight = lineHeight + 10;
+    ok_ = {kWidth - kMargin - 2 * kButtonWidth - 10, buttonTop, kButtonWidth, buttonHeight};
+    cancel_ = {kWidth - kMargin - kButtonWidth, buttonTop, kButtonWidth, buttonHeight};
+    height_ = buttonTop + buttonHeight + 14;
+}
+
+DialogWindow::~DialogWindow() = default;
+
+bool DialogWindow::Open() {
+    // Centred over the game's window, which has the keyboard until now.
+    SDL_Window* owner = SDL_GetKeyboardFocus();
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+    if (owner) {
+        int ownerX, ownerY, ownerW, ownerH;
+        SDL_GetWindowPosition(owner, &ownerX, &ownerY);
+        SDL_GetWindowSize(owner, &ownerW, &ownerH);
+        x = ownerX + (ownerW - kWidth) / 2;
+        y = ownerY + (ownerH - height_) / 2;
+    }
+    window_.reset(SDL_CreateWindow(prompt_.caption.c_str(), x, y, kWidth, height_,
+                                   SDL_WINDOW_SHOWN | SDL_WINDOW_SKIP_TASKBAR));
+    if (!window_) {
+        std::fprintf(stderr, "Vlims: cannot open the \"%s\" window: %s\n", prompt_.caption.c_str(),
+                     SDL_GetError());
+        return false;
+    }
+    if (owner)
+        SDL_SetWindowModalFor(window_.get(), owner);
+    SDL_RaiseWindow(window_.get());
+    SDL_SetWindowInputFocus(window_.get());
+    return true;
+}
+
+PromptAnswer DialogWindow::RunLoop() {
+    bool textInputWasOn = SDL_IsTextInputActive();
+    SDL_StartTextInput();
+    Outcome outcome;
+    while (!outcome) {
+        Paint();
+        SDL_Event event;
+        // Wake for the caret's next blink even when nothing happens.
+        uint32_t sinceBlink = TickCount() - blinkStart_;
+        int wait = kCaretBlinkMs - static_cast<int>(sinceBlink % kCaretBlinkMs);
+        if (SDL_WaitEventTimeout(&event, wait))
+            outcome = Handle(event);
+    }
+    if (!textInputWasOn)
+        SDL_StopTextInput();
+    window_.reset();
+    for (SDL_Event& event : forLater_) SDL_PushEvent(&event);
+    return {*outcome, *outcome ? field_.Text() : std::string()};
+}
+
+DialogWindow::Outcome DialogWindow::Handle(const SDL_Event& event) {
+    Uint32 ours = SDL_GetWindowID(window_.get());
+    switch (event.type) {
+        case SDL_QUIT:
+            forLater_.push_back(event);
+            return false;
+        case SDL_WINDOWEVENT:
+            if (event.window.windowID != ours)
+                return ForeignWindowEvent(event);
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE)
+                return false;
+            return std::nullopt;
+        // The dialog is modal: whatever is typed is meant for it, even when the
+        // window manager left the keyboard with the game's window.
+        case SDL_KEYDOWN:
+            return Key(event.key.keysym);
+        case SDL_TEXTINPUT:
+            Changed([&] { field_.Type(event.text.text); });
+            return std::nullopt;
+        case SDL_MOUSEMOTION:
+            if (event.motion.windowID == ours)
+                return Mouse(event);
+            return std::nullopt;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.windowID == ours)
+                return Mouse(event);
+            // The game's window is blocked; only a release reaches it later, so
+            // it never believes a button is still held.
+            if (event.type == SDL_MOUSEBUTTONUP)
+                forLater_.push_back(event);
+            return std::nullopt;
+        default:
+            return std::nullopt;
+    }
+}
+
+// The game's window is not ours to run, but it must not lose a request to
+// close, and it shows its last frame again when uncovered.
+DialogWindow::Outcome DialogWindow::ForeignWindowEvent(const SDL_Event& event) {
+    forLater_.push_back(event);
+    if (event.window.event == SDL_WINDOWEVENT_CLOSE)
+        return false;
+    if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+        if (SDL_Window* other = SDL_GetWindowFromID(event.window.windowID)) {
+            SDL_UpdateWindowSurface(other);
+        }
+    }
+    return std::nullopt;
+}
+
+DialogWindow::Outcome DialogWindow::Key(const SDL_Keysym& key) {
+    switch (key.sym) {
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return true;
+        case SDLK_ESCAPE:
+            return false;
+        case SDLK_BACKSPACE:
+            Changed([&] { field_.Backspace(); });
+            break;
+        case SDLK_DELETE:
+            Changed([&] { field_.Delete(); });
+            break;
+        case SDLK_LEFT:
+            Changed([&] { field_.MoveLeft(); });
+            break;
+        case SDLK_RIGHT:
+            Changed([&] { field_.MoveRight(); });
+            break;
+        case SDLK_HOME:
+            Changed([&] { field_.MoveHome(); });
+            break;
+        case SDLK_END:
+            Changed([&] { field_.MoveEnd(); });
+            break;
+        case SDLK_v:
+            if (key.mod & KMOD_CTRL)
+                Paste();
+            break;
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+void DialogWindow::Paste() {
+    if (!SDL_HasClipboardText())
+        return;
+    char* clip = SDL_GetClipboardText();
+    if (!clip)
+        return;
+    std::string text(clip);
+    SDL_free(clip);
+    // One line only: a pasted line break ends the paste.
+    text = text.substr(0, text.find_first_of("\r\n"));
+    Changed([&] { field_.Type(text); });
+}
+
+DialogWindow::Outcome DialogWindow::Mouse(const SDL_Event& event) {
+    bool motion = event.type == SDL_MOUSEMOTION;
+    int x = motion ? event.motion.x : event.button.x;
+    int y = motion ? event.motion.y : event.button.y;
+    pointerX_ = x, pointerY_ = y;
+    if (motion || event.button.button != SDL_BUTTON_LEFT)
+        return std::nullopt;
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        if (ok_.Contains(x, y))
+            pressed_ = Pressed::Ok;
+        if (cancel_.Contains(x, y))
+            pressed_ = Pressed::Cancel;
+        if (edit_.Contains(x, y))
+            Changed([&] { PlaceCaret(x); });
+        return std::nullopt;
+    }
+    // A push button acts when released over itself.
+    Pressed released = pressed_;
+    pressed_ = Pressed::None;
+    if (released == Pressed::Ok && ok_.Contains(x, y))
+        return true;
+    if (released == Pressed::Cancel && cancel_.Contains(x, y))
+        return false;
+    return std::nullopt;
+}
+
+void DialogWindow::PlaceCaret(int x) {
+    field_.MoveHome();
+    int pen = edit_.x + 4 - scroll_;
+    for (char c : field_.Text()) {
+        int width = font_->Width(static_cast<unsigned char>(c));
+        if (x < pen + width / 2)
+            break;
+        pen += width;
+        field_.MoveRight();
+    }
+}
+
+template <typename Edit>
+void DialogWindow::Changed(Edit edit) {
+    edit();
+    blinkStart_ = TickCount();
+}
+
+void DialogWindow::Paint() {
+    SDL_Surface* surface = SDL_GetWindowSurface(window_.get());
+    if (!surface)
+        return;
+    bool caretOn = ((TickCount() - blinkStart_) / kCaretBlinkMs) % 2 == 0;
+    Fill(surface, 0, 0, surface->w, surface->h, kPanel);
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        int y = kTextTop + static_cast<int>(i) * font_->LineHeight();
+        font_->Draw(surface, lines_[i], kMargin, y, kInk);
+    }
+    PaintEdit(surface, caretOn);
+    bool pointerOnOk = ok_.Contains(pointerX_, pointerY_);
+    bool pointerOnCancel = cancel_.Contains(pointerX_, pointerY_);
+    PaintButton(surface, ok_, "OK", pressed_ == Pressed::Ok && pointerOnOk, true);
+    PaintButton(surface, cancel_, "Cancel", pressed_ == Pressed::Cancel && pointerOnCancel, false);
+    SDL_UpdateWindowSurface(window_.get());
+}
+
+void DialogWindow::PaintEdit(SDL_Surface* surface, bool caretOn) {
+    Fill(surface, edit_.x, edit_.y, edit_.w, edit_.h, kField);
+    Frame(surface, edit_.x, edit_.y, edit_.w, edit_.h, kAccent, 1);
+    Box inner{edit_.x + 4, edit_.y + 3, edit_.w - 8, edit_.h - 6};
+    const std::string& text = field_.Text();
+    int caretX = font_->Width(std::string_view(text).substr(0, field_.Caret()));
+    // Scroll sideways so the caret stays inside the box.
+    if (caretX - scroll_ > inner.w - 1)
+        scroll_ = caretX - (inner.w - 1);
+    if (caretX < scroll_)
+        scroll_ = caretX;
+    SDL_Rect clip{inner.x, inner.y, inner.w, inner.h};
+    SDL_SetClipRect(surface, &clip);
+    font_->Draw(surface, text, inner.x - scroll_, inner.y, kInk);
+    if (caretOn)
+        Fill(surface, inner.x + caretX - scroll_, inner.y, 1, inner.h, kInk);
+    SDL_SetClipRect(surface, nullptr);
+}
+
+void DialogWindow::PaintButton(SDL_Surface* surface, const Box& box, const char* label, bool pushed,
+                               bool isDefault) {
+    for (int row = 0; row < box.h; ++row) {
+        SDL_Color shade = pushed ? kButtonPushed
+                                 : SDL_Color{Mix(kButtonTop.r, kButtonBottom.r, row, box.h),
+                                             Mix(kButtonTop.g, kButtonBottom.g, row, box.h),
+                                             Mix(kButtonTop.b, kButtonBottom.b, row, box.h), 255};
+        Fill(surface, box.x, box.y + row, box.w, 1, shade);
+    }
+    Frame(surface, box.x, box.y, box.w, box.h, isDefault ? kAccent : kBorder, isDefault ? 2 : 1);
+    int shift = pushed ? 1 : 0;
+    int textX = box.x + (box.w - font_->Width(label)) / 2 + shift;
+    int textY = box.y + (box.h - font_->LineHeight()) / 2 + shift;
+    font_->Draw(surface, label, textX, textY, kInk);
+}
