@@ -1,7 +1,9 @@
 #include "screens/HighScoreTable.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <optional>
 
 #include "platform/FileIo.h"
@@ -77,12 +79,29 @@ int HighScoreTable::IndexOf(int variant, int difficulty, int rank) {
 void HighScoreTable::LoadTable() {
     // A missing file reads as empty; it is not created here, the next save
     // writes it whole.
-    std::optional<std::string> bytes = ReadWholeFile(HostPath(kPath));
+    const std::string path = HostPath(kPath);
+    std::optional<std::string> bytes = ReadWholeFile(path);
+    std::error_code error;
+    fileUnreadable_ = !bytes && std::filesystem::exists(path, error);
+    if (fileUnreadable_) {
+        std::fprintf(stderr, "Vlims: cannot read \"%s\"; showing default scores, file kept\n",
+                     path.c_str());
+    }
     Decode(bytes.value_or(std::string()));
+    unsaved_ = false;
 }
 
-bool HighScoreTable::SaveTable() const {
-    return WriteFileAtomically(HostPath(kPath), Encode());
+bool HighScoreTable::SaveTable() {
+    const std::string path = HostPath(kPath);
+    if (fileUnreadable_) {
+        std::fprintf(stderr, "Vlims: not saving over \"%s\", which could not be read\n",
+                     path.c_str());
+        return false;
+    }
+    if (!WriteFileAtomically(path, Encode()))
+        return false;
+    unsaved_ = false;
+    return true;
 }
 
 std::string HighScoreTable::Encode() const {
@@ -136,6 +155,7 @@ void HighScoreTable::InsertEntry(int variant, int difficulty, int rank, std::str
     HighScoreEntry& entry = entries_[IndexOf(variant, difficulty, rank)];
     entry.SetName(name);
     entry.score = score;
+    unsaved_ = true;
 }
 
 const HighScoreEntry& HighScoreTable::Entry(int variant, int difficulty, int rank) const {

@@ -34,13 +34,17 @@ class HighScoreTable {
     // A table that has never been saved: every entry "Player" with 0.
     HighScoreTable();
 
-    // Replaces every entry from the file. Entries the file does not hold
+    // Replaces every entry from the file. Fields the file does not hold
     // whole (missing file, short or damaged file) are defaults.
     void LoadTable();
     // Writes all 60 entries through a temporary file renamed over the old
     // one. On failure the old file stays, stderr says why and false comes
-    // back; the table in memory is unchanged either way.
-    bool SaveTable() const;
+    // back; the table in memory is unchanged either way. A file that exists
+    // but could not be read at the last load is never written over: its
+    // scores are not in the table, and saving would lose them.
+    bool SaveTable();
+    // True after InsertEntry until a save succeeds or the file is read again.
+    bool HasUnsavedChanges() const { return unsaved_; }
 
     // The best rank whose score `score` beats strictly, or kRanks when it
     // beats none (an equal score lands below the older entry).
@@ -62,4 +66,6 @@ class HighScoreTable {
     void Reset();
 
     std::array<HighScoreEntry, kEntries> entries_;
+    bool unsaved_ = false;
+    bool fileUnreadable_ = false;
 };

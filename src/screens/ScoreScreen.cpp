@@ -1,7 +1,174 @@
 #include "screens/ScoreScreen.h"
 
+#include <cstdio>
+
+#include "app/SharedState.h"
 #include "engine/Display.h"
+#include "engine/FontSet.h"
+#include "platform/Clock.h"
+#include "screens/Button.h"
+#include "screens/NameDialog.h"
+
+namespace {
+constexpr int kTextFont = 1;
+constexpr int kRight = 625;
+constexpr int kBottom = 440;
+constexpr int kTitleTop = 55;
+constexpr int kFirstRowTop = 80;
+constexpr int kRowHeight = 20;
+constexpr int kStripeWidth = 250;
+// Left edges of the two tables and where their scores end.
+constexpr int kNormalLeft = 50;
+constexpr int kNormalScoreRight = 300;
+constexpr int kRotationalLeft = 320;
+constexpr int kRotationalScoreRight = 570;
+// Names start after the rank number.
+constexpr int kNameIndent = 33;
+// The difficulty picture; clicks count strictly inside it.
+constexpr int kPictureLeft = 130;
+constexpr int kPictureTop = 290;
+constexpr int kPictureSize = 150;
+// Holding the button on the picture steps the difficulty at this pace.
+constexpr uint32_t kDifficultyWait = 500;
+
+bool KnownDifficulty(int32_t difficulty) {
+    return difficulty >= Easy && difficulty <= Hard;
+}
+}  // namespace
+
+ScoreScreen::ScoreScreen() {
+    table_.LoadTable();
+}
+
+ScoreScreen::~ScoreScreen() {
+    ScoreScreen::Leave();
+}
+
+void ScoreScreen::Enter(Display& display, SoundSystem& sound) {
+    fonts_ = std::make_unique<FontSet>(display);
+    background_ = display.LoadImageFile("Graphics\\Gui\\Background Score.bmp", 625, 440);
+    rowStripe1_ = display.LoadImageFile("Graphics\\Gui\\Name 1.bmp", kStripeWidth, kRowHeight);
+    rowStripe2_ = display.LoadImageFile("Graphics\\Gui\\Name 2.bmp", kStripeWidth, kRowHeight);
+    easyPicture_ = display.LoadImageFile("Graphics\\Gui\\Easy.bmp", kPictureSize, kPictureSize);
+    normalPicture_ = display.LoadImageFile("Graphics\\Gui\\Normal.bmp", kPictureSize, kPictureSize);
+    hardPicture_ = display.LoadImageFile("Graphics\\Gui\\Hard.bmp", kPictureSize, kPictureSize);
+    menuButton_ = std::make_unique<Button>();
+    menuButton_->Load(display, sound, Buttons::kMenu);
+    // A score whose save failed is still only in memory: reading the file
+    // would drop it, so it is saved again instead.
+    if (table_.HasUnsavedChanges()) {
+        table_.SaveTable();
+    } else {
+        table_.LoadTable();
+    }
+}
 
 void ScoreScreen::Draw(Display& display) {
-    display.FillRect(0, 0, 625, 440, 0x4A2A2A);
+    display.DrawImage(background_.get(), 0, 0);
+    if (fonts_) {
+        fonts_->DrawString(display, "Normal Game", kTextFont, kNormalLeft, kTitleTop,
+                           kNormalScoreRight, kBottom, Centred);
+        fonts_->DrawString(display, "Rotational Game", kTextFont, 340, kTitleTop, 590, kBottom,
+                           Centred);
+    }
+    if (KnownDifficulty(shared.difficulty)) {
+        DrawTable(display, NormalVariant, kNormalLeft, kNormalScoreRight);
+        DrawTable(display, RotationalVariant, kRotationalLeft, kRotationalScoreRight);
+    }
+    if (menuButton_)
+        menuButton_->Draw(display);
+}
+
+void ScoreScreen::DrawTable(Display& display, int variant, int left, int scoreRight) const {
+    for (int rank = 0; rank < HighScoreTable::kRanks; ++rank) {
+        const int y = kFirstRowTop + kRowHeight * rank;
+        // Row numbers count from 1: odd rows have the first stripe.
+        display.DrawImage(rank % 2 == 0 ? rowStripe1_.get() : rowStripe2_.get(), left, y);
+        if (!fonts_)
+            continue;
+        const HighScoreEntry& entry = table_.Entry(variant, shared.difficulty, rank);
+        char number[16];
+        std::snprintf(number, sizeof number, "%d.", rank + 1);
+        char score[16];
+        std::snprintf(score, sizeof score, "%d", static_cast<int>(entry.score));
+        fonts_->DrawString(display, number, kTextFont, left, y, kRight, kBottom, Wrapped);
+        fonts_->DrawString(display, entry.Name(), kTextFont, left + kNameIndent, y, kRight, kBottom,
+                           Wrapped);
+        fonts_->DrawString(display, score, kTextFont, 0, y, scoreRight, kBottom, RightAligned);
+    }
+}
+
+ScreenCode ScoreScreen::Update(Display& display, SoundSystem& /*sound*/, int x, int y,
+                               bool leftDown, bool rightDown) {
+    if (!menuButton_)
+        return Stay;  // not entered
+    EnterFinalScore();
+    Draw(display);
+    menuButton_->HandleMouse(x, y, leftDown, rightDown);
+    menuButton_->Draw(display);
+    if (menuButton_->IsClicked()) {
+        menuButton_->SetPushed(false);
+        return ToStart;
+    }
+    CycleDifficulty(x, y, leftDown);
+    DrawDifficultyPicture(display);
+    return Stay;
+}
+
+void ScoreScreen::EnterFinalScore() {
+    const int32_t variant = shared.variant;
+    // A score of an unknown variant has no table; it stays pending and is
+    // dropped when the screen is left.
+    if (shared.finalScore == 0 || (variant != NormalVariant && variant != RotationalVariant)) {
+        return;
+    }
+    const int32_t difficulty = shared.difficulty;
+    const int rank = KnownDifficulty(difficulty)
+                         ? table_.FindRank(variant, difficulty, shared.finalScore)
+                         : HighScoreTable::kRanks;
+    if (rank < HighScoreTable::kRanks) {
+        // Runs its own modal loop; Cancel clears the final score.
+        NameDialog dialog;
+        dialog.DoModal();
+        if (shared.finalScore != 0) {
+            table_.InsertEntry(variant, difficulty, rank, EnteredName.data(), shared.finalScore);
+            table_.SaveTable();
+        }
+    }
+    shared.finalScore = 0;
+}
+
+void ScoreScreen::CycleDifficulty(int x, int y, bool leftDown) {
+    if (!leftDown || x <= kPictureLeft || x >= kPictureLeft + kPictureSize || y <= kPictureTop ||
+        y >= kPictureTop + kPictureSize) {
+        return;
+    }
+    const int32_t current = shared.difficulty;
+    shared.difficulty = (current >= Easy && current < Hard) ? current + 1 : Easy;
+    // Blocks the game on purpose: a held button steps once per wait.
+    SleepFor(kDifficultyWait);
+}
+
+void ScoreScreen::DrawDifficultyPicture(Display& display) const {
+    const Image* picture = hardPicture_.get();
+    if (shared.difficulty == Easy)
+        picture = easyPicture_.get();
+    if (shared.difficulty == NormalDifficulty)
+        picture = normalPicture_.get();
+    display.DrawImage(picture, kPictureLeft, kPictureTop);
+}
+
+void ScoreScreen::Leave() {
+    shared.finalScore = 0;
+    if (menuButton_)
+        menuButton_->Release();
+    menuButton_.reset();
+    fonts_.reset();
+    table_.SaveTable();
+    background_.reset();
+    rowStripe1_.reset();
+    rowStripe2_.reset();
+    easyPicture_.reset();
+    normalPicture_.reset();
+    hardPicture_.reset();
 }

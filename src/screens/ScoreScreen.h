@@ -1,8 +1,48 @@
 #pragma once
-#include "app/Screen.h"
+#include <memory>
 
-// Stand-in until the real score screen arrives: a plain background.
+#include "app/Screen.h"
+#include "engine/Image.h"
+#include "screens/HighScoreTable.h"
+
+class Button;
+class FontSet;
+
+// The two high-score tables ("Normal Game" and "Rotational Game") of the
+// current difficulty. A game that just ended with a score good enough for
+// its table asks for the player's name and is entered and saved first. The
+// difficulty picture cycles the difficulty; Menu goes back to the start.
+//
+// The table is read at construction and on every entry, and saved on every
+// leave (the destructor leaves once more, so also at shut-down).
 class ScoreScreen : public Screen {
   public:
+    ScoreScreen();
+    ~ScoreScreen() override;
+    ScoreScreen(const ScoreScreen&) = delete;
+    ScoreScreen& operator=(const ScoreScreen&) = delete;
+
+    void Enter(Display& display, SoundSystem& sound) override;
     void Draw(Display& display) override;
+    ScreenCode Update(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
+                      bool rightDown) override;
+    void Leave() override;
+
+    const HighScoreTable& Table() const { return table_; }
+
+  private:
+    void EnterFinalScore();
+    void DrawTable(Display& display, int variant, int left, int scoreRight) const;
+    void CycleDifficulty(int x, int y, bool leftDown);
+    void DrawDifficultyPicture(Display& display) const;
+
+    std::unique_ptr<FontSet> fonts_;
+    ImagePtr background_;
+    ImagePtr rowStripe1_;
+    ImagePtr rowStripe2_;
+    ImagePtr easyPicture_;
+    ImagePtr normalPicture_;
+    ImagePtr hardPicture_;
+    std::unique_ptr<Button> menuButton_;
+    HighScoreTable table_;
 };

@@ -238,3 +238,15 @@ TEST_F(HighScoreTableTest, MissingDataFolderFailsWithoutHarm) {
     EXPECT_FALSE(testing::internal::GetCapturedStderr().empty());
     ExpectDefault(table.Entry(0, 1, 0));
 }
+
+TEST_F(HighScoreTableTest, AFileThatCannotBeReadIsNeverSavedOver) {
+    std::filesystem::create_directory(kFile);  // there, but no file to read
+    std::filesystem::create_directory("Data/Info.dat/keep");
+    testing::internal::CaptureStderr();
+    table.LoadTable();
+    table.InsertEntry(0, 1, 0, "New", 60);
+    EXPECT_FALSE(table.SaveTable());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Info.dat"), std::string::npos);
+    EXPECT_TRUE(dir.Exists("Data/Info.dat/keep"));
+    EXPECT_TRUE(table.HasUnsavedChanges());
+}
