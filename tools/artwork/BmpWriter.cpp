@@ -1,8 +1,6 @@
 #include "BmpWriter.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
 
 #include "Canvas.h"
 
@@ -39,24 +37,12 @@ std::string BmpWriter::Encode(const Canvas& canvas) {
     PutLittleEndian(out, 0, 4);
     for (int y = height - 1; y >= 0; --y) {
         for (int x = 0; x < width; ++x) {
-            uint8_t rgb[3];
-            canvas.ReadPixel(x, y, rgb);
-            out.push_back(char(rgb[2]));
-            out.push_back(char(rgb[1]));
-            out.push_back(char(rgb[0]));
+            const Rgb rgb = canvas.Pixel(x, y);
+            out.push_back(char(rgb.b));
+            out.push_back(char(rgb.g));
+            out.push_back(char(rgb.r));
         }
         out.append(size_t(rowBytes - width * 3), '\0');
     }
     return out;
-}
-
-bool BmpWriter::Write(const std::string& path, const Canvas& canvas) {
-    const std::string bytes = Encode(canvas);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), std::streamsize(bytes.size()));
-    if (!file) {
-        std::fprintf(stderr, "vlims_artwork: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
 }

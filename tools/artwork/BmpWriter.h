@@ -6,8 +6,6 @@ class Canvas;
 // Writes canvases as 24-bit uncompressed Windows bitmaps (bottom-up rows,
 // each padded to four bytes), the format SDL_LoadBMP and the game read.
 class BmpWriter {
-public:
-    // Returns false after one line on stderr when the file cannot be written.
-    static bool Write(const std::string& path, const Canvas& canvas);
+  public:
     static std::string Encode(const Canvas& canvas);
 };

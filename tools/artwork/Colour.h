@@ -15,7 +15,9 @@ struct Colour {
         return Colour{r + (other.r - r) * t, g + (other.g - g) * t, b + (other.b - b) * t};
     }
     constexpr Colour Lighter(double t) const { return Mix(Colour{1, 1, 1}, t); }
-    constexpr Colour Darker(double t) const { return Colour{r * (1 - t), g * (1 - t), b * (1 - t)}; }
+    constexpr Colour Darker(double t) const {
+        return Colour{r * (1 - t), g * (1 - t), b * (1 - t)};
+    }
 };
 
 namespace palette {

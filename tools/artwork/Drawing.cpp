@@ -64,8 +64,10 @@ void Text(cairo_t* cr, const std::string& text, double x, double centreY, const 
     cairo_text_extents_t extents;
     cairo_text_extents(cr, text.c_str(), &extents);
     double left = x;
-    if (align == Align::Centre) left = x - extents.x_advance / 2;
-    if (align == Align::Right) left = x - extents.x_advance;
+    if (align == Align::Centre)
+        left = x - extents.x_advance / 2;
+    if (align == Align::Right)
+        left = x - extents.x_advance;
     const double baseline = centreY + CapHeight(cr) / 2;
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     if (style.shadowOffset > 0) {
@@ -96,9 +98,10 @@ void Sparkle(cairo_t* cr, double cx, double cy, double radius, const Colour& col
     for (int i = 0; i < 4; ++i) {
         const double angle = -M_PI / 2 + i * M_PI / 2;
         const double next = angle + M_PI / 2;
-        cairo_curve_to(cr, cx + std::cos(angle) * radius * 0.15, cy + std::sin(angle) * radius * 0.15,
-                       cx + std::cos(next) * radius * 0.15, cy + std::sin(next) * radius * 0.15,
-                       cx + std::cos(next) * radius, cy + std::sin(next) * radius);
+        cairo_curve_to(cr, cx + std::cos(angle) * radius * 0.15,
+                       cy + std::sin(angle) * radius * 0.15, cx + std::cos(next) * radius * 0.15,
+                       cy + std::sin(next) * radius * 0.15, cx + std::cos(next) * radius,
+                       cy + std::sin(next) * radius);
     }
     cairo_close_path(cr);
     SetColour(cr, colour, alpha);

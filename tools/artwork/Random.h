@@ -3,7 +3,7 @@
 
 // A tiny seeded generator so that every build paints and sounds the same.
 class Random {
-public:
+  public:
     explicit Random(uint32_t seed) : state_(seed ? seed : 0x9e3779b9u) {}
     uint32_t Next() {
         state_ ^= state_ << 13;
@@ -15,6 +15,6 @@ public:
     double Unit() { return (Next() >> 8) / double(1u << 24); }
     double Between(double low, double high) { return low + (high - low) * Unit(); }
 
-private:
+  private:
     uint32_t state_;
 };

@@ -14,22 +14,28 @@ SoundSynth::Samples Silence(double seconds) {
     return SoundSynth::Samples(size_t(seconds * kRate), 0.0);
 }
 
-double Seconds(size_t i) { return double(i) / kRate; }
+double Seconds(size_t i) {
+    return double(i) / kRate;
+}
 
 // Attack-decay envelope: linear rise over `attack`, exponential fall with
 // time constant `decay`.
 double Envelope(double t, double attack, double decay) {
-    if (t < 0) return 0;
-    if (t < attack) return t / attack;
+    if (t < 0)
+        return 0;
+    if (t < attack)
+        return t / attack;
     return std::exp(-(t - attack) / decay);
 }
 
-double MidiToHz(double note) { return 440.0 * std::pow(2.0, (note - 69) / 12); }
+double MidiToHz(double note) {
+    return 440.0 * std::pow(2.0, (note - 69) / 12);
+}
 
 // Adds a bell-like tone (a few inharmonic partials) starting at `start`.
 void AddBell(SoundSynth::Samples& out, double start, double hz, double gain, double decay) {
-    static const double kPartials[][2] = {{1.0, 1.0}, {2.0, 0.45}, {2.76, 0.3}, {4.07, 0.18},
-                                          {5.4, 0.1}};
+    static const double kPartials[][2] = {
+        {1.0, 1.0}, {2.0, 0.45}, {2.76, 0.3}, {4.07, 0.18}, {5.4, 0.1}};
     for (size_t i = size_t(start * kRate); i < out.size(); ++i) {
         const double t = Seconds(i) - start;
         double v = 0;
@@ -97,8 +103,8 @@ SoundSynth::Samples SoundSynth::Click() {
         out, 0, 0.05, [](double t) { return 1800 - 6000 * t; },
         [](double t) { return Envelope(t, 0.0008, 0.006); });
     AddFilteredNoise(
-        out, 7, [](double) { return 3200.0; }, [](double t) { return 0.5 * Envelope(t, 0.0005, 0.003); },
-        2.0);
+        out, 7, [](double) { return 3200.0; },
+        [](double t) { return 0.5 * Envelope(t, 0.0005, 0.003); }, 2.0);
     return out;
 }
 
@@ -129,7 +135,9 @@ SoundSynth::Samples SoundSynth::Rotate() {
     Samples out = Silence(0.26);
     AddSweep(
         out, 0, 0.26, [](double t) { return 420 + 900 * t / 0.26; },
-        [](double t) { return (0.6 + 0.4 * std::sin(kTwoPi * 38 * t)) * std::sin(M_PI * t / 0.26); });
+        [](double t) {
+            return (0.6 + 0.4 * std::sin(kTwoPi * 38 * t)) * std::sin(M_PI * t / 0.26);
+        });
     AddFilteredNoise(
         out, 13, [](double t) { return 1200 + 3000 * t / 0.26; },
         [](double t) { return 0.35 * std::sin(M_PI * t / 0.26); }, 3.0);

@@ -4,7 +4,7 @@
 // Synthesises the game's eight sound effects as raw samples at the WAV
 // writer's rate. Levels are relative: the writer normalises the peaks.
 class SoundSynth {
-public:
+  public:
     using Samples = std::vector<double>;
 
     static Samples Click();        // a soft, short button tick

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
 
 namespace {
 
@@ -17,7 +15,8 @@ void PutLittleEndian(std::string& out, uint32_t value, int bytes) {
 void Normalise(std::vector<double>& samples) {
     double peak = 0;
     for (double s : samples) peak = std::max(peak, std::abs(s));
-    if (peak <= 0) return;
+    if (peak <= 0)
+        return;
     const double gain = std::pow(10.0, WavWriter::kPeakDbfs / 20.0) / peak;
     for (double& s : samples) s *= gain;
 }
@@ -35,8 +34,8 @@ void Fade(std::vector<double>& samples) {
 }  // namespace
 
 std::string WavWriter::Encode(std::vector<double> samples) {
-    Normalise(samples);
     Fade(samples);
+    Normalise(samples);
     const uint32_t dataBytes = uint32_t(samples.size() * 2);
     std::string out;
     out += "RIFF";
@@ -57,15 +56,4 @@ std::string WavWriter::Encode(std::vector<double> samples) {
         PutLittleEndian(out, uint32_t(int16_t(value)) & 0xffffu, 2);
     }
     return out;
-}
-
-bool WavWriter::Write(const std::string& path, const std::vector<double>& samples) {
-    const std::string bytes = Encode(samples);
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), std::streamsize(bytes.size()));
-    if (!file) {
-        std::fprintf(stderr, "vlims_artwork: cannot write %s\n", path.c_str());
-        return false;
-    }
-    return true;
 }
