@@ -92,14 +92,19 @@ e2e_wait_exit
 e2e_expect_clean_exit 1
 [[ "$(entered_names)" == "11:Ann:0a0f0000" ]] || e2e_fail "the entry was lost at exit"
 
-# Escape closes the dialog as Cancel: nothing is entered.
+# Escape and the close box close the dialog as Cancel: nothing is entered.
 cp "$E2E_GAME_DIR/Data/Info.dat" "$E2E_TMP/before.dat"
-end_game_with_high_score
-xdotool type "Bob"
-xdotool key Escape
-sleep 0.5
-e2e_close
-e2e_wait_exit
-e2e_expect_clean_exit 1
-cmp -s "$E2E_TMP/before.dat" "$E2E_GAME_DIR/Data/Info.dat" || e2e_fail "Cancel changed Info.dat"
+press_escape() { xdotool key Escape; }
+close_box() { wmctrl -c "High Score"; }
+for cancel in press_escape close_box; do
+    end_game_with_high_score
+    xdotool type "Bob"
+    $cancel
+    sleep 0.5
+    ! xwininfo -name "High Score" >/dev/null 2>&1 || e2e_fail "$cancel left the dialog open"
+    e2e_close
+    e2e_wait_exit
+    e2e_expect_clean_exit 1
+    cmp -s "$E2E_TMP/before.dat" "$E2E_GAME_DIR/Data/Info.dat" || e2e_fail "$cancel changed Info.dat"
+done
 e2e_log "ok"
