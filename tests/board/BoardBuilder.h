@@ -1,0 +1,109 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "board/Board.h"
+
+namespace board_test {
+
+// A board of the colours 1 to 4 without a single run of two: the colour
+// changes along every row, column and diagonal. Tests paint their lines over
+// it in Purple and White, which it never uses.
+inline int32_t QuietColour(int32_t x, int32_t y) {
+    return 1 + (x + 2 * y) % 4;
+}
+
+inline void Paint(Board& board, int32_t x, int32_t y, int32_t colour) {
+    board.cells[Board::CellIndex(x, y)] = board.CreatePiece(colour);
+}
+
+inline void FillQuiet(Board& board) {
+    for (int32_t y = 0; y < Board::kRows; ++y) {
+        for (int32_t x = 0; x < Board::kColumns; ++x) {
+            Paint(board, x, y, QuietColour(x, y));
+        }
+    }
+}
+
+inline void FillAll(Board& board, int32_t colour) {
+    for (int32_t i = 0; i < Board::kCellCount; ++i) {
+        board.cells[i] = board.CreatePiece(colour);
+    }
+}
+
+// Ten rows of ten colour digits, row 0 first.
+inline void FillRows(Board& board, const std::array<std::string, 10>& rows) {
+    for (int32_t y = 0; y < Board::kRows; ++y) {
+        for (int32_t x = 0; x < Board::kColumns; ++x) {
+            Paint(board, x, y, rows[y][x] - '0');
+        }
+    }
+}
+
+inline std::array<const Piece*, Board::kCellCount> Snapshot(const Board& board) {
+    std::array<const Piece*, Board::kCellCount> pointers{};
+    for (int32_t i = 0; i < Board::kCellCount; ++i) {
+        pointers[i] = board.cells[i].get();
+    }
+    return pointers;
+}
+
+inline int32_t ColourAt(const Board& board, int32_t x, int32_t y) {
+    const Piece* piece = board.At(x, y);
+    return piece ? piece->Colour() : 0;
+}
+
+inline int32_t CountColour(const Board& board, int32_t colour) {
+    int32_t count = 0;
+    for (const auto& cell : board.cells) {
+        count += cell && cell->Colour() == colour ? 1 : 0;
+    }
+    return count;
+}
+
+inline void PutLe(std::string& bytes, uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) {
+        bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    }
+}
+
+// A short 22050 Hz, 16-bit mono PCM WAV file, format chunk first.
+inline std::string MakeWav(int samples) {
+    std::string data;
+    for (int i = 0; i < samples; ++i) {
+        PutLe(data, static_cast<uint32_t>(i % 2 ? 1000 : -1000) & 0xFFFF, 2);
+    }
+    std::string wav = "RIFF";
+    PutLe(wav, static_cast<uint32_t>(4 + 8 + 18 + 8 + data.size()), 4);
+    wav += "WAVEfmt ";
+    PutLe(wav, 18, 4);
+    PutLe(wav, 1, 2);      // PCM
+    PutLe(wav, 1, 2);      // mono
+    PutLe(wav, 22050, 4);  // samples per second
+    PutLe(wav, 44100, 4);  // bytes per second
+    PutLe(wav, 2, 2);      // block align
+    PutLe(wav, 16, 2);     // bits per sample
+    PutLe(wav, 0, 2);      // no extra format bytes
+    wav += "data";
+    PutLe(wav, static_cast<uint32_t>(data.size()), 4);
+    return wav + data;
+}
+
+// How many rand() results a call used: the generator is seeded, the call
+// runs, and the next result is looked up in the same seed's sequence.
+template <typename Call>
+int RandCallsMadeBy(unsigned seed, Call&& call, int limit = 100000) {
+    std::srand(seed);
+    call();
+    const int next = std::rand();
+    std::srand(seed);
+    for (int used = 0; used < limit; ++used) {
+        if (std::rand() == next) {
+            return used;
+        }
+    }
+    return -1;
+}
+
+}  // namespace board_test
