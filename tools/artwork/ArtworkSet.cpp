@@ -33,6 +33,7 @@ void ArtworkSet::SavePicture(const std::string& gamePath, const Canvas& canvas) 
 }
 
 void ArtworkSet::SaveBytes(const std::string& gamePath, const std::string& bytes) {
+    bytes_[gamePath] = bytes;
     const std::string path = HostFile(gamePath);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), std::streamsize(bytes.size()));
@@ -54,4 +55,23 @@ void ArtworkSet::SavePng(const std::string& gamePath, const Canvas& canvas) {
         return;
     }
     ++filesWritten_;
+}
+
+void ArtworkSet::AddPreview(const std::string& name, SurfacePtr picture) {
+    // Previews lead the contact sheet, in the order they were added.
+    pictures_.insert(pictures_.begin() + previews_, Picture{name, std::move(picture)});
+    ++previews_;
+}
+
+cairo_surface_t* ArtworkSet::Find(const std::string& name) const {
+    for (const Picture& picture : pictures_) {
+        if (picture.name == name)
+            return picture.flattened.get();
+    }
+    return nullptr;
+}
+
+std::string ArtworkSet::Bytes(const std::string& gamePath) const {
+    const auto found = bytes_.find(gamePath);
+    return found == bytes_.end() ? std::string() : found->second;
 }

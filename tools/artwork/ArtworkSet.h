@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,14 @@ class ArtworkSet {
     // A PNG beside the hints page, not shown in the contact sheet.
     void SavePng(const std::string& gamePath, const Canvas& canvas);
 
+    // An extra picture for the contact sheet only, shown first.
+    void AddPreview(const std::string& name, SurfacePtr picture);
+
     const std::vector<Picture>& Pictures() const { return pictures_; }
+    // A saved picture by file name, flattened; null when none was saved.
+    cairo_surface_t* Find(const std::string& name) const;
+    // The bytes saved under a game path, empty when none were.
+    std::string Bytes(const std::string& gamePath) const;
     int FilesWritten() const { return filesWritten_; }
     // False once any file could not be written (each failure is on stderr).
     bool Ok() const { return ok_; }
@@ -31,6 +39,8 @@ class ArtworkSet {
 
     std::string gameDir_;
     std::vector<Picture> pictures_;
+    std::map<std::string, std::string> bytes_;
     int filesWritten_ = 0;
+    int previews_ = 0;
     bool ok_ = true;
 };

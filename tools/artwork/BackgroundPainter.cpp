@@ -227,7 +227,7 @@ void BackgroundPainter::Score(Canvas& canvas) {
     cairo_set_line_width(cr, 1);
     draw::SetColour(cr, palette::kGold, 0.6);
     cairo_stroke(cr);
-    Panel(cr, 120, 296, 170, 150, 18, Colour::Bytes(20, 14, 50), 0.45);
+    Panel(cr, 124, 284, 162, 170, 20, Colour::Bytes(20, 14, 50), 0.45);
     Caption(cr, "Click to change difficulty", 450, 318, 12);
     Panel(cr, 365, 332, 170, 56, 14, Colour::Bytes(20, 14, 50), 0.45);
 }

@@ -1,6 +1,7 @@
 #include "BmpWriter.h"
 
 #include <cstdint>
+#include <vector>
 
 #include "Canvas.h"
 
@@ -35,9 +36,10 @@ std::string BmpWriter::Encode(const Canvas& canvas) {
     PutLittleEndian(out, 2835, 4);
     PutLittleEndian(out, 0, 4);
     PutLittleEndian(out, 0, 4);
+    const std::vector<Rgb> pixels = canvas.Pixels();
     for (int y = height - 1; y >= 0; --y) {
         for (int x = 0; x < width; ++x) {
-            const Rgb rgb = canvas.Pixel(x, y);
+            const Rgb rgb = pixels[size_t(y) * size_t(width) + size_t(x)];
             out.push_back(char(rgb.b));
             out.push_back(char(rgb.g));
             out.push_back(char(rgb.r));

@@ -15,12 +15,7 @@ void Canvas::SetMatte(const Colour& matte, double threshold) {
     threshold_ = threshold;
 }
 
-Rgb Canvas::Pixel(int x, int y) const {
-    cairo_surface_flush(surface_.get());
-    const unsigned char* data = cairo_image_surface_get_data(surface_.get());
-    const int stride = cairo_image_surface_get_stride(surface_.get());
-    uint32_t pixel;
-    std::memcpy(&pixel, data + y * stride + x * 4, sizeof pixel);
+Rgb Canvas::Flatten(uint32_t pixel) const {
     const double alpha = (pixel >> 24) / 255.0;
     if (alpha < threshold_ || alpha <= 0)
         return Rgb{};
@@ -35,13 +30,39 @@ Rgb Canvas::Pixel(int x, int y) const {
     return rgb;
 }
 
+Rgb Canvas::Pixel(int x, int y) const {
+    cairo_surface_flush(surface_.get());
+    const unsigned char* data = cairo_image_surface_get_data(surface_.get());
+    const int stride = cairo_image_surface_get_stride(surface_.get());
+    uint32_t pixel;
+    std::memcpy(&pixel, data + y * stride + x * 4, sizeof pixel);
+    return Flatten(pixel);
+}
+
+std::vector<Rgb> Canvas::Pixels() const {
+    cairo_surface_flush(surface_.get());
+    const unsigned char* data = cairo_image_surface_get_data(surface_.get());
+    const int stride = cairo_image_surface_get_stride(surface_.get());
+    std::vector<Rgb> pixels;
+    pixels.reserve(size_t(width_) * size_t(height_));
+    for (int y = 0; y < height_; ++y) {
+        for (int x = 0; x < width_; ++x) {
+            uint32_t pixel;
+            std::memcpy(&pixel, data + y * stride + x * 4, sizeof pixel);
+            pixels.push_back(Flatten(pixel));
+        }
+    }
+    return pixels;
+}
+
 SurfacePtr Canvas::Flattened() const {
     SurfacePtr out(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_, height_));
     unsigned char* data = cairo_image_surface_get_data(out.get());
     const int stride = cairo_image_surface_get_stride(out.get());
+    const std::vector<Rgb> pixels = Pixels();
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
-            const Rgb rgb = Pixel(x, y);
+            const Rgb rgb = pixels[size_t(y) * size_t(width_) + size_t(x)];
             const uint32_t pixel =
                 rgb.IsBlack() ? 0u
                               : 0xff000000u | uint32_t(rgb.r) << 16 | uint32_t(rgb.g) << 8 | rgb.b;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "Colour.h"
 
@@ -36,10 +37,14 @@ class Canvas {
     void SetMatte(const Colour& matte, double threshold);
     // The flattened colour of one pixel.
     Rgb Pixel(int x, int y) const;
+    // Every flattened pixel, row by row from the top.
+    std::vector<Rgb> Pixels() const;
     // The flattened picture as it shows in the game: black fully clear.
     SurfacePtr Flattened() const;
 
   private:
+    Rgb Flatten(uint32_t argb) const;
+
     struct ContextDeleter {
         void operator()(cairo_t* c) const { cairo_destroy(c); }
     };

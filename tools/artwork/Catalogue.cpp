@@ -116,7 +116,7 @@ void Catalogue::Interface(ArtworkSet& set) {
 
 void Catalogue::Fonts(ArtworkSet& set) {
     Font(set, "Times Roman 10 Font", FontSheet::Style{"Liberation Serif", true, 13, 16, 0});
-    Font(set, "Times Roman 16 Font", FontSheet::Style{"Liberation Serif", true, 21, 32, 2.5});
+    Font(set, "Times Roman 16 Font", FontSheet::Style{"Liberation Serif", true, 21, 32, 2});
 }
 
 void Catalogue::Sounds(ArtworkSet& set) {

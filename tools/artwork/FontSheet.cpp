@@ -34,7 +34,7 @@ void SelectFont(cairo_t* cr, const FontSheet::Style& style) {
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_ON);
+    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
     cairo_set_font_options(cr, options);
     cairo_font_options_destroy(options);
 }
@@ -46,23 +46,23 @@ struct Span {
     double penOffset = 0;
 };
 
-// An outline adds the same room to every glyph, so that the spacing stays
-// even; only a glyph whose ink still reaches beyond its span (a rare
-// overhang) gets a wider one.
+// The span is the advance, so that text keeps the font's own spacing; only
+// a glyph whose ink reaches beyond it (a rare overhang) gets a wider span.
+// An outline may lose a sliver where a glyph's ink touches its span's edge,
+// which keeps it from spreading the letters apart.
 Span Measure(cairo_t* cr, const std::string& text, const FontSheet::Style& style) {
     cairo_text_extents_t extents;
     cairo_text_extents(cr, text.c_str(), &extents);
-    const int room = int(std::ceil(style.outlineWidth / 2));
-    const int advance = int(std::lround(extents.x_advance)) + 2 * room;
+    const int advance = int(std::lround(extents.x_advance));
     if (extents.width <= 0)
-        return Span{std::clamp(advance, 0, style.cell), double(room)};
-    const double inkLeft = room + extents.x_bearing - style.outlineWidth / 2;
-    const double inkRight = room + extents.x_bearing + extents.width + style.outlineWidth / 2;
+        return Span{std::clamp(advance, 0, style.cell), 0};
+    const double inkLeft = extents.x_bearing;
+    const double inkRight = extents.x_bearing + extents.width;
     const int overLeft = std::max(0, int(std::ceil(-inkLeft - 0.5)));
     const int overRight = std::max(0, int(std::ceil(inkRight - advance - 0.5)));
     Span span;
     span.width = std::min(style.cell, advance + overLeft + overRight);
-    span.penOffset = room + overLeft;
+    span.penOffset = overLeft;
     return span;
 }
 

@@ -26,8 +26,10 @@ struct Pose {
 };
 
 constexpr double kCentreX = 20;
-constexpr double kGround = 38;  // the body's lowest pixel row
-constexpr double kUnit = 17;    // half the body's size in pixels
+// The body stands on y = 38.5 and is 2 units tall; crowns, tips and the
+// bounce stay inside the 40 x 40 picture (nothing above 1.1 units).
+constexpr double kGround = 38.5;
+constexpr double kUnit = 16.5;  // half the body's size in pixels
 
 Pose EmotionPose(Kind kind, int frame, int count) {
     Pose pose;
@@ -35,8 +37,8 @@ Pose EmotionPose(Kind kind, int frame, int count) {
     const double wave = std::sin(2 * M_PI * phase);
     // Up and down once per loop, squashed at the bottom and stretched at the top.
     const double height = 0.5 - 0.5 * std::cos(2 * M_PI * phase);
-    pose.lift = 3 * height;
-    pose.stretchY = 0.92 + 0.12 * height;
+    pose.lift = 2 * height;
+    pose.stretchY = 0.93 + 0.1 * height;
     pose.stretchX = 1.06 - 0.08 * height;
     pose.mouth = Pose::Mouth::Grin;
     pose.blush = true;
@@ -47,8 +49,8 @@ Pose EmotionPose(Kind kind, int frame, int count) {
     pose.lookY = -0.04;
     if (kind == Kind::White) {
         // Two frames: a float up with a squint and back down with a smile.
-        pose.lift = frame == 0 ? 0.5 : 3;
-        pose.stretchY = frame == 0 ? 0.95 : 1.04;
+        pose.lift = frame == 0 ? 0 : 2;
+        pose.stretchY = frame == 0 ? 0.95 : 1.03;
         pose.stretchX = frame == 0 ? 1.04 : 0.97;
         pose.eyes = frame == 0 ? Pose::Eyes::Open : Pose::Eyes::Happy;
         pose.sway = frame == 0 ? -1 : 1;
@@ -216,7 +218,8 @@ void Crown(cairo_t* cr, Kind kind, const Pose& pose, const Colour& base, const C
     if (kind == Kind::Green) {
         const double tilt = 0.12 * pose.sway;
         cairo_save(cr);
-        cairo_translate(cr, 0.02, -0.62);
+        cairo_translate(cr, 0.02, -0.5);
+        cairo_scale(cr, 0.9, 0.85);
         cairo_rotate(cr, tilt);
         cairo_move_to(cr, 0, 0.05);
         cairo_curve_to(cr, 0, -0.2, 0.02, -0.3, 0.05, -0.38);
@@ -234,7 +237,7 @@ void Crown(cairo_t* cr, Kind kind, const Pose& pose, const Colour& base, const C
         cairo_restore(cr);
     }
     if (kind == Kind::Purple) {
-        cairo_arc(cr, 0, -1.16, 0.13, 0, 2 * M_PI);
+        cairo_arc(cr, 0, -1.0, 0.11, 0, 2 * M_PI);
         draw::SetColour(cr, base.Lighter(0.5));
         cairo_fill_preserve(cr);
         StrokePixels(cr, 1.0, rim);
@@ -242,10 +245,10 @@ void Crown(cairo_t* cr, Kind kind, const Pose& pose, const Colour& base, const C
     if (kind == Kind::Yellow) {
         // A little antenna with a bobble.
         cairo_move_to(cr, 0.25, -0.84);
-        cairo_curve_to(cr, 0.28, -1.0, 0.4 + 0.05 * pose.sway, -1.05, 0.45 + 0.08 * pose.sway,
-                       -1.12);
+        cairo_curve_to(cr, 0.28, -0.96, 0.38 + 0.05 * pose.sway, -0.98, 0.42 + 0.08 * pose.sway,
+                       -1.0);
         StrokePixels(cr, 1.4, rim);
-        cairo_arc(cr, 0.45 + 0.08 * pose.sway, -1.12, 0.1, 0, 2 * M_PI);
+        cairo_arc(cr, 0.42 + 0.08 * pose.sway, -1.0, 0.1, 0, 2 * M_PI);
         draw::SetColour(cr, Colour::Bytes(255, 140, 60));
         cairo_fill(cr);
     }

@@ -7,6 +7,7 @@
 #include "Catalogue.h"
 #include "ContactSheet.h"
 #include "HintsPage.h"
+#include "ScreenMockup.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {
@@ -20,10 +21,12 @@ int main(int argc, char** argv) {
     Catalogue::Fonts(set);
     Catalogue::Sounds(set);
     HintsPage::Write(set);
+    const int files = set.FilesWritten();
+    ScreenMockup::AddTo(set);
     const bool previewOk = ContactSheet::Write(argv[2], set.Pictures());
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - start);
-    std::printf("vlims_artwork: %d files in %s, preview %s, %lld ms\n", set.FilesWritten(), argv[1],
-                argv[2], static_cast<long long>(elapsed.count()));
+    std::printf("vlims_artwork: %d files in %s, preview %s, %lld ms\n", files, argv[1], argv[2],
+                static_cast<long long>(elapsed.count()));
     return set.Ok() && previewOk ? 0 : 1;
 }
