@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "modes/GameMode.h"
+#include "modes/ModeFixture.h"
+#include "modes/NormalGame.h"
+#include "modes/RotationalGame.h"
+#include "modes/SavedGame.h"
+
+namespace {
+constexpr const char* kResume = "Data\\Resume.dat";
+
+std::string Int32Bytes(int32_t value) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<char>((uint32_t(value) >> 8 * i) & 0xFF));
+    return bytes;
+}
+
+class GameModeTest : public ModeFixture {
+  protected:
+    std::unique_ptr<GameMode> Make(int32_t variant) {
+        if (variant == NormalVariant)
+            return std::make_unique<NormalGame>();
+        return std::make_unique<RotationalGame>();
+    }
+
+    std::unique_ptr<GameMode> StartGame(int32_t variant, int32_t difficulty) {
+        dir_.WriteFile("Data/Help.dat", "5");
+        dir_.WriteFile("Data/Help2.dat", "5");
+        auto game = Make(variant);
+        game->NewGame(display_, sound_, kOrigin, kOrigin, false, difficulty);
+        return game;
+    }
+
+    std::unique_ptr<GameMode> Resume(int32_t variant, bool* resumed = nullptr) {
+        auto game = Make(variant);
+        bool ok = game->ResumeGame(kResume, display_, sound_, kOrigin, kOrigin, false);
+        if (resumed)
+            *resumed = ok;
+        return game;
+    }
+
+    static std::array<int32_t, Board::kCellCount> Colours(const Board& board) {
+        std::array<int32_t, Board::kCellCount> colours{};
+        for (int32_t i = 0; i < Board::kCellCount; ++i) {
+            colours[i] = board.cells[i] ? board.cells[i]->Colour() : 0;
+        }
+        return colours;
+    }
+};
+
+TEST_F(GameModeTest, SaveThenResumeGivesTheSameGameInBothVariants) {
+    for (int32_t variant : {NormalVariant, RotationalVariant}) {
+        auto game = StartGame(variant, Hard);
+        Paint(*game, 0, 0, White);
+        Paint(*game, 9, 9, Blue);
+        game->score = 340;
+        ASSERT_TRUE(game->SaveGame(kResume, 3, 2340));
+        std::string file = dir_.ReadFile("Data/Resume.dat");
+        ASSERT_EQ(file.size(), 416u);
+        EXPECT_EQ(file.substr(0, 16),
+                  Int32Bytes(variant) + Int32Bytes(Hard) + Int32Bytes(3) + Int32Bytes(2340));
+        EXPECT_EQ(file.substr(16, 4), Int32Bytes(White));
+        EXPECT_EQ(file.substr(412, 4), Int32Bytes(Blue));
+
+        std::string help = dir_.ReadFile("Data/Help.dat");
+        std::string help2 = dir_.ReadFile("Data/Help2.dat");
+        bool resumed = false;
+        auto back = Resume(variant, &resumed);
+        EXPECT_TRUE(resumed);
+        EXPECT_EQ(back->VariantCode(), variant);
+        EXPECT_EQ(back->difficulty, Hard);
+        EXPECT_EQ(back->score, 0) << "the play screen sets the level's points";
+        EXPECT_EQ(Colours(*back), Colours(*game));
+        EXPECT_FALSE(back->StartHelpShown());
+        for (const auto& cell : back->cells) EXPECT_TRUE(cell->growing);
+        EXPECT_EQ(dir_.ReadFile("Data/Resume.dat"), file) << "resuming leaves the file";
+        EXPECT_EQ(dir_.ReadFile("Data/Help.dat"), help) << "and the help counters";
+        EXPECT_EQ(dir_.ReadFile("Data/Help2.dat"), help2);
+    }
+}
+
+TEST_F(GameModeTest, ResumedGamePlaysOnAndRunsOutOfMovesLikeANewOne) {
+    auto game = StartGame(NormalVariant, NormalDifficulty);
+    FillQuiet(*game);
+    ASSERT_TRUE(game->SaveGame(kResume, 1, 0));
+    auto back = Resume(NormalVariant);
+    Tick(*back);
+    EXPECT_TRUE(back->NoMovesShown());
+    RunFor(*back, 2600);
+    EXPECT_FALSE(back->NoMovesShown());
+    for (const auto& cell : back->cells) ASSERT_NE(cell, nullptr);
+}
+
+TEST_F(GameModeTest, UnplayableFilesResumeAsAFreshBoard) {
+    SavedGame good;
+    good.difficulty = Easy;
+    good.colours.fill(Red);
+    std::string valid = good.Encode();
+    std::string badCode = valid;
+    badCode.replace(16 + 4 * 50, 4, Int32Bytes(7));
+    std::string zeroCode = valid;
+    zeroCode.replace(16 + 4 * 99, 4, Int32Bytes(0));
+    const std::string files[] = {
+        valid.substr(0, 200), valid.substr(0, 415), badCode, zeroCode, Int32Bytes(99), ""};
+    for (const std::string& bytes : files) {
+        dir_.WriteFile("Data/Resume.dat", bytes);
+        testing::internal::CaptureStderr();
+        bool resumed = true;
+        auto game = Resume(RotationalVariant, &resumed);
+        std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_FALSE(resumed) << bytes.size() << " bytes";
+        EXPECT_NE(err.find("Resume.dat"), std::string::npos);
+        for (int32_t colour : Colours(*game)) {
+            EXPECT_GE(colour, 1);
+            EXPECT_LE(colour, 6);
+        }
+        EXPECT_TRUE(game->FindLines(4).Empty()) << "dealt, not the file's all-Red board";
+        EXPECT_EQ(dir_.ReadFile("Data/Resume.dat"), bytes) << "a bad file is left for a look";
+    }
+}
+
+TEST_F(GameModeTest, FailedSaveKeepsWhatWasThereAndSaysSo) {
+    auto game = StartGame(NormalVariant, NormalDifficulty);
+    // Something the new file cannot be renamed over, whoever runs the test.
+    dir_.WriteFile("Data/Resume.dat/old", "kept");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(game->SaveGame(kResume, 1, 0));
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+    EXPECT_NE(err.find("Resume.dat"), std::string::npos);
+    EXPECT_EQ(dir_.ReadFile("Data/Resume.dat/old"), "kept");
+    int entries = 0;
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(dir_.Path() / "Data"))
+        ++entries;
+    EXPECT_EQ(entries, 4) << "keep, two help counters and the old entry; no temporary left";
+}
+
+TEST_F(GameModeTest, PointerMustBeStrictlyInsideTheCellCore) {
+    auto game = StartGame(NormalVariant, NormalDifficulty);
+    // Cell (2, 1) spans x 100..139, y 60..99; its core is 106..134, 66..94.
+    EXPECT_TRUE(game->PointsAt(106, 66, 2, 1));
+    EXPECT_TRUE(game->PointsAt(134, 94, 2, 1));
+    EXPECT_FALSE(game->PointsAt(105, 80, 2, 1));
+    EXPECT_FALSE(game->PointsAt(135, 80, 2, 1));
+    EXPECT_FALSE(game->PointsAt(120, 65, 2, 1));
+    EXPECT_FALSE(game->PointsAt(120, 95, 2, 1));
+
+    // Hovering: the piece under the pointer is glad, the others calm.
+    FillQuiet(*game);
+    mouseX_ = 120;
+    mouseY_ = 80;
+    Tick(*game);
+    EXPECT_EQ(game->At(2, 1)->mood, Emotion);
+    mouseX_ = 135;
+    Tick(*game);
+    EXPECT_EQ(game->At(2, 1)->mood, Standard);
+}
+
+TEST_F(GameModeTest, NextLevelStartsWithoutTheClearSound) {
+    dir_.WriteFile("Data/Help.dat", "5");
+    NormalGame first;
+    first.NewGame(display_, sound_, kOrigin, kOrigin, false, NormalDifficulty);
+    EXPECT_EQ(SoundsPlayed(), std::vector<std::string>{"Zoh"});
+    clock_.Advance(100);
+    NormalGame next;
+    next.NewGame(display_, sound_, kOrigin, kOrigin, true, NormalDifficulty);
+    EXPECT_TRUE(SoundsPlayed().empty());
+    for (const auto& cell : next.cells) ASSERT_NE(cell, nullptr);
+    EXPECT_TRUE(next.FindLines(4).Empty());
+}
+}  // namespace
