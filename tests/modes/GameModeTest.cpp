@@ -136,7 +136,8 @@ TEST_F(GameModeTest, FailedSaveKeepsWhatWasThereAndSaysSo) {
     for ([[maybe_unused]] const auto& entry :
          std::filesystem::directory_iterator(dir_.Path() / "Data"))
         ++entries;
-    EXPECT_EQ(entries, 4) << "keep, two help counters and the old entry; no temporary left";
+    EXPECT_EQ(entries, 6)
+        << "keep, two font metrics, two help counters, the old entry; nothing else";
 }
 
 TEST_F(GameModeTest, PointerMustBeStrictlyInsideTheCellCore) {

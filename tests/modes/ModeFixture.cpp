@@ -66,6 +66,10 @@ void ModeFixture::WriteAssets() {
             }
         }
     }
+    WriteImage("Graphics/Gui/Times Roman 10 Font.bmp", 256, 256, 0xE0D060);
+    WriteImage("Graphics/Gui/Times Roman 16 Font.bmp", 512, 512, 0xE0D060);
+    dir_.WriteFile("Data/Times Roman 10 Font Metrics.dat", std::string(256, '\x09'));
+    dir_.WriteFile("Data/Times Roman 16 Font Metrics.dat", std::string(256, '\x09'));
     // 20 ms each, so a sound has ended by the next click.
     for (const char* name : {"Pop", "Zoh", "Score", "Switch Vlims", "Rotate"}) {
         dir_.WriteFile(std::string("Sounds/") + name + ".wav", Wav(441));
