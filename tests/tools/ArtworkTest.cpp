@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/WavReader.h"
 #include "platform/FileIo.h"
 
 namespace {
@@ -300,6 +301,9 @@ TEST(ArtworkTest, SoundsAreShortCleanMonoPcmWithTheFormatChunkFirst) {
         ASSERT_EQ(wav->substr(data, 4), "data");
         const uint32_t bytes = Le32(*wav, data + 4);
         ASSERT_EQ(data + 8 + bytes, wav->size());
+        std::vector<int16_t> samples;
+        EXPECT_TRUE(ReadWavSamples(*wav, samples)) << "the game's reader refuses it";
+        EXPECT_EQ(samples.size(), bytes / 2);
         const double seconds = bytes / 2 / 22050.0;
         EXPECT_GT(seconds, 0.02);
         EXPECT_LT(seconds, longest);

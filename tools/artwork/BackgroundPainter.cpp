@@ -111,13 +111,17 @@ void Caption(cairo_t* cr, const char* text, double cx, double cy, double size) {
 }
 
 void VlimRow(cairo_t* cr, double left, double y, double gap, double scale) {
-    double x = left;
+    int index = 0;
     for (VlimPainter::Kind kind : VlimPainter::kKinds) {
+        // Every other one is cheering, mid-bounce.
+        const bool cheering = index % 2 == 1;
         cairo_save(cr);
-        cairo_translate(cr, x, y);
-        VlimPainter::Paint(cr, kind, VlimPainter::Mood::Standard, 0, scale);
+        cairo_translate(cr, left + gap * index, y);
+        VlimPainter::Paint(cr, kind,
+                           cheering ? VlimPainter::Mood::Emotion : VlimPainter::Mood::Standard,
+                           cheering ? 1 : 0, scale);
         cairo_restore(cr);
-        x += gap;
+        ++index;
     }
 }
 

@@ -147,8 +147,9 @@ board is dealt. Your score and level stay.</p>
 <h2>Difficulty</h2>
 <img src="Difficulty.png" width="490" height="150" alt="Easy, Normal and Hard">
 <p>Click the picture on the start screen (or on the high score screen) to choose. Easy deals
-five colours and no White Vlims; Normal deals all six colours evenly; Hard deals many White
-Vlims, which makes lines of the other colours rare.</p>
+five colours and no White Vlims; Normal deals all six colours evenly; Hard deals White
+Vlims far more often than any other colour. New Vlims that replace a line never include
+White.</p>
 
 <h2>Saving and high scores</h2>
 <p>A game in progress is saved by itself when you leave it, even when you close the

@@ -166,31 +166,38 @@ void PicturePainter::StartHelpSwap(Canvas& canvas) {
 void PicturePainter::StartHelpTurn(Canvas& canvas) {
     HelpCard(canvas, "Turn!");
     cairo_t* cr = canvas.Context();
-    const double left = 40;
-    const double top = 30;
-    PaintVlim(cr, left, top, 1.0, Kind::Green, Mood::Standard, 0);
-    PaintVlim(cr, left + 40, top, 1.0, Kind::Purple, Mood::Standard, 0);
-    PaintVlim(cr, left + 40, top + 40, 1.0, Kind::Yellow, Mood::Standard, 0);
-    PaintVlim(cr, left, top + 40, 1.0, Kind::Blue, Mood::Standard, 0);
-    // The turn, clockwise round the corner, and the corner's button.
-    cairo_arc(cr, left + 40, top + 40, 34, -M_PI * 0.95, -M_PI * 0.55);
+    const double cx = 80;
+    const double cy = 75;
+    const Colour orange = Colour::Bytes(230, 110, 40);
+    // A clockwise ring around the block, behind the Vlims, with two heads.
+    cairo_arc(cr, cx, cy, 44, 0, 2 * M_PI);
     cairo_set_line_width(cr, 3);
-    draw::SetColour(cr, Colour::Bytes(230, 110, 40));
+    draw::SetColour(cr, orange);
     cairo_stroke(cr);
-    cairo_arc(cr, left + 40, top + 40, 34, M_PI * 0.05, M_PI * 0.45);
-    cairo_stroke(cr);
-    Arrow(cr, left + 40 + 34 * std::cos(-M_PI * 0.7), top + 40 + 34 * std::sin(-M_PI * 0.7),
-          left + 40 + 34 * std::cos(-M_PI * 0.55), top + 40 + 34 * std::sin(-M_PI * 0.55), -2,
-          Colour::Bytes(230, 110, 40));
-    Arrow(cr, left + 40 + 34 * std::cos(M_PI * 0.3), top + 40 + 34 * std::sin(M_PI * 0.3),
-          left + 40 + 34 * std::cos(M_PI * 0.45), top + 40 + 34 * std::sin(M_PI * 0.45), 2,
-          Colour::Bytes(230, 110, 40));
+    for (double angle : {-M_PI / 4, 3 * M_PI / 4}) {
+        const double x = cx + 44 * std::cos(angle);
+        const double y = cy + 44 * std::sin(angle);
+        // Clockwise on screen: the tangent turns from +x towards +y.
+        const double tx = -std::sin(angle);
+        const double ty = std::cos(angle);
+        cairo_move_to(cr, x + 7 * tx, y + 7 * ty);
+        cairo_line_to(cr, x - 3 * tx + 6 * std::cos(angle), y - 3 * ty + 6 * std::sin(angle));
+        cairo_line_to(cr, x - 3 * tx - 6 * std::cos(angle), y - 3 * ty - 6 * std::sin(angle));
+        cairo_close_path(cr);
+        cairo_fill(cr);
+    }
+    const double scale = 0.85;
+    const double cell = 40 * scale;
+    PaintVlim(cr, cx - cell, cy - cell, scale, Kind::Green, Mood::Standard, 0);
+    PaintVlim(cr, cx, cy - cell, scale, Kind::Purple, Mood::Standard, 0);
+    PaintVlim(cr, cx, cy, scale, Kind::Yellow, Mood::Standard, 0);
+    PaintVlim(cr, cx - cell, cy, scale, Kind::Blue, Mood::Standard, 0);
     Canvas button(20, 20);
     ButtonPainter::Rotate(button, false);
-    cairo_set_source_surface(cr, button.Surface(), left + 30, top + 30);
+    cairo_set_source_surface(cr, button.Surface(), cx - 10, cy - 10);
     cairo_paint(cr);
-    draw::Text(cr, "Click a corner to", 80, 125, Ink(12));
-    draw::Text(cr, "turn four clockwise.", 80, 141, Ink(12));
+    draw::Text(cr, "Click a corner to", 80, 132, Ink(12));
+    draw::Text(cr, "turn four clockwise.", 80, 147, Ink(12));
 }
 
 void PicturePainter::NoMovesLeft(Canvas& canvas) {
