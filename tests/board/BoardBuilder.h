@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "board/Board.h"
@@ -29,15 +30,6 @@ inline void FillQuiet(Board& board) {
 inline void FillAll(Board& board, int32_t colour) {
     for (int32_t i = 0; i < Board::kCellCount; ++i) {
         board.cells[i] = board.CreatePiece(colour);
-    }
-}
-
-// Ten rows of ten colour digits, row 0 first.
-inline void FillRows(Board& board, const std::array<std::string, 10>& rows) {
-    for (int32_t y = 0; y < Board::kRows; ++y) {
-        for (int32_t x = 0; x < Board::kColumns; ++x) {
-            Paint(board, x, y, rows[y][x] - '0');
-        }
     }
 }
 

@@ -68,15 +68,6 @@ TEST_F(BoardLinesTest, RunsEndingAtTheLastCellAreFoundInEveryDirection) {
     ExpectLine(lines[3], HorizontalLine, 4, {6, 8}, 1, 0);
 }
 
-TEST_F(BoardLinesTest, RunsEndingBeforeAnotherColourAreFoundAlike) {
-    PaintRun(5, 2, 1, 0, 4, Purple);  // (9, 2) keeps its own colour
-    PaintRun(1, 0, 0, 1, 7, White);   // rows 0 to 6 of column 1
-    const LineList lines = board_.FindLines(4);
-    ASSERT_EQ(lines.Count(), 2);
-    ExpectLine(lines[0], VerticalLine, 7, {1, 0}, 0, 1);
-    ExpectLine(lines[1], HorizontalLine, 4, {5, 2}, 1, 0);
-}
-
 TEST_F(BoardLinesTest, ScansRunInTheirOrderWithTheirStartingCells) {
     PaintRun(6, 9, 1, -1, 4, Purple);  // up-right, starts in the bottom row
     PaintRun(0, 9, 1, -1, 4, Purple);  // up-right, starts in the left column

@@ -145,18 +145,6 @@ TEST_F(BoardMovesTest, OnlyTheClockwiseTurnCounts) {
     EXPECT_EQ(moves[0], (Move{2, 0, 3, 1}));
 }
 
-TEST_F(BoardMovesTest, AStandingLineCountsForEveryTrialThatKeepsIt) {
-    FillQuiet(board_);
-    for (int32_t x = 0; x < 4; ++x) {
-        Paint(board_, x, 0, Purple);
-    }
-    // Twelve pairs move a Purple out of the line: (0,0) with 2 cells, (1,0)
-    // and (2,0) with 3 each, (3,0) with 4.
-    EXPECT_EQ(board_.FindSwapMoves().Count(), 684 - 2 * 12);
-    EXPECT_EQ(ToVector(board_.FindSwapMoves()), SwapMovesByTrial(board_));
-    EXPECT_EQ(ToVector(board_.FindRotationMoves()), RotationMovesByTrial(board_));
-}
-
 // The searches judge a trial by the cells it moved; on any board they must
 // list exactly what full trials on the board itself list.
 TEST_F(BoardMovesTest, SearchesMatchFullTrialsOnManyBoards) {

@@ -92,6 +92,8 @@ TEST_F(PieceTest, GrowsInCentredOverOneSecond) {
     EXPECT_TRUE(piece->growing);
 
     clock_.Advance(1);
+    piece->Animate();  // only a draw ends the growing
+    EXPECT_TRUE(piece->growing);
     ClearScreen();
     piece->Draw(*display_, 100, 100);
     square = Drawn();
@@ -99,25 +101,6 @@ TEST_F(PieceTest, GrowsInCentredOverOneSecond) {
     EXPECT_EQ(square.top, 100);
     EXPECT_EQ(square.size, 40);
     EXPECT_FALSE(piece->growing);
-}
-
-TEST_F(PieceTest, OnlyADrawEndsTheGrowing) {
-    auto piece = board_.CreatePiece(Blue);
-    piece->StartGrowing();
-    clock_.Advance(5000);
-    piece->Animate();
-    EXPECT_TRUE(piece->growing);
-    piece->Draw(*display_, 100, 100);
-    EXPECT_FALSE(piece->growing);
-}
-
-TEST_F(PieceTest, ANewPieceRestsAtFullSize) {
-    auto piece = board_.CreatePiece(Blue);
-    EXPECT_FALSE(piece->growing);
-    EXPECT_EQ(piece->growthTimer.startTick, 0u);
-    EXPECT_EQ(piece->growthTimer.rate, 0.1f);
-    piece->Draw(*display_, 100, 100);
-    EXPECT_EQ(Drawn().size, 40);
 }
 
 TEST_F(PieceTest, DrawsAndAnimatesTheCurrentMoodOnly) {
@@ -173,14 +156,6 @@ TEST_F(PieceTest, DeletingAPieceLeavesTheSharedFrames) {
     auto second = board_.CreatePiece(Blue);
     second->Draw(*display_, 100, 100);
     EXPECT_EQ(Drawn().colour, kStandardColour);
-}
-
-TEST_F(PieceTest, TheBaseClassDrawsNothing) {
-    FrameSet& frames = board_.PieceFrames(Blue, Standard);
-    Piece piece(Blue, frames.CreateSprite(), frames.CreateSprite(), frames.CreateSprite());
-    piece.Draw(*display_, 100, 100);
-    piece.Animate();
-    EXPECT_EQ(Drawn().size, 0);
 }
 
 }  // namespace

@@ -55,17 +55,6 @@ class ScorePopupListTest : public ::testing::Test {
     std::unique_ptr<ScorePopupList> popups_;
 };
 
-TEST_F(ScorePopupListTest, EachValueShowsItsOwnPicture) {
-    for (int i = 0; i < 7; ++i) {
-        popups_->Spawn(ScorePopupList::kPointValues[i], 0, 40 * i);
-    }
-    display_->FillRect(0, 0, 625, 440, kGround);
-    popups_->UpdateAndDraw(*display_);
-    for (int i = 0; i < 7; ++i) {
-        EXPECT_EQ(display_->PixelAt(50, 40 * i + 20), PictureColour(i)) << i;
-    }
-}
-
 TEST_F(ScorePopupListTest, RisesFiftyPixelsThenGoes) {
     popups_->Spawn(25, 120, 280);
     EXPECT_EQ(sounds_.TakeStarted(), std::vector<std::string>{"Sounds\\Score.wav"});
@@ -123,12 +112,6 @@ TEST_F(ScorePopupListTest, AFullListStillPlaysTheSound) {
     EXPECT_EQ(sounds_.TakeStarted(), std::vector<std::string>{"Sounds\\Score.wav"});
     EXPECT_EQ(popups_->LiveCount(), 100);
     EXPECT_EQ(UpdateAndFindTop(350), -1);
-}
-
-TEST_F(ScorePopupListTest, AValueWithoutAPictureIsIgnored) {
-    popups_->Spawn(30, 0, 100);
-    EXPECT_EQ(popups_->LiveCount(), 0);
-    EXPECT_EQ(popups_->PointsImage(30), nullptr);
 }
 
 }  // namespace
