@@ -110,8 +110,8 @@ pick that one instead.</p>
 <div class="pair">
 <img src="Turn.png" width="160" height="160" alt="Turning four Vlims">
 <p>Little round buttons sit on every inner corner of the grid. Click one and the four
-Vlims around it turn one step clockwise. Switch between the two games at any time with the
-<strong>Swap</strong> and <strong>Turn</strong> buttons on the right.</p>
+Vlims around it turn one step clockwise. The <strong>Swap</strong> and <strong>Turn</strong>
+buttons on the right switch between the two games; switching starts a new game.</p>
 </div>
 
 <h2>Scoring</h2>

@@ -157,7 +157,7 @@ SoundSynth::Samples SoundSynth::SwitchVlims() {
 SoundSynth::Samples SoundSynth::Score() {
     Samples out = Silence(1.05);
     const double notes[] = {84, 88, 91, 96};  // C6 E6 G6 C7
-    for (int i = 0; i < 4; ++i) AddBell(out, 0.06 * i, MidiToHz(notes[i]), 1.0 - 0.12 * i, 0.28);
+    for (int i = 0; i < 4; ++i) AddBell(out, 0.06 * i, MidiToHz(notes[i]), 1.0 - 0.12 * i, 0.38);
     return out;
 }
 
@@ -166,8 +166,11 @@ SoundSynth::Samples SoundSynth::NextLevel() {
     const double notes[] = {67, 72, 76};  // G4 C5 E5, then a held chord
     for (int i = 0; i < 3; ++i) AddBrass(out, 0.12 * i, 0.11, MidiToHz(notes[i]), 1.0);
     for (double note : {72.0, 76.0, 79.0, 84.0}) AddBrass(out, 0.38, 0.75, MidiToHz(note), 0.5);
+    // The held chord dies away and is gone by the end, not cut off.
     for (size_t i = size_t(0.38 * kRate); i < out.size(); ++i) {
-        out[i] *= std::exp(-(Seconds(i) - 0.38) / 0.6);
+        const double t = Seconds(i) - 0.38;
+        const double release = 0.5 + 0.5 * std::cos(M_PI * std::min(1.0, t / 0.77));
+        out[i] *= std::exp(-t / 0.6) * release;
     }
     return out;
 }
