@@ -232,6 +232,13 @@ void BackgroundPainter::Score(Canvas& canvas) {
     draw::SetColour(cr, palette::kGold, 0.6);
     cairo_stroke(cr);
     Panel(cr, 124, 284, 162, 170, 20, Colour::Bytes(20, 14, 50), 0.45);
-    Caption(cr, "Click to change difficulty", 450, 318, 12);
+    // The caption points back at the difficulty picture on its left.
+    Caption(cr, "Click the picture to change difficulty", 410, 318, 11);
+    cairo_move_to(cr, 296, 318);
+    cairo_line_to(cr, 306, 311);
+    cairo_line_to(cr, 306, 325);
+    cairo_close_path(cr);
+    draw::SetColour(cr, palette::kCream);
+    cairo_fill(cr);
     Panel(cr, 365, 332, 170, 56, 14, Colour::Bytes(20, 14, 50), 0.45);
 }
