@@ -22,7 +22,8 @@ struct Pose {
     double lookY = 0;
     bool blush = false;
     bool sweat = false;
-    double sway = 0;  // -1 to 1, for the sprout and the ghost's tail
+    double sway = 0;      // -1 to 1, for the sprout and the ghost's tail
+    bool waving = false;  // a little hand raised beside the body
 };
 
 constexpr double kCentreX = 20;
@@ -43,6 +44,7 @@ Pose EmotionPose(Kind kind, int frame, int count) {
     pose.mouth = Pose::Mouth::Grin;
     pose.blush = true;
     pose.sway = wave;
+    pose.waving = true;
     // The happy squint comes when the Vlim is up in the air (a blink on
     // longer loops), eyes open and sparkling otherwise.
     pose.eyes = height > 0.7 ? Pose::Eyes::Happy : Pose::Eyes::Open;
@@ -254,6 +256,21 @@ void Crown(cairo_t* cr, Kind kind, const Pose& pose, const Colour& base, const C
     }
 }
 
+// A stubby hand that pokes out from behind the body's upper right and
+// waves to and fro with the sway.
+void Hand(cairo_t* cr, const Pose& pose, const Colour& base, const Colour& rim) {
+    cairo_save(cr);
+    cairo_translate(cr, 0.6, -0.05);
+    cairo_rotate(cr, -0.95 + 0.5 * pose.sway);
+    cairo_translate(cr, 0.42, 0);
+    cairo_scale(cr, 0.3, 0.2);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    draw::SetColour(cr, base.Lighter(0.1));
+    cairo_fill_preserve(cr);
+    StrokePixels(cr, 1.2, rim);
+}
+
 void Eye(cairo_t* cr, double x, double y, const Pose& pose, const Colour& rim) {
     const Colour ink = palette::kInk;
     switch (pose.eyes) {
@@ -416,6 +433,8 @@ void VlimPainter::Paint(cairo_t* cr, Kind kind, Mood mood, int frame, double sca
     cairo_scale(cr, kUnit * pose.stretchX, kUnit * pose.stretchY);
     cairo_translate(cr, 0, -1);
     Crown(cr, kind, pose, base, rim);
+    if (pose.waving)
+        Hand(cr, pose, base, rim);
     BodyPath(cr, kind, pose);
     ShadeBody(cr, base);
     StrokePixels(cr, 1.4, rim);
