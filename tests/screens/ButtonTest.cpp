@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "engine/Display.h"
+#include "engine/SoundSystem.h"
+#include "platform/ManualClock.h"
+#include "screens/Button.h"
+#include "screens/TestAssets.h"
+#include "support/TempWorkDir.h"
+
+namespace {
+constexpr uint32_t kNormalColour = 0x2040A0;
+constexpr uint32_t kPushedColour = 0xA04020;
+
+class ButtonTest : public ::testing::Test {
+  protected:
+    ButtonTest() {
+        display.Create(nullptr);
+        display.SetWindowed(625, 440);
+        sound.Create(nullptr);
+        WritePicture(dir, "Graphics\\Gui\\T.bmp", 150, 40, kNormalColour);
+        WritePicture(dir, "Graphics\\Gui\\T Pushed.bmp", 150, 40, kPushedColour);
+        WriteSound(dir, "Sounds\\Click.wav");
+    }
+
+    void LoadAt(uint32_t tick) {
+        clock.Set(tick);
+        button.Load(display, sound, 100, 50, 150, 40, "Graphics\\Gui\\T.bmp",
+                    "Graphics\\Gui\\T Pushed.bmp", "Sounds\\Click.wav");
+        sound.TakeStarted();
+    }
+    // One press in the middle of the button on the next millisecond.
+    void PressInside() { button.HandleMouse(175, 70, true, false); }
+
+    TempWorkDir dir;
+    ManualClock clock;
+    Display display;
+    SoundSystem sound;
+    Button button;
+};
+
+TEST_F(ButtonTest, EdgePixelsDoNotPressButTheFirstInsidePixelsDo) {
+    LoadAt(1000);
+    clock.Advance(1);
+    const int outside[][2] = {{100, 70}, {250, 70}, {175, 50}, {175, 90}};
+    for (const auto& point : outside) {
+        button.HandleMouse(point[0], point[1], true, false);
+        EXPECT_FALSE(button.Pushed()) << point[0] << "," << point[1];
+    }
+    button.HandleMouse(101, 51, true, false);
+    EXPECT_TRUE(button.Pushed());
+    button.SetPushed(false);
+    clock.Advance(501);
+    button.HandleMouse(249, 89, true, false);
+    EXPECT_TRUE(button.Pushed());
+}
+
+TEST_F(ButtonTest, NeedsTheLeftButtonAndATickAfterLoading) {
+    LoadAt(5000);
+    PressInside();
+    EXPECT_FALSE(button.Pushed()) << "same tick as Load";
+    clock.Advance(1);
+    button.HandleMouse(175, 70, false, true);
+    EXPECT_FALSE(button.Pushed()) << "right button only";
+    PressInside();
+    EXPECT_TRUE(button.Pushed());
+}
+
+TEST_F(ButtonTest, PressPlaysTheClickOnceAndDrawsThePushedPictureAtOnce) {
+    LoadAt(1000);
+    button.Draw(display);
+    EXPECT_EQ(display.PixelAt(175, 70), kNormalColour);
+    clock.Advance(1);
+    PressInside();
+    button.Draw(display);
+    EXPECT_EQ(display.PixelAt(100, 50), kPushedColour);
+    EXPECT_EQ(display.PixelAt(249, 89), kPushedColour);
+    EXPECT_EQ(sound.TakeStarted(), std::vector<std::string>{"Sounds\\Click.wav"});
+    clock.Advance(10);
+    PressInside();
+    EXPECT_TRUE(sound.TakeStarted().empty()) << "a held button does not click again";
+}
+
+TEST_F(ButtonTest, ClickComesOnTheFirstTickMoreThan250MsAfterThePress) {
+    LoadAt(1000);
+    clock.Advance(1);
+    PressInside();
+    clock.Advance(250);
+    EXPECT_FALSE(button.IsClicked());
+    clock.Advance(1);
+    EXPECT_TRUE(button.IsClicked());
+    EXPECT_TRUE(button.IsClicked()) << "stays clicked until the screen clears it";
+    button.SetPushed(false);
+    EXPECT_FALSE(button.IsClicked());
+}
+
+TEST_F(ButtonTest, ClickIsReportedEvenAfterReleaseOrLeaving) {
+    LoadAt(1000);
+    clock.Advance(1);
+    PressInside();
+    clock.Advance(100);
+    button.HandleMouse(0, 0, false, false);
+    clock.Advance(200);
+    EXPECT_TRUE(button.IsClicked());
+}
+
+TEST_F(ButtonTest, PushedButtonTakesNoPressUntilTheScreenClearsIt) {
+    LoadAt(1000);
+    clock.Advance(1);  // press at 1001
+    PressInside();
+    clock.Set(1600);
+    PressInside();
+    EXPECT_EQ(button.ReleaseTime(), 1251u) << "a pushed button takes no press";
+    button.SetPushed(false);
+    PressInside();
+    EXPECT_EQ(button.ReleaseTime(), 1850u);
+}
+
+TEST_F(ButtonTest, PressBlockEndsExactlyAfter500Ms) {
+    LoadAt(1000);
+    clock.Advance(1);  // press at 1001
+    PressInside();
+    button.SetPushed(false);
+    clock.Set(1501);
+    PressInside();
+    EXPECT_FALSE(button.Pushed());
+    clock.Set(1502);
+    PressInside();
+    EXPECT_TRUE(button.Pushed());
+}
+
+TEST_F(ButtonTest, HeldButtonRepeatsAboutEvery500Ms) {
+    LoadAt(1000);
+    int clicks = 0;
+    for (int tick = 0; tick < 200; ++tick) {  // 2 s of 10 ms ticks, button held
+        clock.Advance(10);
+        button.HandleMouse(175, 70, true, false);
+        if (button.IsClicked()) {
+            ++clicks;
+            button.SetPushed(false);
+        }
+    }
+    EXPECT_EQ(clicks, 4);
+}
+
+TEST_F(ButtonTest, TimesSurviveTheTickWrap) {
+    LoadAt(0xFFFFFF00u);
+    clock.Set(0xFFFFFFF0u);
+    PressInside();
+    ASSERT_TRUE(button.Pushed());
+    EXPECT_EQ(button.ReleaseTime(), 0xEAu);
+    clock.Set(0xFFFFFFFFu);
+    EXPECT_FALSE(button.IsClicked());
+    clock.Set(0xEAu);
+    EXPECT_FALSE(button.IsClicked());
+    clock.Set(0xEBu);
+    EXPECT_TRUE(button.IsClicked());
+    button.SetPushed(false);
+    clock.Set(0x1E4u);  // 500 ms after the press
+    PressInside();
+    EXPECT_FALSE(button.Pushed());
+    clock.Set(0x1E5u);
+    PressInside();
+    EXPECT_TRUE(button.Pushed());
+}
+
+TEST_F(ButtonTest, LoadJustBeforeTheWrapStillTakesPressesAfterIt) {
+    LoadAt(0xFFFFFFFFu);
+    clock.Set(0u);
+    PressInside();
+    EXPECT_TRUE(button.Pushed());
+}
+
+TEST_F(ButtonTest, ReleaseFreesAssetsAndMayRunTwice) {
+    LoadAt(1000);
+    button.Release();
+    EXPECT_EQ(button.ClickSound(), nullptr);
+    button.Release();
+    EXPECT_EQ(button.X(), 100);
+    button.Draw(display);  // nothing to draw, nothing happens
+}
+
+TEST(ButtonTable, PositionsAndPicturesOfTheGamesButtons) {
+    EXPECT_EQ(Buttons::kHint.height, 125);
+    EXPECT_EQ(Buttons::kRotationalType.x, Buttons::kNormalType.x + Buttons::kNormalType.width);
+    EXPECT_STREQ(Buttons::kHint.sound, "Sounds\\Wand.wav");
+    EXPECT_STREQ(Buttons::kPlayGame.pushedImage, "Graphics\\Gui\\Play Game Button Pushed.bmp");
+    EXPECT_STREQ(Buttons::kMenu.normalImage, "Graphics\\Gui\\Menu Button.bmp");
+}
+}  // namespace
