@@ -88,6 +88,30 @@ std::vector<Expected> GuiPictures() {
     return list;
 }
 
+TEST(ArtworkTest, PicturesDrawnOverPiecesLeaveTheirHolesBlack) {
+    // The selection mark's inside shows the piece under it.
+    Surface select = LoadPicture("Graphics/Gui/Select.bmp");
+    ASSERT_TRUE(select);
+    for (int y = 8; y < 32; ++y) {
+        for (int x = 8; x < 32; ++x) ASSERT_EQ(PixelAt(select.get(), x, y), 0u) << x << "," << y;
+    }
+    EXPECT_NE(PixelAt(select.get(), 20, 2), 0u) << "the frame itself is visible";
+    // Round buttons, points and the icon stand on black.
+    for (const char* path :
+         {"Graphics/Gui/Rotate Button.bmp", "Graphics/Gui/Rotate Button Pushed.bmp",
+          "Graphics/Gui/25 Points.bmp", "Graphics/Gui/5000 Points.bmp", "Graphics/Gui/Icon.bmp"}) {
+        SCOPED_TRACE(path);
+        Surface picture = LoadPicture(path);
+        ASSERT_TRUE(picture);
+        const int w = picture->w;
+        const int h = picture->h;
+        for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}}) {
+            EXPECT_EQ(PixelAt(picture.get(), x, y), 0u);
+        }
+        EXPECT_NE(PixelAt(picture.get(), w / 2, h / 2 + 1), 0u) << "something is drawn";
+    }
+}
+
 struct VlimFrames {
     const char* colour;
     int emotion;
