@@ -30,15 +30,6 @@ Rgb Canvas::Flatten(uint32_t pixel) const {
     return rgb;
 }
 
-Rgb Canvas::Pixel(int x, int y) const {
-    cairo_surface_flush(surface_.get());
-    const unsigned char* data = cairo_image_surface_get_data(surface_.get());
-    const int stride = cairo_image_surface_get_stride(surface_.get());
-    uint32_t pixel;
-    std::memcpy(&pixel, data + y * stride + x * 4, sizeof pixel);
-    return Flatten(pixel);
-}
-
 std::vector<Rgb> Canvas::Pixels() const {
     cairo_surface_flush(surface_.get());
     const unsigned char* data = cairo_image_surface_get_data(surface_.get());

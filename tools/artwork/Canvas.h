@@ -35,8 +35,6 @@ class Canvas {
 
     // Pixels less covered than `threshold` (0 to 1) become transparent.
     void SetMatte(const Colour& matte, double threshold);
-    // The flattened colour of one pixel.
-    Rgb Pixel(int x, int y) const;
     // Every flattened pixel, row by row from the top.
     std::vector<Rgb> Pixels() const;
     // The flattened picture as it shows in the game: black fully clear.
