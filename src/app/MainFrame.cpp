@@ -7,9 +7,6 @@
 #include "engine/SoundSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
-#include "screens/PlayScreen.h"
-#include "screens/ScoreScreen.h"
-#include "screens/StartScreen.h"
 
 const char* const MainFrame::kTitle = "Vlims 2.10";
 const char* const MainFrame::kCheckCaption = "DirectX";
@@ -32,20 +29,12 @@ const std::string& MainFrame::CheckFailedText() {
     return text;
 }
 
-MainFrame::Setup MainFrame::Setup::Game() {
-    Setup setup;
-    setup.openWindow = [](std::string* error) {
-        std::unique_ptr<Window> window =
-            Window::Open(kTitle, kWindowLeft, kWindowTop, kClientWidth, kClientHeight, error);
-        if (window)
-            window->SetIcon(kIconFile);
-        return window;
-    };
-    setup.makeScreens = [] {
-        return ScreenSet{std::make_unique<StartScreen>(), std::make_unique<PlayScreen>(),
-                         std::make_unique<ScoreScreen>()};
-    };
-    return setup;
+std::unique_ptr<Window> MainFrame::OpenGameWindow(std::string* error) {
+    std::unique_ptr<Window> window =
+        Window::Open(kTitle, kWindowLeft, kWindowTop, kClientWidth, kClientHeight, error);
+    if (window)
+        window->SetIcon(kIconFile);
+    return window;
 }
 
 MainFrame::MainFrame(Display& display, SoundSystem& soundSystem, Setup setup)

@@ -32,8 +32,12 @@ class MainFrame : public WindowEvents {
         std::function<std::unique_ptr<Window>(std::string* error)> openWindow;
         std::function<ScreenSet()> makeScreens;
 
+        // The real window and the game's three screens.
         static Setup Game();
     };
+
+    // The game's window: title, client area, position and icon.
+    static std::unique_ptr<Window> OpenGameWindow(std::string* error);
 
     static constexpr int kClientWidth = 625;
     static constexpr int kClientHeight = 440;

@@ -40,6 +40,7 @@ class Display {
     // Back-buffer access for tests and plain fills: 0xRRGGBB.
     uint32_t PixelAt(int x, int y) const;
     void FillRect(int x, int y, int width, int height, uint32_t rgb);
+    bool HasBackBuffer() const { return backBuffer_ != nullptr; }
     int BufferWidth() const { return bufferWidth_; }
     int BufferHeight() const { return bufferHeight_; }
     // Counts presents that showed a changed frame (headless too: those that

@@ -1,0 +1,43 @@
+#include "support/WavBytes.h"
+
+std::string LittleEndian16(uint16_t value) {
+    return {static_cast<char>(value & 0xFF), static_cast<char>(value >> 8)};
+}
+
+std::string LittleEndian32(uint32_t value) {
+    return LittleEndian16(static_cast<uint16_t>(value & 0xFFFF)) +
+           LittleEndian16(static_cast<uint16_t>(value >> 16));
+}
+
+std::string WavChunk(const std::string& id, const std::string& payload) {
+    std::string chunk = id + LittleEndian32(static_cast<uint32_t>(payload.size())) + payload;
+    if (payload.size() % 2)
+        chunk.push_back('\0');
+    return chunk;
+}
+
+std::string WavFormat(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits,
+                      bool withExtraSize) {
+    uint16_t blockAlign = static_cast<uint16_t>(channels * bits / 8);
+    std::string format = LittleEndian16(tag) + LittleEndian16(channels) + LittleEndian32(rate) +
+                         LittleEndian32(rate * blockAlign) + LittleEndian16(blockAlign) +
+                         LittleEndian16(bits);
+    if (withExtraSize)
+        format += LittleEndian16(0);
+    return format;
+}
+
+std::string SampleBytes(const std::vector<int16_t>& samples) {
+    std::string bytes;
+    for (int16_t sample : samples) bytes += LittleEndian16(static_cast<uint16_t>(sample));
+    return bytes;
+}
+
+std::string RiffWave(const std::string& chunks) {
+    return "RIFF" + LittleEndian32(static_cast<uint32_t>(4 + chunks.size())) + "WAVE" + chunks;
+}
+
+std::string PcmWav(const std::vector<int16_t>& samples) {
+    return RiffWave(WavChunk("fmt ", WavFormat(1, 1, 22050, 16)) +
+                    WavChunk("data", SampleBytes(samples)));
+}
