@@ -20,6 +20,7 @@ void Button::Load(Display& display, SoundSystem& sound, int x, int y, int width,
     width_ = width;
     height_ = height;
     pushed_ = false;
+    drawn_ = false;
     normalImage_ = display.LoadImageFile(normalPath, width, height);
     pushedImage_ = display.LoadImageFile(pushedPath, width, height);
     clickSound_ = std::make_unique<Sound>();
@@ -61,6 +62,13 @@ void Button::StartPress(uint32_t now) {
 
 void Button::Draw(Display& display) const {
     display.DrawImage(pushed_ ? pushedImage_.get() : normalImage_.get(), x_, y_);
+    drawn_ = true;
+    drawnPushed_ = pushed_;
+}
+
+void Button::DrawIfChanged(Display& display) const {
+    if (!drawn_ || drawnPushed_ != pushed_)
+        Draw(display);
 }
 
 bool Button::IsClicked() const {

@@ -118,6 +118,9 @@ class Button {
     // rectangle, the button is not pushed and the last press is 500 ms old.
     void HandleMouse(int mouseX, int mouseY, bool leftDown, bool rightDown);
     void Draw(Display& display) const;
+    // Draws only when the picture on screen is not the one the state asks
+    // for, for screens whose buttons nothing else paints over.
+    void DrawIfChanged(Display& display) const;
     // Pushed, and more than 250 ms have passed since the press.
     bool IsClicked() const;
     // Frees the pictures and the sound; the rest keeps its values.
@@ -151,4 +154,7 @@ class Button {
     bool pushed_ = false;
     uint32_t nextPressTime_ = 0;
     uint32_t releaseTime_ = 0;
+    // What the last Draw showed; not state of the button itself.
+    mutable bool drawn_ = false;
+    mutable bool drawnPushed_ = false;
 };

@@ -47,6 +47,7 @@ void StartScreen::Enter(Display& display, SoundSystem& sound) {
     resumeButton_ = LoadButton(display, sound, Buttons::kResume);
     highScoresButton_ = LoadButton(display, sound, Buttons::kHighScores);
     helpButton_ = LoadButton(display, sound, Buttons::kHelp);
+    shownDifficulty_.reset();
     // Nothing is waiting for the high-score table once the menu is back.
     shared.finalScore = 0;
 }
@@ -64,7 +65,9 @@ void StartScreen::Draw(Display& display) {
 bool StartScreen::RunButton(Button& button, Display& display, int x, int y, bool leftDown,
                             bool rightDown) {
     button.HandleMouse(x, y, leftDown, rightDown);
-    button.Draw(display);
+    // Nothing else paints over the buttons here, so an unchanged one stays
+    // as it is: an idle menu then costs next to nothing.
+    button.DrawIfChanged(display);
     if (!button.IsClicked())
         return false;
     button.SetPushed(false);
@@ -87,9 +90,11 @@ ScreenCode StartScreen::Update(Display& display, SoundSystem& /*sound*/, int x, 
         OpenWebPage(kHintsPage);  // the browser's fate is not ours to report
     }
     CycleDifficulty(x, y, leftDown);
-    display.DrawImagePart(background_.get(), kPictureLeft, kPictureTop, kPictureLeft, kPictureTop,
-                          kPictureRight, kPictureBottom);
-    DrawDifficultyPicture(display);
+    if (shownDifficulty_ != shared.difficulty) {
+        display.DrawImagePart(background_.get(), kPictureLeft, kPictureTop, kPictureLeft,
+                              kPictureTop, kPictureRight, kPictureBottom);
+        DrawDifficultyPicture(display);
+    }
     return Stay;
 }
 
@@ -118,7 +123,8 @@ void StartScreen::CycleDifficulty(int x, int y, bool leftDown) {
     SleepFor(kDifficultyWait);
 }
 
-void StartScreen::DrawDifficultyPicture(Display& display) const {
+void StartScreen::DrawDifficultyPicture(Display& display) {
+    shownDifficulty_ = shared.difficulty;
     const Image* picture = hardPicture_.get();
     if (shared.difficulty == Easy)
         picture = easyPicture_.get();

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "app/Screen.h"
 #include "engine/Image.h"
@@ -29,7 +31,7 @@ class StartScreen : public Screen {
                           bool rightDown);
     void RequestResume();
     void CycleDifficulty(int x, int y, bool leftDown);
-    void DrawDifficultyPicture(Display& display) const;
+    void DrawDifficultyPicture(Display& display);
 
     ImagePtr background_;
     ImagePtr easyPicture_;
@@ -39,4 +41,6 @@ class StartScreen : public Screen {
     std::unique_ptr<Button> resumeButton_;
     std::unique_ptr<Button> highScoresButton_;
     std::unique_ptr<Button> helpButton_;
+    // The difficulty whose picture is on screen.
+    std::optional<int32_t> shownDifficulty_;
 };

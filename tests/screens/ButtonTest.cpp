@@ -80,6 +80,22 @@ TEST_F(ButtonTest, PressPlaysTheClickOnceAndDrawsThePushedPictureAtOnce) {
     EXPECT_TRUE(sound.TakeStarted().empty()) << "a held button does not click again";
 }
 
+TEST_F(ButtonTest, DrawIfChangedRedrawsOnlyAChangedState) {
+    LoadAt(1000);
+    button.DrawIfChanged(display);
+    EXPECT_EQ(display.PixelAt(175, 70), kNormalColour) << "first draw after Load";
+    display.FillRect(100, 50, 150, 40, 0x123456);
+    button.DrawIfChanged(display);
+    EXPECT_EQ(display.PixelAt(175, 70), 0x123456u) << "unchanged: not drawn again";
+    clock.Advance(1);
+    PressInside();
+    button.DrawIfChanged(display);
+    EXPECT_EQ(display.PixelAt(175, 70), kPushedColour);
+    button.SetPushed(false);
+    button.DrawIfChanged(display);
+    EXPECT_EQ(display.PixelAt(175, 70), kNormalColour);
+}
+
 TEST_F(ButtonTest, ClickComesOnTheFirstTickMoreThan250MsAfterThePress) {
     LoadAt(1000);
     clock.Advance(1);

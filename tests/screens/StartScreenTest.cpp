@@ -183,6 +183,25 @@ TEST_F(StartScreenTest, PictureEdgesAndAnUpButtonChangeNothing) {
     EXPECT_EQ(shared.difficulty, Hard);
 }
 
+TEST_F(StartScreenTest, AnIdleMenuPresentsNothingNewButAPressShows) {
+    screen.Leave();
+    WritePicture(dir, Buttons::kPlayGame.normalImage, 150, 40, 0x808080);
+    WritePicture(dir, Buttons::kPlayGame.pushedImage, 150, 40, 0x404040);
+    screen.Enter(display, sound);
+    screen.Draw(display);
+    display.Present();
+    const int frames = display.PresentedFrames();
+    for (int tick = 0; tick < 50; ++tick) {
+        Tick(10, 10, false);
+        display.Present();
+    }
+    EXPECT_EQ(display.PresentedFrames(), frames);
+    Tick(400, 120, true);
+    display.Present();
+    EXPECT_EQ(display.PixelAt(400, 120), 0x404040u);
+    EXPECT_EQ(display.PresentedFrames(), frames + 1);
+}
+
 TEST_F(StartScreenTest, LeaveFreesEverythingAndMayRunTwice) {
     screen.Leave();
     screen.Leave();
