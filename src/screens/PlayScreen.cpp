@@ -147,6 +147,8 @@ void PlayScreen::RunHint(Display& display, int x, int y, bool leftDown, bool rig
         mode_->ShowHint();
         hintButton_->SetPushed(false);
         mode_->DrawBoard(display, *fonts_);
+        // DrawBoard repaints the whole window, the bar included.
+        DrawLevelBar(display);
     }
     hintButton_->Draw(display);
 }

@@ -195,11 +195,4 @@ TEST_F(ButtonTest, ReleaseFreesAssetsAndMayRunTwice) {
     button.Draw(display);  // nothing to draw, nothing happens
 }
 
-TEST(ButtonTable, PositionsAndPicturesOfTheGamesButtons) {
-    EXPECT_EQ(Buttons::kHint.height, 125);
-    EXPECT_EQ(Buttons::kRotationalType.x, Buttons::kNormalType.x + Buttons::kNormalType.width);
-    EXPECT_STREQ(Buttons::kHint.sound, "Sounds\\Wand.wav");
-    EXPECT_STREQ(Buttons::kPlayGame.pushedImage, "Graphics\\Gui\\Play Game Button Pushed.bmp");
-    EXPECT_STREQ(Buttons::kMenu.normalImage, "Graphics\\Gui\\Menu Button.bmp");
-}
 }  // namespace
