@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/BitmapFile.h"
 #include "platform/HostPath.h"
 #include "platform/TextMode.h"
 #include "platform/Window.h"
@@ -21,32 +22,6 @@ SurfacePtr NewSurface(int width, int height) {
     if (surface)
         SDL_SetSurfaceBlendMode(surface.get(), SDL_BLENDMODE_NONE);
     return surface;
-}
-
-// The game's pictures are at most a few hundred pixels a side. SDL's loader
-// allocates whatever size a file's header claims before it reads a pixel, so
-// a damaged header could ask for gigabytes; such files are refused first.
-constexpr int64_t kLargestPicturePixels = 4096 * 4096;
-
-// Width x height as the BMP header claims it, or 0 when the stream is too
-// short to hold one (SDL's loader then says what is wrong). The stream is left
-// at its start.
-int64_t ClaimedPixels(SDL_RWops* stream) {
-    uint8_t header[26];
-    size_t got = SDL_RWread(stream, header, 1, sizeof header);
-    SDL_RWseek(stream, 0, RW_SEEK_SET);
-    if (got < sizeof header)
-        return 0;
-    auto le16 = [&](int at) { return static_cast<int64_t>(header[at] | header[at + 1] << 8); };
-    auto le32 = [&](int at) {
-        return static_cast<int64_t>(static_cast<int32_t>(
-            static_cast<uint32_t>(le16(at)) | static_cast<uint32_t>(le16(at + 2)) << 16));
-    };
-    // The old 12-byte core header has 16-bit sizes; every later one 32-bit.
-    const bool coreHeader = le32(14) == 12;
-    int64_t width = coreHeader ? le16(18) : le32(18);
-    int64_t height = coreHeader ? le16(20) : le32(22);
-    return (width < 0 ? -width : width) * (height < 0 ? -height : height);
 }
 
 uint32_t* Row(SDL_Surface* surface, int y) {
@@ -137,15 +112,7 @@ ImagePtr Display::LoadImageFile(const std::string& path, int width, int height) 
     image->height = height;
     SDL_SetColorKey(image->surface.get(), SDL_TRUE, SDL_MapRGB(image->surface->format, 0, 0, 0));
 
-    // Opened first so that a missing file is reported as such.
-    SDL_RWops* stream = SDL_RWFromFile(HostPath(path).c_str(), "rb");
-    if (stream && ClaimedPixels(stream) > kLargestPicturePixels) {
-        SDL_RWclose(stream);
-        std::fprintf(stderr, "Vlims: picture \"%s\" claims an impossible size; not loaded\n",
-                     path.c_str());
-        return image;
-    }
-    SurfacePtr file(stream ? SDL_LoadBMP_RW(stream, 1) : nullptr);
+    SurfacePtr file(LoadBitmapFile(HostPath(path)));
     if (!file) {
         std::fprintf(stderr, "Vlims: could not load picture \"%s\": %s\n", path.c_str(),
                      SDL_GetError());

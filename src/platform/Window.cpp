@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "platform/BitmapFile.h"
 #include "platform/HostPath.h"
 
 std::unique_ptr<Window> Window::Open(const std::string& title, int left, int top, int clientWidth,
@@ -34,9 +35,7 @@ Window::~Window() {
 }
 
 void Window::SetIcon(const std::string& gamePath) {
-    // Opened first so that a missing file is reported as such.
-    SDL_RWops* file = SDL_RWFromFile(HostPath(gamePath).c_str(), "rb");
-    SDL_Surface* icon = file ? SDL_LoadBMP_RW(file, 1) : nullptr;
+    SDL_Surface* icon = LoadBitmapFile(HostPath(gamePath));
     if (!icon) {
         std::fprintf(stderr, "Vlims: could not load the window icon \"%s\": %s\n", gamePath.c_str(),
                      SDL_GetError());

@@ -1,0 +1,43 @@
+#include "platform/BitmapFile.h"
+
+#include <SDL.h>
+
+#include <cstdint>
+
+namespace {
+// The game's pictures are at most a few hundred pixels a side.
+constexpr int64_t kLargestPicturePixels = 4096 * 4096;
+
+// Width x height as the BMP header claims it, or 0 when the stream is too
+// short to hold one (SDL's loader then says what is wrong). The stream is left
+// at its start.
+int64_t ClaimedPixels(SDL_RWops* stream) {
+    uint8_t header[26];
+    size_t got = SDL_RWread(stream, header, 1, sizeof header);
+    SDL_RWseek(stream, 0, RW_SEEK_SET);
+    if (got < sizeof header)
+        return 0;
+    auto le16 = [&](int at) { return static_cast<int64_t>(header[at] | header[at + 1] << 8); };
+    auto le32 = [&](int at) {
+        return static_cast<int64_t>(static_cast<int32_t>(
+            static_cast<uint32_t>(le16(at)) | static_cast<uint32_t>(le16(at + 2)) << 16));
+    };
+    // The old 12-byte core header has 16-bit sizes; every later one 32-bit.
+    const bool coreHeader = le32(14) == 12;
+    int64_t width = coreHeader ? le16(18) : le32(18);
+    int64_t height = coreHeader ? le16(20) : le32(22);
+    return (width < 0 ? -width : width) * (height < 0 ? -height : height);
+}
+}  // namespace
+
+SDL_Surface* LoadBitmapFile(const std::string& hostPath) {
+    SDL_RWops* stream = SDL_RWFromFile(hostPath.c_str(), "rb");
+    if (!stream)
+        return nullptr;
+    if (ClaimedPixels(stream) > kLargestPicturePixels) {
+        SDL_RWclose(stream);
+        SDL_SetError("the file claims an impossible picture size");
+        return nullptr;
+    }
+    return SDL_LoadBMP_RW(stream, 1);
+}

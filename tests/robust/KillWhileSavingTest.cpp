@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <random>
+#include <set>
+#include <string>
+
+#include "modes/HelpCounter.h"
+#include "modes/SavedGame.h"
+#include "screens/HighScoreTable.h"
+#include "support/TempWorkDir.h"
+
+// A child process saves every file the game writes, over and over, with the
+// game's own writers; the parent kills it (SIGKILL) at random moments and
+// checks that each file always holds one whole version it could have
+// written, never a torn or empty one, and that the start counter never goes
+// back.
+namespace {
+namespace fs = std::filesystem;
+
+SavedGame GameNumber(int n) {
+    SavedGame game;
+    game.variant = n % 2;
+    game.difficulty = 1 + n % 3;
+    game.level = 1 + n;
+    game.totalScore = 1000 * n;
+    for (int cell = 0; cell < SavedGame::kCellCount; ++cell)
+        game.colours[cell] = 1 + (cell + n) % 6;
+    return game;
+}
+
+HighScoreTable TableNumber(int n) {
+    HighScoreTable table;
+    // Scores with 0x0A bytes make the translated file longer than the table.
+    table.InsertEntry(n % 2, 1 + n % 3, 0, "Kill " + std::to_string(n), 10 + 256 * n);
+    return table;
+}
+
+constexpr int kVersions = 4;
+
+// The versions the child cycles through.
+std::set<std::string> ResumeVersions() {
+    std::set<std::string> versions;
+    for (int n = 0; n < kVersions; ++n) versions.insert(GameNumber(n).Encode());
+    versions.insert(std::string("\x63\0\0\0", 4));  // the end marker
+    return versions;
+}
+
+std::set<std::string> InfoVersions() {
+    std::set<std::string> versions;
+    for (int n = 0; n < kVersions; ++n) versions.insert(TableNumber(n).Encode());
+    return versions;
+}
+
+[[noreturn]] void SaveForever() {
+    for (int n = 0;; ++n) {
+        GameNumber(n % kVersions).Write();
+        HelpCounter::ReadAndRaise(HelpCounter::kNormalFile);
+        TableNumber(n % kVersions).SaveTable();
+        if (n % 3 == 0)
+            SavedGame::WriteEndMarker();
+    }
+}
+
+void SleepMicroseconds(long microseconds) {
+    timespec pause{0, microseconds * 1000};
+    nanosleep(&pause, nullptr);
+}
+}  // namespace
+
+TEST(KillWhileSavingTest, EveryFileIsAlwaysOneWholeVersion) {
+    TempWorkDir workDir;
+    fs::create_directory("Data");
+    const std::set<std::string> resumeVersions = ResumeVersions();
+    const std::set<std::string> infoVersions = InfoVersions();
+    // The first versions are in place before any kill, as after a first run.
+    GameNumber(0).Write();
+    TableNumber(0).SaveTable();
+    HelpCounter::ReadAndRaise(HelpCounter::kNormalFile);
+
+    std::mt19937 random(20240601);
+    std::uniform_int_distribution<long> delay(0, 15000);
+    constexpr int kKills = 150;
+    int lastCount = 0;
+    for (int kill = 0; kill < kKills; ++kill) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0)
+            SaveForever();
+        SleepMicroseconds(delay(random));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+
+        EXPECT_EQ(resumeVersions.count(workDir.ReadFile("Data/Resume.dat")), 1u) << "kill " << kill;
+        EXPECT_EQ(infoVersions.count(workDir.ReadFile("Data/Info.dat")), 1u) << "kill " << kill;
+        std::string countText = workDir.ReadFile("Data/Help.dat");
+        ASSERT_FALSE(countText.empty()) << "kill " << kill;
+        int count = HelpCounter::Parse(countText);
+        EXPECT_EQ(std::to_string(count), countText) << "kill " << kill;
+        EXPECT_GE(count, lastCount) << "kill " << kill;
+        lastCount = count;
+    }
+    // The kills landed inside writes often enough to mean something: each
+    // left-over temporary file is one write cut short.
+    int cutWrites = 0;
+    for (const fs::directory_entry& file : fs::directory_iterator("Data")) {
+        if (file.path().filename().string().find(".tmp-") != std::string::npos)
+            ++cutWrites;
+    }
+    RecordProperty("kills", kKills);
+    RecordProperty("cutWrites", cutWrites);
+    RecordProperty("helpCount", lastCount);
+    std::printf("%d kills, %d writes cut short, help counter reached %d\n", kKills, cutWrites,
+                lastCount);
+}
