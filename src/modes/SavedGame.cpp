@@ -41,6 +41,9 @@ std::optional<SavedGame> SavedGame::Decode(const std::string& bytes) {
     game.totalScore = ReadInt32(bytes, 3);
     if (game.variant != 0 && game.variant != 1)
         return std::nullopt;
+    // Any other difficulty would deal nothing but one colour: lines without end.
+    if (game.difficulty < 1 || game.difficulty > 3)
+        return std::nullopt;
     if (game.level < 1 || game.level > kMaxLevel || game.totalScore < 0)
         return std::nullopt;
     for (int cell = 0; cell < kCellCount; ++cell) {

@@ -11,7 +11,8 @@
 //
 // This is the only reader of the file. Everyone who asks whether a game can be
 // resumed goes through Read, so a file that would leave a cell without a piece
-// (too short, or a colour code outside 1..6) is "no saved game" everywhere.
+// (too short, or a colour code outside 1..6) or hold a difficulty outside
+// 1..3 is "no saved game" everywhere.
 struct SavedGame {
     static constexpr const char* kFileName = "Data\\Resume.dat";
     static constexpr int kCellCount = 100;

@@ -43,6 +43,8 @@ inline bool SavedGameInput(const std::string& bytes) {
         return true;
     if (game->variant != 0 && game->variant != 1)
         return false;
+    if (game->difficulty < 1 || game->difficulty > 3)
+        return false;
     if (game->level < 1 || game->totalScore < 0)
         return false;
     for (int32_t colour : game->colours) {

@@ -88,19 +88,28 @@ TEST(SavedGameTest, RefusesFilesThatCannotBePlayed) {
     EXPECT_FALSE(SavedGame::Decode(negativeTotal));
 }
 
-TEST(SavedGameTest, AcceptsEveryColourAndAnyDifficulty) {
+TEST(SavedGameTest, AcceptsEveryColourAndDifficulty) {
     SavedGame game = SampleGame();
     game.variant = 0;
-    game.difficulty = 4;  // deals Blue only, but the board is complete
+    game.difficulty = 1;
     game.colours.fill(6);
     game.colours[0] = 1;
     std::optional<SavedGame> read = SavedGame::Decode(game.Encode());
     ASSERT_TRUE(read);
     EXPECT_EQ(read->variant, 0);
-    EXPECT_EQ(read->difficulty, 4);
+    EXPECT_EQ(read->difficulty, 1);
     EXPECT_EQ(read->colours, game.colours);
     // Bytes past the 416 the game writes are ignored.
     EXPECT_TRUE(SavedGame::Decode(game.Encode() + "junk"));
+}
+
+// Any other difficulty deals a single colour: every refill makes new lines.
+TEST(SavedGameTest, RefusesADifficultyOutsideEasyToHard) {
+    SavedGame game = SampleGame();
+    for (int32_t difficulty : {0, 4, -1, 99}) {
+        game.difficulty = difficulty;
+        EXPECT_FALSE(SavedGame::Decode(game.Encode())) << difficulty;
+    }
 }
 
 TEST(SavedGameTest, FailedWriteReportsFalse) {

@@ -1,0 +1,369 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "HeadlessGame.h"
+#include "app/SharedState.h"
+#include "modes/GameMode.h"
+#include "modes/SavedGame.h"
+#include "screens/Button.h"
+#include "screens/HighScoreTable.h"
+#include "screens/PlayScreen.h"
+#include "support/TempWorkDir.h"
+
+// The whole game, headless, against a damaged game folder: it starts, plays,
+// ends a game into the high scores, resumes, saves on close and exits, with
+// no crash, no hang and no sanitizer report. What it cannot do it says on
+// stderr; what it can keep, it keeps.
+namespace {
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string RandomBytes(size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes) byte = static_cast<char>(random());
+    return bytes;
+}
+
+SavedGame SomeSavedGame() {
+    SavedGame game;
+    game.variant = RotationalVariant;
+    game.difficulty = Hard;
+    game.level = 3;
+    game.totalScore = 3456;
+    // No three of a colour in a row: nothing scores on its own.
+    for (int cell = 0; cell < SavedGame::kCellCount; ++cell) {
+        game.colours[cell] = 1 + (cell % 10 + 2 * (cell / 10)) % 6;
+    }
+    return game;
+}
+
+// The name is in some table (a first game is the help game, on Easy).
+bool TableHolds(const std::string& name) {
+    HighScoreTable table;
+    table.LoadTable();
+    for (int variant = 0; variant < HighScoreTable::kVariants; ++variant) {
+        for (int difficulty = 1; difficulty <= HighScoreTable::kDifficulties; ++difficulty) {
+            for (int rank = 0; rank < HighScoreTable::kRanks; ++rank) {
+                if (table.Entry(variant, difficulty, rank).Name() == name)
+                    return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool Showed(const HeadlessGame& game, const std::string& caption) {
+    for (const MessageBoxRecorder::Shown& box : game.Boxes().All()) {
+        if (box.caption == caption)
+            return true;
+    }
+    return false;
+}
+
+class FaultTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        HeadlessGame::CopyGameFolder();
+        testing::internal::CaptureStderr();
+    }
+    void TearDown() override {
+        if (!stderrTaken_)
+            testing::internal::GetCapturedStderr();
+        if (immutable_)
+            std::system("chattr -i Data 2>/dev/null");
+        std::error_code ignored;
+        fs::permissions("Data", fs::perms::owner_all, ignored);
+    }
+    std::string TakeStderr() {
+        stderrTaken_ = true;
+        return testing::internal::GetCapturedStderr();
+    }
+
+    // Start, a look at the high scores, a game of a few moves ended into the
+    // table, a resume, a few more moves, then the close box (which saves).
+    // Returns the exit code.
+    int PlayThrough(HeadlessGame& game) {
+        game.Start();
+        EXPECT_TRUE(game.OnStartScreen());
+        game.ClickButton(Buttons::kHighScores);
+        EXPECT_TRUE(game.OnScoreScreen());
+        game.ClickButton(Buttons::kMenu);
+        EXPECT_TRUE(game.OnStartScreen());
+
+        game.StartGame(NormalVariant, NormalDifficulty);
+        EXPECT_NE(game.Play(), nullptr);
+        game.PlayMoves(3);
+        game.Prompts().Accept("Robust");
+        game.ClickButton(Buttons::kEnd);
+        EXPECT_TRUE(game.OnScoreScreen());
+        game.ClickButton(Buttons::kMenu);
+
+        game.ClickButton(Buttons::kResume);
+        EXPECT_NE(game.Play(), nullptr);
+        game.PlayMoves(2);
+        game.Close();
+        return game.Exit();
+    }
+
+    // Makes Data unwritable, for root too; false when this host cannot.
+    bool MakeDataReadOnly() {
+        fs::permissions("Data", fs::perms::owner_read | fs::perms::owner_exec |
+                                    fs::perms::group_read | fs::perms::others_read);
+        if (geteuid() == 0)
+            immutable_ = std::system("chattr +i Data 2>/dev/null") == 0;
+        std::ofstream probe("Data/probe");
+        return !probe.is_open();
+    }
+
+    TempWorkDir dir_;
+    bool stderrTaken_ = false;
+    bool immutable_ = false;
+};
+}  // namespace
+
+TEST_F(FaultTest, IntactFolderSavesEveryFile) {
+    HeadlessGame game;
+    EXPECT_EQ(PlayThrough(game), 1);
+    std::optional<SavedGame> saved = SavedGame::Read();
+    EXPECT_TRUE(saved.has_value());
+    EXPECT_TRUE(TableHolds("Robust"));
+    EXPECT_TRUE(fs::exists("Data/Help.dat"));
+    EXPECT_TRUE(Showed(game, PlayScreen::kSavedCaption));
+}
+
+TEST_F(FaultTest, MissingDataFolder) {
+    fs::remove_all("Data");
+    HeadlessGame game;
+    EXPECT_EQ(PlayThrough(game), 1);
+    std::string errors = TakeStderr();
+    EXPECT_FALSE(fs::exists("Data"));
+    EXPECT_TRUE(Showed(game, PlayScreen::kNotSavedCaption));
+    EXPECT_NE(errors.find("Times Roman 10 Font Metrics.dat"), std::string::npos) << errors;
+    EXPECT_NE(errors.find("Resume.dat"), std::string::npos) << errors;
+}
+
+TEST_F(FaultTest, ReadOnlyDataFolderKeepsEveryFile) {
+    const std::string resume = SomeSavedGame().Encode();
+    HighScoreTable table;
+    table.InsertEntry(NormalVariant, NormalDifficulty, 0, "Keeper", 99999);
+    WriteBytes("Data/Resume.dat", resume);
+    WriteBytes("Data/Info.dat", table.Encode());
+    WriteBytes("Data/Help.dat", "7");
+    if (!MakeDataReadOnly())
+        GTEST_SKIP() << "this host cannot make a folder read-only";
+    HeadlessGame game;
+    EXPECT_EQ(PlayThrough(game), 1);
+    TakeStderr();
+    EXPECT_EQ(ReadBytes("Data/Resume.dat"), resume);
+    EXPECT_EQ(ReadBytes("Data/Info.dat"), table.Encode());
+    EXPECT_EQ(ReadBytes("Data/Help.dat"), "7");
+    EXPECT_TRUE(Showed(game, PlayScreen::kNotSavedCaption));
+}
+
+TEST_F(FaultTest, NoAudioDevice) {
+    const char* before = std::getenv("SDL_AUDIODRIVER");
+    std::string saved = before ? before : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    HeadlessGame game;
+    EXPECT_EQ(PlayThrough(game), 1);
+    if (before)
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
+    EXPECT_TRUE(SavedGame::Read().has_value());
+}
+
+// A saved game the game could resume into a broken board: it must be
+// refused like any other damaged file.
+TEST_F(FaultTest, SavedGameWithImpossibleDifficultyIsNotResumed) {
+    SavedGame bad = SomeSavedGame();
+    bad.difficulty = 7;
+    WriteBytes("Data/Resume.dat", bad.Encode());
+    HeadlessGame game;
+    game.Start();
+    game.ClickButton(Buttons::kResume);
+    EXPECT_TRUE(Showed(game, "No saved game..."));
+    ASSERT_NE(game.Mode(), nullptr);
+    EXPECT_GE(game.Mode()->difficulty, Easy);
+    EXPECT_LE(game.Mode()->difficulty, Hard);
+    game.Close();
+    EXPECT_EQ(game.Exit(), 1);
+}
+
+// The saved game and the high-score table, each as a directory, empty,
+// 10 MB and random bytes.
+enum class BadFile { Directory, Empty, Huge, Random };
+
+struct BadFileCase {
+    const char* file;
+    BadFile kind;
+};
+
+class BadFileTest : public FaultTest, public ::testing::WithParamInterface<BadFileCase> {};
+
+TEST_P(BadFileTest, GamePlaysThrough) {
+    const BadFileCase bad = GetParam();
+    const fs::path path = fs::path("Data") / bad.file;
+    switch (bad.kind) {
+        case BadFile::Directory:
+            fs::create_directory(path);
+            break;
+        case BadFile::Empty:
+            WriteBytes(path, "");
+            break;
+        case BadFile::Huge:
+            WriteBytes(path, RandomBytes(10 << 20, 1));
+            break;
+        case BadFile::Random:
+            WriteBytes(path, RandomBytes(777, 2));
+            break;
+    }
+    HeadlessGame game;
+    EXPECT_EQ(PlayThrough(game), 1);
+    std::string errors = TakeStderr();
+    const bool isResume = std::string(bad.file) == "Resume.dat";
+    if (bad.kind == BadFile::Directory) {
+        // Nothing is saved over a folder, and the player is told.
+        EXPECT_TRUE(fs::is_directory(path));
+        EXPECT_NE(errors.find(bad.file), std::string::npos) << errors;
+        if (isResume) {
+            EXPECT_TRUE(Showed(game, PlayScreen::kNotSavedCaption));
+        }
+        return;
+    }
+    if (isResume) {
+        EXPECT_TRUE(SavedGame::Read().has_value());
+    } else if (bad.kind == BadFile::Empty) {
+        EXPECT_TRUE(TableHolds("Robust"));
+    } else {
+        // Whatever could be read of it was kept, and the file is a whole
+        // table again.
+        HighScoreTable table;
+        table.LoadTable();
+        EXPECT_EQ(ReadBytes(path), table.Encode());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(SavedGameAndHighScores, BadFileTest,
+                         ::testing::Values(BadFileCase{"Resume.dat", BadFile::Directory},
+                                           BadFileCase{"Resume.dat", BadFile::Empty},
+                                           BadFileCase{"Resume.dat", BadFile::Huge},
+                                           BadFileCase{"Resume.dat", BadFile::Random},
+                                           BadFileCase{"Info.dat", BadFile::Directory},
+                                           BadFileCase{"Info.dat", BadFile::Empty},
+                                           BadFileCase{"Info.dat", BadFile::Huge},
+                                           BadFileCase{"Info.dat", BadFile::Random}));
+
+// Any one picture, sound or metrics file missing or cut to half its length.
+namespace {
+enum class AssetFault { Missing, Truncated };
+
+void Damage(const std::string& file, AssetFault fault) {
+    if (fault == AssetFault::Missing) {
+        fs::remove(file);
+        return;
+    }
+    fs::resize_file(file, fs::file_size(file) / 2);
+}
+
+// The name the game gives the file: backslashes.
+std::string GameName(std::string file) {
+    for (char& c : file) {
+        if (c == '/')
+            c = '\\';
+    }
+    return file;
+}
+
+struct AssetCase {
+    const char* file;
+    AssetFault fault;
+};
+
+class AssetFaultTest : public FaultTest, public ::testing::WithParamInterface<AssetCase> {
+  protected:
+    void PlayWithout(const std::string& file, AssetFault fault) {
+        Damage(file, fault);
+        HeadlessGame game;
+        EXPECT_EQ(PlayThrough(game), 1) << file;
+        std::string errors = TakeStderr();
+        if (fault == AssetFault::Missing) {
+            EXPECT_NE(errors.find(GameName(file)), std::string::npos) << file << "\n" << errors;
+        }
+        // The game itself goes on saving.
+        EXPECT_TRUE(SavedGame::Read().has_value()) << file;
+    }
+};
+}  // namespace
+
+TEST_P(AssetFaultTest, GamePlaysThrough) {
+    PlayWithout(GetParam().file, GetParam().fault);
+}
+
+// One of each kind the game reads; ./soak.sh tries every file.
+INSTANTIATE_TEST_SUITE_P(
+    OneOfEachKind, AssetFaultTest,
+    ::testing::Values(AssetCase{"Graphics/Gui/Background.bmp", AssetFault::Missing},
+                      AssetCase{"Graphics/Gui/Times Roman 16 Font.bmp", AssetFault::Missing},
+                      AssetCase{"Graphics/Vlims/Blue Vlim Standard 1.bmp", AssetFault::Missing},
+                      AssetCase{"Graphics/Gui/25 Points.bmp", AssetFault::Missing},
+                      AssetCase{"Sounds/Click.wav", AssetFault::Missing},
+                      AssetCase{"Data/Times Roman 10 Font Metrics.dat", AssetFault::Missing},
+                      AssetCase{"Graphics/Gui/Background.bmp", AssetFault::Truncated},
+                      AssetCase{"Graphics/Gui/Times Roman 10 Font.bmp", AssetFault::Truncated},
+                      AssetCase{"Graphics/Vlims/Red Vlim Emotion 1.bmp", AssetFault::Truncated},
+                      AssetCase{"Sounds/Score.wav", AssetFault::Truncated},
+                      AssetCase{"Data/Times Roman 16 Font Metrics.dat", AssetFault::Truncated}));
+
+// Every file of the game folder in turn, missing and then truncated. Long:
+// it runs when VLIMS_SOAK is set (./soak.sh).
+TEST(AssetSweepTest, EveryFileMissingOrTruncated) {
+    if (!std::getenv("VLIMS_SOAK"))
+        GTEST_SKIP() << "runs in ./soak.sh";
+    std::vector<std::string> files;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(VLIMS_GAME_DIR)) {
+        std::string relative = fs::relative(entry.path(), VLIMS_GAME_DIR).string();
+        if (entry.is_regular_file() && relative != "vlims" && relative.rfind("Help/", 0) != 0)
+            files.push_back(relative);
+    }
+    int runs = 0;
+    for (const std::string& file : files) {
+        for (AssetFault fault : {AssetFault::Missing, AssetFault::Truncated}) {
+            TempWorkDir dir;
+            HeadlessGame::CopyGameFolder();
+            Damage(file, fault);
+            testing::internal::CaptureStderr();
+            {
+                HeadlessGame game;
+                game.Start();
+                game.StartGame(runs % 2, 1 + runs % 3);
+                EXPECT_TRUE(game.PlayMoves(3)) << file;
+                game.Close();
+                EXPECT_EQ(game.Exit(), 1) << file;
+            }
+            std::string errors = testing::internal::GetCapturedStderr();
+            if (fault == AssetFault::Missing) {
+                EXPECT_NE(errors.find(GameName(file)), std::string::npos) << file;
+            }
+            ++runs;
+        }
+    }
+    std::printf("%d files, %d runs\n", static_cast<int>(files.size()), runs);
+}

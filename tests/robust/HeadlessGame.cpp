@@ -1,0 +1,169 @@
+#include "HeadlessGame.h"
+
+#include <filesystem>
+#include <set>
+
+#include "app/MouseState.h"
+#include "app/SharedState.h"
+#include "board/MoveList.h"
+#include "modes/GameMode.h"
+#include "modes/NormalGame.h"
+#include "modes/RotationalGame.h"
+#include "screens/Button.h"
+#include "screens/PlayScreen.h"
+#include "screens/ScoreScreen.h"
+#include "screens/StartScreen.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+MainFrame::Setup HeadlessSetup() {
+    MainFrame::Setup setup;
+    setup.makeScreens = MainFrame::Setup::Game().makeScreens;
+    return setup;
+}
+
+// A button's click is acted on on the first tick more than 250 ms after the
+// press; 40 ticks leave room for a screen switch too.
+constexpr int kTicksPerButtonClick = 40;
+}  // namespace
+
+void HeadlessGame::CopyGameFolder() {
+    const fs::path game = VLIMS_GAME_DIR;
+    const std::set<std::string> written = {"Resume.dat", "Info.dat", "Help.dat", "Help2.dat"};
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(game)) {
+        const fs::path relative = fs::relative(entry.path(), game);
+        if (entry.is_directory()) {
+            fs::create_directories(relative);
+            continue;
+        }
+        const std::string name = relative.filename().string();
+        if (relative == "vlims" || written.count(name) || name.find(".tmp-") != std::string::npos)
+            continue;
+        if (relative.has_parent_path())
+            fs::create_directories(relative.parent_path());
+        fs::copy_file(entry.path(), relative, fs::copy_options::overwrite_existing);
+    }
+}
+
+HeadlessGame::HeadlessGame(uint32_t startTick) : clock_(startTick), app_(HeadlessSetup()) {
+    mouse = MouseState{};
+}
+
+HeadlessGame::~HeadlessGame() {
+    mouse = MouseState{};
+}
+
+void HeadlessGame::Start() {
+    app_.InitInstance();
+    // Buttons take no press in the millisecond they were loaded in.
+    Tick();
+}
+
+void HeadlessGame::Tick() {
+    Idle(app_.MillisecondsToNextTick());
+}
+
+void HeadlessGame::Idle(uint32_t milliseconds) {
+    clock_.Advance(milliseconds);
+    app_.OnIdle(0);
+}
+
+void HeadlessGame::Ticks(int count) {
+    for (int i = 0; i < count; ++i) Tick();
+}
+
+void HeadlessGame::Press(int x, int y) {
+    MainFrame* frame = app_.Frame();
+    frame->OnLeftButtonDown(x, y);
+    Tick();
+    frame->OnLeftButtonUp(x, y);
+    Tick();
+}
+
+void HeadlessGame::ClickButton(const ButtonLayout& button) {
+    Press(button.x + button.width / 2, button.y + button.height / 2);
+    Ticks(kTicksPerButtonClick);
+}
+
+void HeadlessGame::MakeMove(const Move& move, bool rotational) {
+    constexpr int kOrigin = PlayScreen::kBoardOrigin;
+    constexpr int kPitch = GameMode::kCellPitch;
+    if (rotational) {
+        Press(kOrigin + kPitch * (move.x1 + 1), kOrigin + kPitch * (move.y1 + 1));
+        return;
+    }
+    Press(kOrigin + kPitch * move.x2 + kPitch / 2, kOrigin + kPitch * move.y2 + kPitch / 2);
+    Press(kOrigin + kPitch * move.x1 + kPitch / 2, kOrigin + kPitch * move.y1 + kPitch / 2);
+}
+
+void HeadlessGame::Close() {
+    app_.Frame()->OnClose();
+}
+
+int HeadlessGame::Exit() {
+    return app_.ExitInstance();
+}
+
+bool HeadlessGame::OnStartScreen() const {
+    MainFrame* frame = const_cast<GameApp&>(app_).Frame();
+    return frame && dynamic_cast<StartScreen*>(frame->CurrentScreen()) != nullptr;
+}
+
+bool HeadlessGame::OnScoreScreen() const {
+    MainFrame* frame = const_cast<GameApp&>(app_).Frame();
+    return frame && dynamic_cast<ScoreScreen*>(frame->CurrentScreen()) != nullptr;
+}
+
+PlayScreen* HeadlessGame::Play() const {
+    MainFrame* frame = const_cast<GameApp&>(app_).Frame();
+    return frame ? dynamic_cast<PlayScreen*>(frame->CurrentScreen()) : nullptr;
+}
+
+GameMode* HeadlessGame::Mode() const {
+    PlayScreen* play = Play();
+    return play ? play->Mode() : nullptr;
+}
+
+bool HeadlessGame::MoveRunning() const {
+    GameMode* mode = Mode();
+    if (auto* normal = dynamic_cast<NormalGame*>(mode))
+        return normal->Swapping();
+    if (auto* rotational = dynamic_cast<RotationalGame*>(mode))
+        return rotational->Rotating();
+    return false;
+}
+
+void HeadlessGame::StartGame(int32_t variant, int32_t difficulty) {
+    shared.difficulty = difficulty;
+    ClickButton(Buttons::kPlayGame);
+    if (variant == RotationalVariant)
+        ClickButton(Buttons::kRotationalType);
+}
+
+bool HeadlessGame::PlayMoves(int moves) {
+    for (int played = 0; played < moves; ++played) {
+        GameMode* mode = Mode();
+        if (!mode)
+            return false;
+        // Wait for a board at rest that offers a move.
+        MoveList found;
+        for (int wait = 0; wait < 1000; ++wait) {
+            if (!MoveRunning() && !mode->NoMovesShown() && mode->FindLines(4).Empty()) {
+                found = mode->VariantCode() == RotationalVariant ? mode->FindRotationMoves()
+                                                                 : mode->FindSwapMoves();
+                if (!found.Empty())
+                    break;
+            }
+            Tick();
+            mode = Mode();
+        }
+        if (found.Empty())
+            return false;
+        random_ = random_ * 1103515245u + 12345u;
+        const Move& move = found[static_cast<int>((random_ >> 8) % found.Count())];
+        MakeMove(move, mode->VariantCode() == RotationalVariant);
+        while (MoveRunning()) Tick();
+    }
+    return true;
+}
