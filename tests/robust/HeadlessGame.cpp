@@ -67,6 +67,8 @@ void HeadlessGame::Tick() {
 void HeadlessGame::Idle(uint32_t milliseconds) {
     clock_.Advance(milliseconds);
     app_.OnIdle(0);
+    if (afterIdle_)
+        afterIdle_();
 }
 
 void HeadlessGame::Ticks(int count) {
@@ -141,28 +143,37 @@ void HeadlessGame::StartGame(int32_t variant, int32_t difficulty) {
         ClickButton(Buttons::kRotationalType);
 }
 
+bool HeadlessGame::AtRest() const {
+    GameMode* mode = Mode();
+    return mode && !MoveRunning() && !mode->NoMovesShown() && mode->FindLines(4).Empty();
+}
+
+bool HeadlessGame::PickMove(Move& move) {
+    GameMode* mode = Mode();
+    if (!mode)
+        return false;
+    MoveList found = mode->VariantCode() == RotationalVariant ? mode->FindRotationMoves()
+                                                              : mode->FindSwapMoves();
+    if (found.Empty())
+        return false;
+    random_ = random_ * 1103515245u + 12345u;
+    move = found[static_cast<int>((random_ >> 8) % static_cast<unsigned>(found.Count()))];
+    return true;
+}
+
 bool HeadlessGame::PlayMoves(int moves) {
     for (int played = 0; played < moves; ++played) {
-        GameMode* mode = Mode();
-        if (!mode)
-            return false;
+        Move move;
+        bool found = false;
         // Wait for a board at rest that offers a move.
-        MoveList found;
-        for (int wait = 0; wait < 1000; ++wait) {
-            if (!MoveRunning() && !mode->NoMovesShown() && mode->FindLines(4).Empty()) {
-                found = mode->VariantCode() == RotationalVariant ? mode->FindRotationMoves()
-                                                                 : mode->FindSwapMoves();
-                if (!found.Empty())
-                    break;
-            }
-            Tick();
-            mode = Mode();
+        for (int wait = 0; wait < 1000 && !found; ++wait) {
+            found = AtRest() && PickMove(move);
+            if (!found)
+                Tick();
         }
-        if (found.Empty())
+        if (!found)
             return false;
-        random_ = random_ * 1103515245u + 12345u;
-        const Move& move = found[static_cast<int>((random_ >> 8) % found.Count())];
-        MakeMove(move, mode->VariantCode() == RotationalVariant);
+        MakeMove(move, Mode()->VariantCode() == RotationalVariant);
         while (MoveRunning()) Tick();
     }
     return true;

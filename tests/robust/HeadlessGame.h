@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/GameApp.h"
@@ -36,6 +37,8 @@ class HeadlessGame {
     // The clock moves on by `milliseconds` (a late wake-up, say), then one
     // idle call, which ticks if a tick is due.
     void Idle(uint32_t milliseconds);
+    // Runs after every idle call, for checks that must hold at every tick.
+    void AfterEveryIdle(std::function<void()> check) { afterIdle_ = std::move(check); }
     void Ticks(int count);
     // The left button goes down at (x, y) for one tick and up for the next.
     void Press(int x, int y);
@@ -70,6 +73,10 @@ class HeadlessGame {
     // Plays up to `moves` available moves, letting each finish; false when
     // the board offered none for a long while.
     bool PlayMoves(int moves);
+    // A board at rest: no move running, no line standing, no notice.
+    bool AtRest() const;
+    // One available move picked at random, or false when there is none.
+    bool PickMove(Move& move);
 
   private:
     ManualClock clock_;
@@ -77,4 +84,5 @@ class HeadlessGame {
     ScriptedPrompts prompts_;
     GameApp app_;
     unsigned random_ = 12345;
+    std::function<void()> afterIdle_;
 };

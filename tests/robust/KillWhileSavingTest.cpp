@@ -4,6 +4,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <set>
@@ -84,7 +85,8 @@ TEST(KillWhileSavingTest, EveryFileIsAlwaysOneWholeVersion) {
 
     std::mt19937 random(20240601);
     std::uniform_int_distribution<long> delay(0, 15000);
-    constexpr int kKills = 150;
+    // ./soak.sh kills many more times.
+    const int kKills = std::getenv("VLIMS_SOAK") ? 1000 : 150;
     int lastCount = 0;
     for (int kill = 0; kill < kKills; ++kill) {
         pid_t child = fork();
