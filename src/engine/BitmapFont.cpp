@@ -1,10 +1,10 @@
 #include "engine/BitmapFont.h"
 
-#include <cstdio>
 
 #include "engine/Display.h"
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
+#include "platform/ReportOnce.h"
 
 namespace {
 constexpr int kCellsPerRow = 16;
@@ -25,15 +25,14 @@ void BitmapFont::LoadMetrics(const std::string& metricsPath) {
     widths_.fill(0);
     std::optional<std::string> bytes = ReadWholeFile(HostPath(metricsPath), kMetricsSize);
     if (!bytes) {
-        std::fprintf(stderr,
-                     "Vlims: font metrics \"%s\" is missing; its characters have no width\n",
-                     metricsPath.c_str());
+        ReportOnce(metricsPath, "Vlims: font metrics \"" + metricsPath +
+                                    "\" is missing; its characters have no width");
         return;
     }
     if (bytes->size() < kMetricsSize) {
-        std::fprintf(stderr,
-                     "Vlims: font metrics \"%s\" holds %zu of 256 widths; the rest have no width\n",
-                     metricsPath.c_str(), bytes->size());
+        ReportOnce(metricsPath, "Vlims: font metrics \"" + metricsPath + "\" holds " +
+                                    std::to_string(bytes->size()) +
+                                    " of 256 widths; the rest have no width");
     }
     for (size_t i = 0; i < bytes->size(); ++i) widths_[i] = static_cast<signed char>((*bytes)[i]);
 }

@@ -8,6 +8,7 @@
 
 #include "platform/BitmapFile.h"
 #include "platform/HostPath.h"
+#include "platform/ReportOnce.h"
 #include "platform/TextMode.h"
 #include "platform/Window.h"
 
@@ -114,8 +115,7 @@ ImagePtr Display::LoadImageFile(const std::string& path, int width, int height) 
 
     SurfacePtr file(LoadBitmapFile(HostPath(path)));
     if (!file) {
-        std::fprintf(stderr, "Vlims: could not load picture \"%s\": %s\n", path.c_str(),
-                     SDL_GetError());
+        ReportOnce(path, "Vlims: could not load picture \"" + path + "\": " + SDL_GetError());
         return image;
     }
     // The file's top-left width x height pixels, copied one to one; the new

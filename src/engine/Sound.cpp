@@ -1,11 +1,11 @@
 #include "engine/Sound.h"
 
-#include <cstdio>
 
 #include "engine/SoundSystem.h"
 #include "engine/WavReader.h"
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
+#include "platform/ReportOnce.h"
 
 namespace {
 // Far beyond any effect the game ships (a second is 44 kB); a bigger file is
@@ -33,12 +33,11 @@ bool Sound::LoadWav(const std::string& path, SoundSystem& system) {
 
     std::optional<std::string> bytes = ReadWholeFile(HostPath(path), kLargestWavFile);
     if (!bytes) {
-        std::fprintf(stderr, "Vlims: could not open sound \"%s\"\n", path.c_str());
+        ReportOnce(path, "Vlims: could not open sound \"" + path + "\"");
         return false;
     }
     if (!ReadWavSamples(*bytes, samples_)) {
-        std::fprintf(stderr, "Vlims: \"%s\" is not a PCM WAV file the game can play\n",
-                     path.c_str());
+        ReportOnce(path, "Vlims: \"" + path + "\" is not a PCM WAV file the game can play");
         samples_.clear();
         return false;
     }
