@@ -23,4 +23,16 @@ sleep 0.5
 kill -TERM "$E2E_GAME_PID"
 e2e_wait_exit
 e2e_expect_clean_exit 1
+
+# With no screen to show a window on, the graphics check fails: the message
+# goes to stderr (no box can be shown either) and the game quits at once,
+# before creating anything.
+rm -f "$E2E_GAME_DIR/Data/Info.dat"
+(cd "$E2E_GAME_DIR" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER \
+    timeout 20 ./vlims) 2>"$E2E_TMP/nodisplay.stderr" && rc=0 || rc=$?
+[[ $rc == 1 ]] || e2e_fail "exit code $rc without a screen, expected 1"
+grep -q "Vlims requires DirectX 5." "$E2E_TMP/nodisplay.stderr" || e2e_fail "no check message"
+grep -q "graphics check failed" "$E2E_TMP/nodisplay.stderr" || e2e_fail "no reason on stderr"
+! grep -qE "Sanitizer|runtime error:" "$E2E_TMP/nodisplay.stderr" || e2e_fail "sanitizer report"
+[[ ! -e "$E2E_GAME_DIR/Data/Info.dat" ]] || e2e_fail "the score screen was created"
 e2e_log "ok"
