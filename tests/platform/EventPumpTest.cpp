@@ -1,0 +1,121 @@
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include "platform/EventPump.h"
+#include "platform/Window.h"
+#include "platform/WindowEvents.h"
+
+namespace {
+using Log = std::vector<std::string>;
+
+class RecordingEvents : public WindowEvents {
+  public:
+    void OnClose() override { log.push_back("Close"); }
+    void OnPaint() override { log.push_back("Paint"); }
+    void OnEraseBackground() override { log.push_back("EraseBackground"); }
+    void OnLeftButtonDown(int x, int y) override { Add("LeftDown", x, y); }
+    void OnLeftButtonUp(int x, int y) override { Add("LeftUp", x, y); }
+    void OnRightButtonDown(int x, int y) override { Add("RightDown", x, y); }
+    void OnRightButtonUp(int x, int y) override { Add("RightUp", x, y); }
+    void OnMouseMove(int x, int y) override { Add("Move", x, y); }
+    void OnActivate() override { log.push_back("Activate"); }
+
+    Log log;
+
+  private:
+    void Add(const char* what, int x, int y) {
+        log.push_back(std::string(what) + " " + std::to_string(x) + "," + std::to_string(y));
+    }
+};
+
+class EventPumpTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string error;
+        window_ = Window::Open("Vlims 2.10", 50, 50, 625, 440, &error);
+        ASSERT_TRUE(window_) << error;
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    }
+
+    void PushWindowEvent(uint8_t what, uint32_t windowId) {
+        SDL_Event event{};
+        event.type = SDL_WINDOWEVENT;
+        event.window.event = what;
+        event.window.windowID = windowId;
+        SDL_PushEvent(&event);
+    }
+    void PushButton(uint32_t type, uint8_t button, int x, int y, uint32_t windowId) {
+        SDL_Event event{};
+        event.type = type;
+        event.button.button = button;
+        event.button.x = x;
+        event.button.y = y;
+        event.button.windowID = windowId;
+        SDL_PushEvent(&event);
+    }
+    void PushMotion(int x, int y, uint32_t windowId) {
+        SDL_Event event{};
+        event.type = SDL_MOUSEMOTION;
+        event.motion.x = x;
+        event.motion.y = y;
+        event.motion.windowID = windowId;
+        SDL_PushEvent(&event);
+    }
+    // SDL may end one round of polling early (after a wait, say); what is
+    // queued comes with the next. Two empty rounds mean nothing is left.
+    Log DispatchAll() {
+        for (int emptyRounds = 0; emptyRounds < 2;) {
+            emptyRounds = EventPump::DispatchOne(window_->Id(), events_) ? 0 : emptyRounds + 1;
+        }
+        return events_.log;
+    }
+
+    std::unique_ptr<Window> window_;
+    RecordingEvents events_;
+};
+
+TEST_F(EventPumpTest, MouseEventsArriveInClientPixels) {
+    uint32_t id = window_->Id();
+    PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 10, 20, id);
+    PushMotion(11, 21, id);
+    PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT, 12, 22, id);
+    PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 13, 23, id);
+    PushButton(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT, 14, 24, id);
+    PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE, 15, 25, id);  // not the game's
+    EXPECT_EQ(DispatchAll(), (Log{"LeftDown 10,20", "Move 11,21", "LeftUp 12,22", "RightDown 13,23",
+                                  "RightUp 14,24"}));
+}
+
+TEST_F(EventPumpTest, WindowEventsBecomeCloseExposeAndActivation) {
+    uint32_t id = window_->Id();
+    PushWindowEvent(SDL_WINDOWEVENT_EXPOSED, id);
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST, id);
+    PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED, id);
+    PushWindowEvent(SDL_WINDOWEVENT_CLOSE, id);
+    EXPECT_EQ(DispatchAll(), (Log{"Paint", "EraseBackground", "Activate", "Activate", "Close"}));
+}
+
+TEST_F(EventPumpTest, AQuitRequestIsAClose) {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    EXPECT_EQ(DispatchAll(), Log{"Close"});
+}
+
+TEST_F(EventPumpTest, EventsOfOtherWindowsAreDropped) {
+    uint32_t other = window_->Id() + 100;
+    PushWindowEvent(SDL_WINDOWEVENT_CLOSE, other);
+    PushButton(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 1, 2, other);
+    PushMotion(3, 4, other);
+    EXPECT_TRUE(DispatchAll().empty());
+}
+
+TEST_F(EventPumpTest, WaitingReturnsWhenAnEventArrivesOrTimeIsUp) {
+    uint32_t before = SDL_GetTicks();
+    EventPump::WaitForEvent(30);
+    EXPECT_GE(SDL_GetTicks() - before, 25u);  // nothing came: it slept
+    PushMotion(1, 1, window_->Id());
+    EventPump::WaitForEvent(10000);  // returns at once; the event stays queued
+    EXPECT_EQ(DispatchAll(), Log{"Move 1,1"});
+}
+}  // namespace
