@@ -51,7 +51,7 @@ e2e_setup() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>"$E2E_TMP/xvfb.log" &
     E2E_XVFB_PID=$!
     local i
-    for i in $(seq 100); do
+    for i in $(seq 300); do
         [[ -s "$fd_file" ]] && break
         sleep 0.1
     done
@@ -63,11 +63,13 @@ e2e_setup() {
 
     openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
     E2E_WM_PID=$!
-    for i in $(seq 100); do
+    # A loaded machine can take a while; 30 s before giving up.
+    for i in $(seq 300); do
         wmctrl -m >/dev/null 2>&1 && break
+        kill -0 "$E2E_WM_PID" 2>/dev/null || e2e_fail "openbox ended: $(cat "$E2E_TMP/openbox.log")"
         sleep 0.1
     done
-    wmctrl -m >/dev/null 2>&1 || e2e_fail "openbox did not start"
+    wmctrl -m >/dev/null 2>&1 || e2e_fail "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
     e2e_log "X server on $DISPLAY, game in $E2E_GAME_DIR"
 }
 
