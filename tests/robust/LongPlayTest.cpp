@@ -83,7 +83,13 @@ class LongPlay {
         lastTotal_ = game_.Play()->TotalScore();
         game_.AfterEveryIdle([this] { CheckInvariants(); });
         unsigned random = static_cast<unsigned>(variant_ * 7 + difficulty_);
+        // A game that stops taking moves is a hang, not a long game.
+        const long tickLimit = 1000L * moves + 10000;
         while (figures_.moves < moves && !::testing::Test::HasFatalFailure() && failures_ < 5) {
+            if (figures_.ticks > tickLimit) {
+                Fail("the game stopped taking moves");
+                break;
+            }
             random = random * 1103515245u + 12345u;
             // Now and then the tick comes late, as on a busy machine.
             if ((random >> 16) % 16 == 0)
