@@ -362,16 +362,24 @@ TEST(AssetSweepTest, EveryFileMissingOrTruncated) {
             Damage(file, fault);
             testing::internal::CaptureStderr();
             {
+                // Every screen and both variants, so every file is loaded.
                 HeadlessGame game;
                 game.Start();
-                game.StartGame(runs % 2, 1 + runs % 3);
-                EXPECT_TRUE(game.PlayMoves(3)) << file;
+                game.ClickButton(Buttons::kHighScores);
+                game.ClickButton(Buttons::kMenu);
+                game.StartGame(NormalVariant, 1 + runs % 3);
+                EXPECT_TRUE(game.PlayMoves(2)) << file;
+                game.ClickButton(Buttons::kRotationalType);
+                EXPECT_TRUE(game.PlayMoves(2)) << file;
+                game.ClickButton(Buttons::kEnd);
+                game.ClickButton(Buttons::kMenu);
                 game.Close();
                 EXPECT_EQ(game.Exit(), 1) << file;
             }
             std::string errors = testing::internal::GetCapturedStderr();
-            if (fault == AssetFault::Missing) {
-                EXPECT_NE(errors.find(GameName(file)), std::string::npos) << file;
+            // The icon belongs to the window, which a headless run has not.
+            if (fault == AssetFault::Missing && file != "Graphics/Gui/Icon.bmp") {
+                EXPECT_EQ(Occurrences(errors, GameName(file)), 1) << file;
             }
             ++runs;
         }
