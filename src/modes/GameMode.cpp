@@ -171,6 +171,21 @@ bool GameMode::IsHintCell(int32_t x, int32_t y) const {
     return (x == hintX1 && y == hintY1) || (x == hintX2 && y == hintY2);
 }
 
+void GameMode::UpdateHoverMoods(int32_t x, int32_t y, int32_t keepX, int32_t keepY) {
+    for (int32_t cy = 0; cy < kRows; ++cy) {
+        for (int32_t cx = 0; cx < kColumns; ++cx) {
+            Piece* piece = At(cx, cy);
+            if (!piece || (cx == keepX && cy == keepY))
+                continue;
+            if (PointsAt(x, y, cx, cy)) {
+                piece->mood = Emotion;
+            } else if (!(hintShown && IsHintCell(cx, cy))) {
+                piece->mood = Standard;
+            }
+        }
+    }
+}
+
 void GameMode::ClearHint() {
     hintShown = false;
     hintX1 = hintY1 = hintX2 = hintY2 = -1;

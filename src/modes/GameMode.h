@@ -80,6 +80,9 @@ class GameMode : public Board {
     void DrawAndEndNoMoves(Display& display, uint32_t now);
     bool LineStands() const;
     bool IsHintCell(int32_t x, int32_t y) const;
+    // Pieces under the pointer look happy, the others calm, except the hint's
+    // pieces and the cell (keepX, keepY), which keep their mood.
+    void UpdateHoverMoods(int32_t x, int32_t y, int32_t keepX = -1, int32_t keepY = -1);
     void ClearHint();
     void ChargeForHint();
     // Charges for the hint and marks the first move found, if any.

@@ -157,20 +157,8 @@ void NormalGame::HandleMouse(int32_t x, int32_t y, bool leftDown, bool) {
         }
         return;
     }
-    for (int32_t cy = 0; cy < kRows; ++cy) {
-        for (int32_t cx = 0; cx < kColumns; ++cx) {
-            Piece* piece = At(cx, cy);
-            if (!piece)
-                continue;
-            bool selected = cx == selectedX_ && cy == selectedY_;
-            if (PointsAt(x, y, cx, cy)) {
-                if (!selected)
-                    piece->mood = Emotion;
-            } else if (!selected && !(hintShown && IsHintCell(cx, cy))) {
-                piece->mood = Standard;
-            }
-        }
-    }
+    // The selected piece keeps its scared look.
+    UpdateHoverMoods(x, y, selectedX_, selectedY_);
 }
 
 void NormalGame::SelectCell(int32_t x, int32_t y) {

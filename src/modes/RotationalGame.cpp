@@ -156,18 +156,7 @@ void RotationalGame::HandleMouse(int32_t x, int32_t y, bool leftDown, bool) {
             StartRotation(c, r);
         return;
     }
-    for (int32_t cy = 0; cy < kRows; ++cy) {
-        for (int32_t cx = 0; cx < kColumns; ++cx) {
-            Piece* piece = At(cx, cy);
-            if (!piece)
-                continue;
-            if (PointsAt(x, y, cx, cy)) {
-                piece->mood = Emotion;
-            } else if (!(hintShown && IsHintCell(cx, cy))) {
-                piece->mood = Standard;
-            }
-        }
-    }
+    UpdateHoverMoods(x, y);
 }
 
 void RotationalGame::StartRotation(int32_t c, int32_t r) {

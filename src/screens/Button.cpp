@@ -75,6 +75,13 @@ bool Button::IsClicked() const {
     return pushed_ && TickAfter(TickCount(), releaseTime_);
 }
 
+std::unique_ptr<Button> Button::Create(Display& display, SoundSystem& sound,
+                                       const ButtonLayout& layout) {
+    auto button = std::make_unique<Button>();
+    button->Load(display, sound, layout);
+    return button;
+}
+
 void Button::Release() {
     normalImage_.reset();
     pushedImage_.reset();

@@ -113,6 +113,9 @@ class Button {
               const std::string& normalPath, const std::string& pushedPath,
               const std::string& soundPath);
     void Load(Display& display, SoundSystem& sound, const ButtonLayout& layout);
+    // A button loaded from one entry of the game's button table.
+    static std::unique_ptr<Button> Create(Display& display, SoundSystem& sound,
+                                          const ButtonLayout& layout);
 
     // Takes a press when the left button is down strictly inside the
     // rectangle, the button is not pushed and the last press is 500 ms old.

@@ -17,19 +17,6 @@
 namespace {
 constexpr int kPanelFont = 2;
 
-std::unique_ptr<Button> LoadButton(Display& display, SoundSystem& sound,
-                                   const ButtonLayout& layout) {
-    auto button = std::make_unique<Button>();
-    button->Load(display, sound, layout);
-    return button;
-}
-
-void ReleaseButton(std::unique_ptr<Button>& button) {
-    if (button)
-        button->Release();
-    button.reset();
-}
-
 std::unique_ptr<GameMode> MakeMode(int32_t variant) {
     if (variant != NormalVariant)
         return std::make_unique<RotationalGame>();
@@ -56,11 +43,11 @@ void PlayScreen::LoadAssets(Display& display, SoundSystem& sound) {
     levelBar_ = display.LoadImageFile("Graphics\\Gui\\Level Bar.bmp", kBarWidth, kBarHeight);
     levelBarFilled_ =
         display.LoadImageFile("Graphics\\Gui\\Level Bar Filled.bmp", kBarWidth, kBarHeight);
-    hintButton_ = LoadButton(display, sound, Buttons::kHint);
-    newGameButton_ = LoadButton(display, sound, Buttons::kNewGame);
-    endButton_ = LoadButton(display, sound, Buttons::kEnd);
-    normalTypeButton_ = LoadButton(display, sound, Buttons::kNormalType);
-    rotationalTypeButton_ = LoadButton(display, sound, Buttons::kRotationalType);
+    hintButton_ = Button::Create(display, sound, Buttons::kHint);
+    newGameButton_ = Button::Create(display, sound, Buttons::kNewGame);
+    endButton_ = Button::Create(display, sound, Buttons::kEnd);
+    normalTypeButton_ = Button::Create(display, sound, Buttons::kNormalType);
+    rotationalTypeButton_ = Button::Create(display, sound, Buttons::kRotationalType);
     nextLevelSound_ = std::make_unique<Sound>();
     nextLevelSound_->LoadWav("Sounds\\Next Level 1.wav", sound);
     fonts_ = std::make_unique<FontSet>(display);
@@ -249,11 +236,11 @@ void PlayScreen::Leave() {
         else
             ShowMessageBox(kNotSavedCaption, kNotSavedText);
     }
-    ReleaseButton(normalTypeButton_);
-    ReleaseButton(rotationalTypeButton_);
-    ReleaseButton(hintButton_);
-    ReleaseButton(newGameButton_);
-    ReleaseButton(endButton_);
+    normalTypeButton_.reset();
+    rotationalTypeButton_.reset();
+    hintButton_.reset();
+    newGameButton_.reset();
+    endButton_.reset();
     background_.reset();
     levelBar_.reset();
     levelBarFilled_.reset();

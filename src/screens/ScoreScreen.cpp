@@ -5,7 +5,6 @@
 #include "app/SharedState.h"
 #include "engine/Display.h"
 #include "engine/FontSet.h"
-#include "platform/Clock.h"
 #include "screens/Button.h"
 #include "screens/NameDialog.h"
 
@@ -24,19 +23,13 @@ constexpr int kRotationalLeft = 320;
 constexpr int kRotationalScoreRight = 570;
 // Names start after the rank number.
 constexpr int kNameIndent = 33;
-// The difficulty picture; clicks count strictly inside it.
-constexpr int kPictureLeft = 130;
-constexpr int kPictureTop = 290;
-constexpr int kPictureSize = 150;
-// Holding the button on the picture steps the difficulty at this pace.
-constexpr uint32_t kDifficultyWait = 500;
 
 bool KnownDifficulty(int32_t difficulty) {
     return difficulty >= Easy && difficulty <= Hard;
 }
 }  // namespace
 
-ScoreScreen::ScoreScreen() {
+ScoreScreen::ScoreScreen() : difficultyPicture_(130, 290) {
     table_.LoadTable();
 }
 
@@ -49,11 +42,8 @@ void ScoreScreen::Enter(Display& display, SoundSystem& sound) {
     background_ = display.LoadImageFile("Graphics\\Gui\\Background Score.bmp", 625, 440);
     rowStripe1_ = display.LoadImageFile("Graphics\\Gui\\Name 1.bmp", kStripeWidth, kRowHeight);
     rowStripe2_ = display.LoadImageFile("Graphics\\Gui\\Name 2.bmp", kStripeWidth, kRowHeight);
-    easyPicture_ = display.LoadImageFile("Graphics\\Gui\\Easy.bmp", kPictureSize, kPictureSize);
-    normalPicture_ = display.LoadImageFile("Graphics\\Gui\\Normal.bmp", kPictureSize, kPictureSize);
-    hardPicture_ = display.LoadImageFile("Graphics\\Gui\\Hard.bmp", kPictureSize, kPictureSize);
-    menuButton_ = std::make_unique<Button>();
-    menuButton_->Load(display, sound, Buttons::kMenu);
+    difficultyPicture_.Load(display);
+    menuButton_ = Button::Create(display, sound, Buttons::kMenu);
     // A score whose save failed is still only in memory: reading the file
     // would drop it, so it is saved again instead.
     if (table_.HasUnsavedChanges()) {
@@ -110,8 +100,8 @@ ScreenCode ScoreScreen::Update(Display& display, SoundSystem& /*sound*/, int x, 
         menuButton_->SetPushed(false);
         return ToStart;
     }
-    CycleDifficulty(x, y, leftDown);
-    DrawDifficultyPicture(display);
+    difficultyPicture_.StepIfPressed(x, y, leftDown);
+    difficultyPicture_.Draw(display);
     return Stay;
 }
 
@@ -138,26 +128,6 @@ void ScoreScreen::EnterFinalScore() {
     shared.finalScore = 0;
 }
 
-void ScoreScreen::CycleDifficulty(int x, int y, bool leftDown) {
-    if (!leftDown || x <= kPictureLeft || x >= kPictureLeft + kPictureSize || y <= kPictureTop ||
-        y >= kPictureTop + kPictureSize) {
-        return;
-    }
-    const int32_t current = shared.difficulty;
-    shared.difficulty = (current >= Easy && current < Hard) ? current + 1 : Easy;
-    // Blocks the game on purpose: a held button steps once per wait.
-    SleepFor(kDifficultyWait);
-}
-
-void ScoreScreen::DrawDifficultyPicture(Display& display) const {
-    const Image* picture = hardPicture_.get();
-    if (shared.difficulty == Easy)
-        picture = easyPicture_.get();
-    if (shared.difficulty == NormalDifficulty)
-        picture = normalPicture_.get();
-    display.DrawImage(picture, kPictureLeft, kPictureTop);
-}
-
 void ScoreScreen::Leave() {
     shared.finalScore = 0;
     if (menuButton_)
@@ -168,7 +138,5 @@ void ScoreScreen::Leave() {
     background_.reset();
     rowStripe1_.reset();
     rowStripe2_.reset();
-    easyPicture_.reset();
-    normalPicture_.reset();
-    hardPicture_.reset();
+    difficultyPicture_.Release();
 }

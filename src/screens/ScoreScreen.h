@@ -3,6 +3,7 @@
 
 #include "app/Screen.h"
 #include "engine/Image.h"
+#include "screens/DifficultyPicture.h"
 #include "screens/HighScoreTable.h"
 
 class Button;
@@ -33,16 +34,12 @@ class ScoreScreen : public Screen {
   private:
     void EnterFinalScore();
     void DrawTable(Display& display, int variant, int left, int scoreRight) const;
-    void CycleDifficulty(int x, int y, bool leftDown);
-    void DrawDifficultyPicture(Display& display) const;
 
     std::unique_ptr<FontSet> fonts_;
     ImagePtr background_;
     ImagePtr rowStripe1_;
     ImagePtr rowStripe2_;
-    ImagePtr easyPicture_;
-    ImagePtr normalPicture_;
-    ImagePtr hardPicture_;
+    DifficultyPicture difficultyPicture_;
     std::unique_ptr<Button> menuButton_;
     HighScoreTable table_;
 };

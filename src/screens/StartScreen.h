@@ -1,10 +1,10 @@
 #pragma once
 #include <cstdint>
 #include <memory>
-#include <optional>
 
 #include "app/Screen.h"
 #include "engine/Image.h"
+#include "screens/DifficultyPicture.h"
 
 class Button;
 
@@ -30,17 +30,11 @@ class StartScreen : public Screen {
     static bool RunButton(Button& button, Display& display, int x, int y, bool leftDown,
                           bool rightDown);
     void RequestResume();
-    void CycleDifficulty(int x, int y, bool leftDown);
-    void DrawDifficultyPicture(Display& display);
 
     ImagePtr background_;
-    ImagePtr easyPicture_;
-    ImagePtr normalPicture_;
-    ImagePtr hardPicture_;
+    DifficultyPicture difficultyPicture_;
     std::unique_ptr<Button> playGameButton_;
     std::unique_ptr<Button> resumeButton_;
     std::unique_ptr<Button> highScoresButton_;
     std::unique_ptr<Button> helpButton_;
-    // The difficulty whose picture is on screen.
-    std::optional<int32_t> shownDifficulty_;
 };
