@@ -10,8 +10,11 @@
 #include <cstring>
 
 std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit) {
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    // Non-blocking so that a pipe or device put where a game file belongs is
+    // refused below instead of waiting for a writer that never comes.
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return std::nullopt;
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(fd);
@@ -21,8 +24,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit) 
     char buffer[4096];
     while (bytes.size() < limit) {
         ssize_t got = read(fd, buffer, std::min(sizeof buffer, limit - bytes.size()));
-        if (got < 0 && errno == EINTR) continue;
-        if (got <= 0) break;
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
         bytes.append(buffer, static_cast<size_t>(got));
     }
     close(fd);
@@ -34,8 +39,10 @@ bool WriteAll(int fd, const std::string& bytes) {
     size_t done = 0;
     while (done < bytes.size()) {
         ssize_t wrote = write(fd, bytes.data() + done, bytes.size() - done);
-        if (wrote < 0 && errno == EINTR) continue;
-        if (wrote <= 0) return false;
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0)
+            return false;
         done += static_cast<size_t>(wrote);
     }
     return true;
@@ -43,22 +50,38 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 bool Fail(const std::string& path, const std::string& temporary, int error) {
     std::fprintf(stderr, "Vlims: could not save \"%s\": %s\n", path.c_str(), std::strerror(error));
-    if (!temporary.empty()) unlink(temporary.c_str());
+    if (!temporary.empty())
+        unlink(temporary.c_str());
     return false;
+}
+// The rename is only durable once the folder's entry is on disk too; a
+// failure here leaves the new file in place, so it is not reported.
+void SyncFolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    fsync(fd);
+    close(fd);
 }
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
     std::string temporary = path + ".tmp-XXXXXX";
     int fd = mkstemp(temporary.data());
-    if (fd < 0) return Fail(path, "", errno);
+    if (fd < 0)
+        return Fail(path, "", errno);
     fchmod(fd, 0644);
     if (!WriteAll(fd, bytes) || fsync(fd) != 0) {
         int error = errno ? errno : EIO;
         close(fd);
         return Fail(path, temporary, error);
     }
-    if (close(fd) != 0) return Fail(path, temporary, errno);
-    if (rename(temporary.c_str(), path.c_str()) != 0) return Fail(path, temporary, errno);
+    if (close(fd) != 0)
+        return Fail(path, temporary, errno);
+    if (rename(temporary.c_str(), path.c_str()) != 0)
+        return Fail(path, temporary, errno);
+    SyncFolderOf(path);
     return true;
 }
