@@ -46,6 +46,21 @@ TEST_F(DisplayTest, BlackIsTransparentInEveryDraw) {
     EXPECT_EQ(display_->PixelAt(300, 308), kGround);
 }
 
+TEST_F(DisplayTest, PictureWithoutBlackDrawsWholeAndOneBlackPixelStaysAHole) {
+    // Opaque pictures skip the colour key for speed; near-black must still draw.
+    dir_.WriteFile("Opaque.bmp", MakeBmp(3, 3, [](int, int) { return 0x010101u; }));
+    ImagePtr opaque = display_->LoadImageFile("Opaque.bmp", 3, 3);
+    EXPECT_TRUE(display_->DrawImage(opaque.get(), 10, 10));
+    EXPECT_EQ(display_->PixelAt(12, 12), 0x010101u);
+
+    dir_.WriteFile("Dot.bmp",
+                   MakeBmp(3, 3, [](int x, int y) { return x == 1 && y == 1 ? 0u : kRed; }));
+    ImagePtr dot = display_->LoadImageFile("Dot.bmp", 3, 3);
+    EXPECT_TRUE(display_->DrawImage(dot.get(), 20, 20));
+    EXPECT_EQ(display_->PixelAt(21, 21), kGround);
+    EXPECT_EQ(display_->PixelAt(22, 22), kRed);
+}
+
 TEST_F(DisplayTest, ScaledDrawPicksPixelsWithoutBlending) {
     dir_.WriteFile("Stripes.bmp",
                    MakeBmp(2, 2, [](int x, int) { return x % 2 ? 0x00FF00u : 0x0000FFu; }));
