@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -354,6 +355,10 @@ TEST(AssetSweepTest, EveryFileMissingOrTruncated) {
         if (entry.is_regular_file() && relative != "vlims" && relative.rfind("Help/", 0) != 0)
             files.push_back(relative);
     }
+    // The icon belongs to the window, which a headless run has not; the two
+    // sounds are made for the game but no move plays them.
+    const std::set<std::string> unread = {"Graphics/Gui/Icon.bmp", "Sounds/Rotate.wav",
+                                          "Sounds/Switch Vlims.wav"};
     int runs = 0;
     for (const std::string& file : files) {
         for (AssetFault fault : {AssetFault::Missing, AssetFault::Truncated}) {
@@ -377,8 +382,7 @@ TEST(AssetSweepTest, EveryFileMissingOrTruncated) {
                 EXPECT_EQ(game.Exit(), 1) << file;
             }
             std::string errors = testing::internal::GetCapturedStderr();
-            // The icon belongs to the window, which a headless run has not.
-            if (fault == AssetFault::Missing && file != "Graphics/Gui/Icon.bmp") {
+            if (fault == AssetFault::Missing && !unread.count(file)) {
                 EXPECT_EQ(Occurrences(errors, GameName(file)), 1) << file;
             }
             ++runs;
