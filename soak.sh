@@ -6,6 +6,7 @@
 # with AddressSanitizer and UndefinedBehaviorSanitizer, like ./test.sh.
 #
 #   ./soak.sh [GTEST_FILTER]      e.g. ./soak.sh '*LongPlay*Rotational*'
+#   VLIMS_SOAK_MOVES=5000 ./soak.sh  a shorter bot game
 set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh

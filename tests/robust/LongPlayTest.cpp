@@ -214,8 +214,10 @@ class LongPlayTest : public ::testing::TestWithParam<LongPlayCase> {
 }  // namespace
 
 TEST_P(LongPlayTest, InvariantsHoldMoveAfterMove) {
+    // VLIMS_SOAK_MOVES sets another length for a soak run.
     const bool soak = std::getenv("VLIMS_SOAK") != nullptr;
-    const int moves = soak ? 20000 : 170;
+    const char* soakMoves = std::getenv("VLIMS_SOAK_MOVES");
+    const int moves = !soak ? 170 : soakMoves ? std::max(1, std::atoi(soakMoves)) : 20000;
     LongPlay play(GetParam().variant, GetParam().difficulty);
     SoakFigures figures = play.Play(moves);
     EXPECT_EQ(figures.moves, moves);
