@@ -108,6 +108,9 @@ bool SoundSystem::Start(const Sound& sound, bool loop) {
     if (sound.Samples().empty() || IsPlaying(sound))
         return false;
     startTicks_[&sound] = {TickCount(), loop};
+    // Nobody takes the record in a real game: it must not grow with it.
+    if (started_.size() >= kStartedKept)
+        started_.erase(started_.begin());
     started_.push_back(sound.Path());
     AudioLock lock(device_);
     // The mixer may still hold the tail of the last play (the device runs a

@@ -35,8 +35,10 @@ class SoundSystem {
     void Stop(const Sound& sound);
     bool IsPlaying(const Sound& sound) const;
 
-    // Game paths of the sounds started since the last call, for tests.
+    // Game paths of the sounds started since the last call, for tests: at
+    // most the latest kStartedKept, as the game itself never asks.
     std::vector<std::string> TakeStarted();
+    static constexpr size_t kStartedKept = 64;
 
     // Mixes the next `count` samples of every playing voice into `out` (sum
     // with clipping) and moves the voices on; voices whose samples run out

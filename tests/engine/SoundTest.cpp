@@ -49,6 +49,18 @@ TEST_F(SoundTest, AMissingOrRefusedFileGivesASilentSoundAndOneLine) {
     EXPECT_TRUE(system_.TakeStarted().empty());
 }
 
+// A long game starts sounds without end and nobody takes the record.
+TEST_F(SoundTest, TheRecordOfStartedSoundsStaysSmall) {
+    WriteSound("Click.wav", 10);
+    Sound sound;
+    ASSERT_TRUE(sound.LoadWav("Sounds\\Click.wav", system_));
+    for (int i = 0; i < 1000; ++i) {
+        EXPECT_TRUE(system_.Start(sound));
+        clock_.Advance(10);
+    }
+    EXPECT_EQ(system_.TakeStarted().size(), SoundSystem::kStartedKept);
+}
+
 TEST_F(SoundTest, PlayingWhilePlayingGoesOnWithoutRestart) {
     WriteSound("Click.wav", kTenthOfASecond);
     Sound sound;
