@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <string_view>
 
 std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit) {
     // Non-blocking so that a pipe or device put where a game file belongs is
@@ -66,6 +68,31 @@ void SyncFolderOf(const std::string& path) {
     close(fd);
 }
 }  // namespace
+
+namespace {
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr size_t kTemporarySuffix = 6;  // mkstemp's XXXXXX
+
+bool IsTemporaryName(const std::string& name) {
+    const size_t mark = name.rfind(kTemporaryMark);
+    return mark != std::string::npos && mark > 0 &&
+           name.size() == mark + kTemporaryMark.size() + kTemporarySuffix;
+}
+}  // namespace
+
+int RemoveStaleTemporaries(const std::string& folder) {
+    std::error_code error;
+    int removed = 0;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code ignored;
+        if (it->is_regular_file(ignored) && IsTemporaryName(it->path().filename().string()) &&
+            std::filesystem::remove(it->path(), ignored)) {
+            ++removed;
+        }
+    }
+    return removed;
+}
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
     std::string temporary = path + ".tmp-XXXXXX";

@@ -14,3 +14,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit =
 // torn file. On failure the old file is untouched, one line naming the file
 // and the reason goes to stderr, and false is returned.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+
+// Deletes the temporary files a save cut short by a crash or a kill left in
+// `folder` (a host path); the files they were meant to replace are whole.
+// Returns how many it deleted.
+int RemoveStaleTemporaries(const std::string& folder);

@@ -109,6 +109,17 @@ e2e_pixel() {
     convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
 
+# A press the game's 10 ms tick cannot miss: the button stays down 150 ms,
+# as a player's click does, with the pointer settled first.
+e2e_click() {
+    local window=$1 x=$2 y=$3
+    xdotool mousemove --window "$window" "$x" "$y"
+    sleep 0.1
+    xdotool mousedown 1
+    sleep 0.15
+    xdotool mouseup 1
+}
+
 # Asks the window manager to close the game's window, as the close box does.
 e2e_close() {
     wmctrl -c "$E2E_TITLE"

@@ -26,7 +26,7 @@ play_park_pointer "$window"
 sleep 2
 echo "start screen: $(cpu_percent 10)% of a core"
 
-play_click "$window" 400 120
+e2e_click "$window" 400 120
 sleep 2
 play_park_pointer "$window"
 sleep 3  # past the first board check

@@ -1,17 +1,7 @@
-# Helpers of the play tests on top of lib.sh: clicks the game sees, message
+# Helpers of the play tests on top of lib.sh: message
 # boxes, window shots and the saved-board checks.
 
 PLAY_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-
-# A press the game's 10 ms tick cannot miss: the button stays down 100 ms.
-play_click() {
-    local window=$1 x=$2 y=$3
-    xdotool mousemove --window "$window" "$x" "$y"
-    sleep 0.05
-    xdotool mousedown 1
-    sleep 0.1
-    xdotool mouseup 1
-}
 
 # Moves the pointer onto an empty part of the panel, where nothing animates.
 play_park_pointer() {

@@ -17,11 +17,11 @@ play_and_close() {
     local window box
     window=$(e2e_find_window)
     sleep 1
-    play_click "$window" 400 120  # Play Game
+    e2e_click "$window" 400 120  # Play Game
     sleep 1.5
-    play_click "$window" 180 180
+    e2e_click "$window" 180 180
     sleep 0.3
-    play_click "$window" 220 180
+    e2e_click "$window" 220 180
     sleep 1.5
     e2e_close
     box=$(play_wait_box "$expected_box") || e2e_fail "no \"$expected_box\" box"
@@ -47,11 +47,11 @@ head -c $((10 << 20)) /dev/urandom >"$DATA/Info.dat"
 e2e_start_game
 window=$(e2e_find_window)
 sleep 1
-play_click "$window" 400 220  # High Scores: the noise read as far as it goes
+e2e_click "$window" 400 220  # High Scores: the noise read as far as it goes
 sleep 1
-play_click "$window" 450 360  # Menu
+e2e_click "$window" 450 360  # Menu
 sleep 1
-play_click "$window" 400 170  # Resume: there is none
+e2e_click "$window" 400 170  # Resume: there is none
 box=$(play_wait_box "No saved game...") || e2e_fail "Resume found a saved game in a folder"
 xdotool key --window "$box" Return
 sleep 1.5

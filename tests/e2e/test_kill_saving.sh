@@ -12,14 +12,6 @@ DATA="$E2E_GAME_DIR/Data"
 BEFORE="$E2E_TMP/before"
 mkdir -p "$BEFORE"
 
-click() {
-    xdotool mousemove --window "$1" "$2" "$3"
-    sleep 0.1
-    xdotool mousedown 1
-    sleep 0.15
-    xdotool mouseup 1
-}
-
 snapshot() {
     rm -f "$BEFORE"/*
     local name
@@ -94,10 +86,10 @@ for cycle in $(seq "$CYCLES"); do
     start_game_alone
     window=$(e2e_find_window)
     sleep 0.8
-    click "$window" 400 120  # Play Game
+    e2e_click "$window" 400 120  # Play Game
     sleep 0.8
     if ((cycle % 2 == 0)); then
-        click "$window" 535 400  # End: the end marker, then the score screen
+        e2e_click "$window" 535 400  # End: the end marker, then the score screen
         sleep 0.8
     fi
     e2e_close

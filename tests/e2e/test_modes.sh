@@ -20,21 +20,13 @@ for x in (5, 6, 7):
 open(sys.argv[1], "wb").write(struct.pack("<104i", 1, 2, 1, 100, *cells))
 PY
 
-click() {
-    xdotool mousemove --window "$1" "$2" "$3"
-    sleep 0.1
-    xdotool mousedown 1
-    sleep 0.15
-    xdotool mouseup 1
-}
-
 e2e_start_game
 window=$(e2e_find_window)
 sleep 1
-click "$window" 400 170  # Resume
+e2e_click "$window" 400 170  # Resume
 sleep 1.5                # the board grows in
 e2e_screenshot "$E2E_TMP/resumed.png"
-click "$window" 180 180  # the rotate button on corner (4, 4)
+e2e_click "$window" 180 180  # the rotate button on corner (4, 4)
 sleep 1.5
 e2e_screenshot "$E2E_TMP/turned.png"
 

@@ -11,7 +11,7 @@ saved="$E2E_GAME_DIR/Data/Resume.dat"
 e2e_start_game
 window=$(e2e_find_window)
 sleep 1
-play_click "$window" 400 120  # Play Game
+e2e_click "$window" 400 120  # Play Game
 sleep 1.5                     # 250 ms to act, then the pieces grow in
 play_park_pointer "$window"
 sleep 0.3
@@ -19,9 +19,9 @@ play_window_rgb "$window" "$E2E_TMP/board.rgb"
 play_saved pieces "$E2E_TMP/board.rgb" "$E2E_GAME_DIR" || e2e_fail "no board of pieces after Play Game"
 
 # Click a piece, then its right-hand neighbour: a swap (kept or undone).
-play_click "$window" 180 180
+e2e_click "$window" 180 180
 sleep 0.3
-play_click "$window" 220 180
+e2e_click "$window" 220 180
 play_park_pointer "$window"
 sleep 4.5  # the slide, a possible slide back, the board check and regrowth
 play_window_rgb "$window" "$E2E_TMP/before-close.rgb"
@@ -42,7 +42,7 @@ cp "$saved" "$E2E_TMP/saved-first.dat"
 e2e_start_game
 window=$(e2e_find_window)
 sleep 1
-play_click "$window" 400 170  # Resume
+e2e_click "$window" 400 170  # Resume
 sleep 0.8
 play_box_shown "No saved game..." && e2e_fail "Resume did not find the saved game"
 play_park_pointer "$window"
@@ -53,7 +53,7 @@ play_saved compare "$saved" "$E2E_TMP/resumed.rgb" "$E2E_GAME_DIR" ||
 cmp -s "$saved" "$E2E_TMP/saved-first.dat" || e2e_fail "resuming changed the saved game"
 
 # End: the score screen follows and only the end marker is left.
-play_click "$window" 535 400
+e2e_click "$window" 535 400
 sleep 1
 if dialog=$(play_wait_box "High Score" 20); then
     xdotool key --window "$dialog" Escape

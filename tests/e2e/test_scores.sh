@@ -19,15 +19,6 @@ open(sys.argv[1], "wb").write(struct.pack("<104i", 0, 2, 1, 3850, *cells))
 PY
 }
 
-# A press and release with a pause between, so the 10 ms tick sees the button down.
-click() {
-    xdotool mousemove --window "$1" "$2" "$3"
-    sleep 0.1
-    xdotool mousedown 1
-    sleep 0.15
-    xdotool mouseup 1
-}
-
 # Waits (up to 10 s) for the "High Score" window.
 find_dialog() {
     local i
@@ -45,9 +36,9 @@ end_game_with_high_score() {
     local window
     window=$(e2e_find_window)
     sleep 1
-    click "$window" 400 170  # Resume
+    e2e_click "$window" 400 170  # Resume
     sleep 1.5
-    click "$window" 535 400  # End
+    e2e_click "$window" 535 400  # End
     find_dialog
     sleep 0.5
 }

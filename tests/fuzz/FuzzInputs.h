@@ -9,7 +9,11 @@
 // The file-based inputs (font metrics, bitmaps) are written into the current
 // working directory under the game's own names; callers run them inside a
 // scratch directory.
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -106,6 +110,25 @@ inline void PutFontSheet() {
 inline void MakeHeadless(Display& display) {
     display.Create(nullptr);
     display.SetWindowed(625, 440);
+}
+
+// The file-based targets write their inputs under the game's own names: they
+// work in a scratch folder of their own, in memory where the host has one,
+// removed when the run ends.
+inline void EnterScratchFolder() {
+    static std::filesystem::path scratch;
+    char pattern[] = "/dev/shm/vlims-fuzz-XXXXXX";
+    char fallback[] = "/tmp/vlims-fuzz-XXXXXX";
+    const char* folder = mkdtemp(pattern);
+    if (!folder)
+        folder = mkdtemp(fallback);
+    if (!folder || chdir(folder) != 0)
+        abort();
+    scratch = folder;
+    atexit([] {
+        std::error_code ignored;
+        std::filesystem::remove_all(scratch, ignored);
+    });
 }
 
 // One headless display for a whole fuzzing run, made with the font sheet in

@@ -46,4 +46,17 @@ TEST(FileIoTest, AtomicWriteIntoAMissingFolderFailsAndCreatesNothing) {
     EXPECT_TRUE(std::filesystem::is_directory("Data/Resume.dat"));
 }
 
+TEST(FileIoTest, StaleTemporariesOfCutSavesAreRemovedAndNothingElse) {
+    TempWorkDir dir;
+    dir.WriteFile("Data/Resume.dat.tmp-a1B2c3", "torn");
+    dir.WriteFile("Data/Info.dat.tmp-XYZ123", "torn");
+    dir.WriteFile("Data/Resume.dat", "whole");
+    dir.WriteFile("Data/notes.tmp-1", "not ours");
+    EXPECT_EQ(RemoveStaleTemporaries("Data"), 2);
+    EXPECT_TRUE(dir.Exists("Data/Resume.dat"));
+    EXPECT_TRUE(dir.Exists("Data/notes.tmp-1"));
+    EXPECT_FALSE(dir.Exists("Data/Resume.dat.tmp-a1B2c3"));
+    EXPECT_EQ(RemoveStaleTemporaries("Missing"), 0);
+}
+
 }  // namespace
