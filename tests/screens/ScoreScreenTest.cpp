@@ -212,21 +212,6 @@ TEST_F(ScoreScreenTest, TheTableIsReadOnEntryAndSavedOnEveryLeave) {
     EXPECT_EQ(dir_.ReadFile(kFile).size(), 2160u);
 }
 
-TEST_F(ScoreScreenTest, FirstRunShowsDefaultsAndWritesThemAtExit) {
-    screen_.reset();
-    std::filesystem::remove(kFile);
-    screen_ = std::make_unique<ScoreScreen>();
-    EndGameWith(0);
-    Tick();
-    for (int rank = 0; rank < 10; ++rank) {
-        EXPECT_STREQ(screen_->Table().Entry(NormalVariant, NormalDifficulty, rank).Name(),
-                     "Player");
-    }
-    EXPECT_FALSE(dir_.Exists(kFile));
-    screen_.reset();
-    EXPECT_EQ(dir_.ReadFile(kFile), HighScoreTable().Encode());
-}
-
 TEST_F(ScoreScreenTest, AScoreWhoseSaveFailedSurvivesTheNextEntry) {
     prompts_.Accept("Kept");
     EndGameWith(4500);

@@ -87,13 +87,19 @@ TEST_F(StartScreenTest, EnterClearsAPendingScoreAndDrawShowsTheDifficulty) {
     EXPECT_EQ(display.PixelAt(270, 260), kBackground);
 }
 
-TEST_F(StartScreenTest, PlayGameStartsANewGameAfterTheClickDelay) {
+TEST_F(StartScreenTest, PlayGameAndHighScoresLeaveAfterTheClickDelay) {
     uint32_t waited = 0;
     EXPECT_EQ(Click(Buttons::kPlayGame, &waited), ToPlay);
     EXPECT_GT(waited, 250u);
     EXPECT_LT(waited, 270u);
     EXPECT_FALSE(shared.resumeRequested);
     EXPECT_TRUE(messages.All().empty());
+    screen.Leave();
+    screen.Leave();  // may run twice
+    EXPECT_EQ(screen.Update(display, sound, 400, 120, true, false), Stay);
+    screen.Enter(display, sound);
+    clock.Advance(10);
+    EXPECT_EQ(Click(Buttons::kHighScores), ToScores);
 }
 
 TEST_F(StartScreenTest, ResumeWithASavedGameRequestsItsVariant) {
@@ -106,11 +112,8 @@ TEST_F(StartScreenTest, ResumeWithASavedGameRequestsItsVariant) {
 }
 
 TEST_F(StartScreenTest, ResumeWithoutAPlayableGameSaysSoAndStartsANormalGame) {
-    std::string saved;
-    {
-        WriteSaved(NormalVariant);
-        saved = dir.ReadFile("Data/Resume.dat");
-    }
+    WriteSaved(NormalVariant);
+    const std::string saved = dir.ReadFile("Data/Resume.dat");
     const std::pair<const char*, std::string> cases[] = {
         {"missing", ""},
         {"end marker", std::string("\x63\0\0\0", 4)},
@@ -140,10 +143,6 @@ TEST_F(StartScreenTest, ResumeWithoutAPlayableGameSaysSoAndStartsANormalGame) {
     }
 }
 
-TEST_F(StartScreenTest, HighScoresGoesToTheScoreScreen) {
-    EXPECT_EQ(Click(Buttons::kHighScores), ToScores);
-}
-
 TEST_F(StartScreenTest, HelpOpensTheHintsPageAndTheScreenStays) {
     EXPECT_EQ(Click(Buttons::kHelp), Stay);
     ASSERT_EQ(pages.Opened().size(), 1u);
@@ -157,19 +156,7 @@ TEST_F(StartScreenTest, HelpOpensTheHintsPageAndTheScreenStays) {
     EXPECT_EQ(pages.Opened().size(), 2u);
 }
 
-TEST_F(StartScreenTest, HoldingThePictureCyclesTheDifficultyEvery500Ms) {
-    const int expected[] = {Hard, Easy, NormalDifficulty, Hard};
-    const uint32_t pictureColour[] = {kHard, kEasy, kNormal, kHard};
-    for (int i = 0; i < 4; ++i) {
-        const uint32_t before = clock.Now();
-        Tick(195, 185, true);
-        EXPECT_EQ(shared.difficulty, expected[i]);
-        EXPECT_EQ(clock.Now() - before, 10u + 500u) << "the click blocks for 500 ms";
-        EXPECT_EQ(display.PixelAt(195, 185), pictureColour[i]);
-    }
-}
-
-TEST_F(StartScreenTest, PictureEdgesAndAnUpButtonChangeNothing) {
+TEST_F(StartScreenTest, PictureCyclesTheDifficultyOnlyInsideItsEdgesWhileHeld) {
     const int points[][2] = {{120, 185}, {270, 185}, {195, 110}, {195, 260}};
     for (const auto& point : points) {
         const uint32_t before = clock.Now();
@@ -181,6 +168,17 @@ TEST_F(StartScreenTest, PictureEdgesAndAnUpButtonChangeNothing) {
     EXPECT_EQ(shared.difficulty, NormalDifficulty);
     Tick(121, 111, true);
     EXPECT_EQ(shared.difficulty, Hard);
+
+    // Held, the picture cycles once every 500 ms.
+    const int expected[] = {Easy, NormalDifficulty, Hard};
+    const uint32_t pictureColour[] = {kEasy, kNormal, kHard};
+    for (int i = 0; i < 3; ++i) {
+        const uint32_t before = clock.Now();
+        Tick(195, 185, true);
+        EXPECT_EQ(shared.difficulty, expected[i]);
+        EXPECT_EQ(clock.Now() - before, 10u + 500u) << "the click blocks for 500 ms";
+        EXPECT_EQ(display.PixelAt(195, 185), pictureColour[i]);
+    }
 }
 
 TEST_F(StartScreenTest, AnIdleMenuPresentsNothingNewButAPressShows) {
@@ -200,11 +198,5 @@ TEST_F(StartScreenTest, AnIdleMenuPresentsNothingNewButAPressShows) {
     display.Present();
     EXPECT_EQ(display.PixelAt(400, 120), 0x404040u);
     EXPECT_EQ(display.PresentedFrames(), frames + 1);
-}
-
-TEST_F(StartScreenTest, LeaveFreesEverythingAndMayRunTwice) {
-    screen.Leave();
-    screen.Leave();
-    EXPECT_EQ(screen.Update(display, sound, 400, 120, true, false), Stay);
 }
 }  // namespace

@@ -1,6 +1,8 @@
 #include "screens/TestAssets.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "support/BmpWriter.h"
 #include "support/TempWorkDir.h"
@@ -16,21 +18,17 @@ std::string SlashPath(std::string gamePath) {
 }
 }  // namespace
 
-std::string ShortWav() {
-    const uint32_t samples = 220;
+std::string ShortWav(uint32_t samples) {
     std::string data;
     for (uint32_t i = 0; i < samples; ++i) PutLe(data, (i % 20 < 10) ? 1000 : 0xFC18, 2);
     std::string out = "RIFF";
     PutLe(out, static_cast<uint32_t>(4 + 8 + 18 + 8 + data.size()), 4);
     out += "WAVEfmt ";
     PutLe(out, 18, 4);
-    PutLe(out, 1, 2);      // PCM
-    PutLe(out, 1, 2);      // mono
-    PutLe(out, 22050, 4);  // rate
-    PutLe(out, 44100, 4);  // bytes per second
-    PutLe(out, 2, 2);      // block align
-    PutLe(out, 16, 2);     // bits
-    PutLe(out, 0, 2);      // no extra bytes
+    // PCM, mono, 22050 Hz, 44100 bytes a second, 2-byte blocks, 16 bits, no extra bytes.
+    for (auto [value, bytes] : std::initializer_list<std::pair<uint32_t, int>>{
+             {1, 2}, {1, 2}, {22050, 4}, {44100, 4}, {2, 2}, {16, 2}, {0, 2}})
+        PutLe(out, value, bytes);
     out += "data";
     PutLe(out, static_cast<uint32_t>(data.size()), 4);
     return out + data;

@@ -7,7 +7,7 @@ class TempWorkDir;
 // Small asset files for screen tests, in the formats the game reads.
 
 // A short 22050 Hz 16-bit mono PCM WAV with the format chunk first.
-std::string ShortWav();
+std::string ShortWav(uint32_t samples = 220);
 
 // Writes a one-colour picture (0xRRGGBB) / a short sound under the work dir
 // at a game path ("Graphics\Gui\X.bmp").

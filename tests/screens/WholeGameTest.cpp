@@ -88,23 +88,4 @@ TEST_F(WholeGameTest, EndThenCloseFromTheScoresKeepsOnlyTheEndMarker) {
     EXPECT_EQ(dir.ReadFile("Data/Resume.dat"), std::string("\x63\0\0\0", 4));
     for (const auto& shown : messages.All()) EXPECT_NE(shown.caption, kSavedCaption);
 }
-
-TEST_F(WholeGameTest, ResumeFromTheMenuPlaysTheSavedGame) {
-    SavedGame game;
-    game.variant = RotationalVariant;
-    game.difficulty = Easy;
-    game.level = 5;
-    game.totalScore = 4321;  // 321 points into level 5
-    for (int i = 0; i < SavedGame::kCellCount; ++i)
-        game.colours[i] = 1 + (i % 10 + 2 * (i / 10)) % 6;
-    ASSERT_TRUE(game.Write());
-    Click(400, 170);  // Resume
-    PlayScreen* play = Current<PlayScreen>();
-    ASSERT_NE(play, nullptr);
-    EXPECT_TRUE(messages.All().empty());
-    EXPECT_EQ(play->Level(), 5);
-    EXPECT_EQ(play->TotalScore(), 4321);
-    EXPECT_EQ(shared.variant, RotationalVariant);
-    EXPECT_EQ(shared.difficulty, Easy);
-}
 }  // namespace
