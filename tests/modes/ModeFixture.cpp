@@ -3,26 +3,13 @@
 #include <algorithm>
 
 #include "board/Piece.h"
+#include "screens/TestAssets.h"
 #include "support/BmpWriter.h"
 
 namespace {
 const char* const kColourNames[] = {"Blue", "Green", "Red", "Yellow", "Purple", "White"};
 const char* const kMoodNames[] = {"Standard", "Emotion", "Scared"};
 const int kEmotionFrames[] = {4, 8, 4, 6, 4, 2};
-
-// A 16-bit mono PCM file of `samples` samples of a square wave.
-std::string Wav(int samples) {
-    auto int32 = [](uint32_t v) {
-        return std::string{char(v & 0xFF), char(v >> 8 & 0xFF), char(v >> 16 & 0xFF),
-                           char(v >> 24 & 0xFF)};
-    };
-    auto int16 = [](uint16_t v) { return std::string{char(v & 0xFF), char(v >> 8)}; };
-    std::string data;
-    for (int i = 0; i < samples; ++i) data += int16(i % 20 < 10 ? 4000 : uint16_t(-4000));
-    std::string fmt = int16(1) + int16(1) + int32(22050) + int32(44100) + int16(2) + int16(16);
-    std::string body = "WAVEfmt " + int32(16) + fmt + "data" + int32(data.size()) + data;
-    return "RIFF" + int32(body.size()) + body;
-}
 }  // namespace
 
 ModeFixture::ModeFixture() {
@@ -72,7 +59,7 @@ void ModeFixture::WriteAssets() {
     dir_.WriteFile("Data/Times Roman 16 Font Metrics.dat", std::string(256, '\x09'));
     // 20 ms each, so a sound has ended by the next click.
     for (const char* name : {"Pop", "Zoh", "Score", "Switch Vlims", "Rotate"}) {
-        dir_.WriteFile(std::string("Sounds/") + name + ".wav", Wav(441));
+        dir_.WriteFile(std::string("Sounds/") + name + ".wav", ShortWav(441));
     }
 }
 
