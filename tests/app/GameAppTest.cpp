@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "app/GameApp.h"
 #include "app/MouseState.h"
 #include "app/RecordingScreen.h"
@@ -21,23 +23,18 @@ class GameAppTest : public ::testing::Test {
         setup.makeScreens = [this] {
             log_.push_back(std::string("screens made, display ") +
                            (app_->GetDisplay().HasBackBuffer() ? "ready" : "missing"));
-            ScreenSet set{std::make_unique<RecordingScreen>("start", log_, app_->GetDisplay()),
-                          std::make_unique<RecordingScreen>("play", log_, app_->GetDisplay()),
-                          std::make_unique<RecordingScreen>("score", log_, app_->GetDisplay())};
-            start_ = static_cast<RecordingScreen*>(set.start.get());
-            play_ = static_cast<RecordingScreen*>(set.play.get());
-            score_ = static_cast<RecordingScreen*>(set.score.get());
-            return set;
+            auto make = [this](const char* name, RecordingScreen*& kept) {
+                auto screen = std::make_unique<RecordingScreen>(name, log_, app_->GetDisplay());
+                kept = screen.get();
+                return screen;
+            };
+            return ScreenSet{make("start", start_), make("play", play_), make("score", score_)};
         };
         return setup;
     }
 
     // The log since the last call.
-    Log TakeLog() {
-        Log taken;
-        taken.swap(log_);
-        return taken;
-    }
+    Log TakeLog() { return std::exchange(log_, {}); }
 
     TempWorkDir dir_;
     ManualClock clock_{5000};
@@ -48,18 +45,15 @@ class GameAppTest : public ::testing::Test {
     std::unique_ptr<GameApp> app_;
 };
 
-TEST_F(GameAppTest, StartUpMakesEverythingInOrderAndPresentsTheStartScreen) {
+TEST_F(GameAppTest, StartUpMakesEverythingInOrderThenTicksEveryTenMilliseconds) {
     EXPECT_TRUE(app_->InitInstance());
     EXPECT_EQ(TakeLog(), (Log{"screens made, display ready", "start.Enter@0", "start.Draw@0"}));
     EXPECT_EQ(app_->GetDisplay().PresentedFrames(), 1);
     EXPECT_TRUE(app_->Frame()->AppActive());
     EXPECT_EQ(app_->Frame()->CurrentScreen(), start_);
     EXPECT_TRUE(dir_.Exists("Direct Draw 5 Log.txt"));
-}
 
-TEST_F(GameAppTest, TheFirstTickRunsAtOnceThenOnlyAfterTenMilliseconds) {
-    app_->InitInstance();
-    TakeLog();
+    // The first tick runs at once, then only after ten milliseconds.
     EXPECT_EQ(app_->MillisecondsToNextTick(), 0u);
     EXPECT_TRUE(app_->OnIdle(0));
     EXPECT_EQ(TakeLog(), Log{"start.Update@1"});
@@ -94,9 +88,12 @@ TEST_F(GameAppTest, ASwitchUpdatesPresentsLeavesEntersAndDrawsInOneTick) {
     app_->InitInstance();
     start_->codes = {ToPlay};
     TakeLog();
+    app_->Frame()->OnLeftButtonDown(50, 60);
     app_->OnIdle(0);
     EXPECT_EQ(TakeLog(), (Log{"start.Update@1", "start.Leave@2", "play.Enter@2", "play.Draw@2"}));
     EXPECT_EQ(app_->Frame()->CurrentScreen(), play_);
+    // The switch tick's mouse belonged to the old screen.
+    EXPECT_EQ(play_->lastMouse, (RecordingScreen::Mouse{-1, -1, false, false}));
 
     clock_.Advance(11);
     app_->OnIdle(0);  // the new screen's first frame is presented by the next tick
@@ -119,7 +116,7 @@ TEST_F(GameAppTest, EachCodeLeadsToItsScreenAndOthersStay) {
     EXPECT_EQ(app_->Frame()->CurrentScreen(), play_);
 }
 
-TEST_F(GameAppTest, TheScreenGetsTheMouseAsTheWindowReportedIt) {
+TEST_F(GameAppTest, TheScreenGetsTheMouseAsTheWindowReportedItAndActivationClearsButtons) {
     app_->InitInstance();
     MainFrame& frame = *app_->Frame();
     using Mouse = RecordingScreen::Mouse;
@@ -140,33 +137,19 @@ TEST_F(GameAppTest, TheScreenGetsTheMouseAsTheWindowReportedIt) {
     EXPECT_EQ(tick(), (Mouse{104, 204, false, true}));
     frame.OnRightButtonUp(105, 205);
     EXPECT_EQ(tick(), (Mouse{105, 205, false, false}));
-}
-
-TEST_F(GameAppTest, ActivationClearsBothButtons) {
-    app_->InitInstance();
-    MainFrame& frame = *app_->Frame();
+    // Activation clears both buttons, keeping the position.
     frame.OnLeftButtonDown(10, 20);
     frame.OnRightButtonDown(30, 40);
     frame.OnActivate();
-    EXPECT_EQ(mouse.x, 30);
-    EXPECT_EQ(mouse.y, 40);
-    EXPECT_FALSE(mouse.leftDown);
-    EXPECT_FALSE(mouse.rightDown);
-}
-
-TEST_F(GameAppTest, TheSwitchTicksMouseIsNotPassedToTheNewScreen) {
-    app_->InitInstance();
-    start_->codes = {ToPlay};
-    app_->Frame()->OnLeftButtonDown(50, 60);
-    app_->OnIdle(0);
-    EXPECT_EQ(play_->lastMouse, (RecordingScreen::Mouse{-1, -1, false, false}));
+    EXPECT_EQ((Mouse{mouse.x, mouse.y, mouse.leftDown, mouse.rightDown}),
+              (Mouse{30, 40, false, false}));
 }
 
 TEST_F(GameAppTest, AnExposeRedrawsTheScreenAndPresentsTheWholeFrameAgain) {
     app_->InitInstance();
     app_->OnIdle(0);
     TakeLog();
-    int presented = app_->GetDisplay().PresentedFrames();
+    const int presented = app_->GetDisplay().PresentedFrames();
     app_->Frame()->OnPaint();
     app_->Frame()->OnEraseBackground();
     EXPECT_EQ(TakeLog(), Log{"start.Draw@2"});
@@ -216,8 +199,7 @@ TEST_F(GameAppTest, AFailedGraphicsCheckShowsTheMessageAndCreatesNothing) {
     app_ = std::make_unique<GameApp>(std::move(setup));
     testing::internal::CaptureStderr();
     EXPECT_TRUE(app_->InitInstance());
-    std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_NE(err.find("no video device"), std::string::npos);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("no video device"), std::string::npos);
 
     ASSERT_EQ(boxes.All().size(), 1u);
     EXPECT_EQ(boxes.All()[0].caption, "DirectX");
@@ -225,14 +207,13 @@ TEST_F(GameAppTest, AFailedGraphicsCheckShowsTheMessageAndCreatesNothing) {
               "Vlims requires DirectX 5.  Your system does not have DirectX 5 installed.\n"
               " Please download DirectX FREE from "
               "https://www.microsoft.com/en-us/download/details.aspx?id=35 ");
-    EXPECT_TRUE(log_.empty());  // no screens made
     EXPECT_FALSE(app_->GetDisplay().HasBackBuffer());
     EXPECT_FALSE(app_->Frame()->AppActive());
     EXPECT_TRUE(app_->Frame()->QuitPosted());
 
     app_->OnIdle(0);
     app_->Frame()->OnClose();
-    EXPECT_TRUE(log_.empty());
+    EXPECT_TRUE(log_.empty());  // no screens made, none to free
     EXPECT_EQ(app_->ExitInstance(), 1);
 }
 
@@ -245,7 +226,6 @@ TEST(GameAppWindow, TheRealWindowHasTheTitleAndClientArea) {
     ASSERT_TRUE(window) << error;
     int width = 0, height = 0;
     window->ClientSize(&width, &height);
-    EXPECT_EQ(width, 625);
-    EXPECT_EQ(height, 440);
+    EXPECT_EQ(std::pair(width, height), std::pair(625, 440));
 }
 }  // namespace
