@@ -86,20 +86,17 @@ TEST_F(EventPumpTest, MouseEventsArriveInClientPixels) {
                                   "RightUp 14,24"}));
 }
 
-TEST_F(EventPumpTest, WindowEventsBecomeCloseExposeAndActivation) {
+TEST_F(EventPumpTest, WindowEventsAndQuitBecomeCloseExposeAndActivation) {
     uint32_t id = window_->Id();
     PushWindowEvent(SDL_WINDOWEVENT_EXPOSED, id);
     PushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST, id);
     PushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED, id);
     PushWindowEvent(SDL_WINDOWEVENT_CLOSE, id);
-    EXPECT_EQ(DispatchAll(), (Log{"Paint", "EraseBackground", "Activate", "Activate", "Close"}));
-}
-
-TEST_F(EventPumpTest, AQuitRequestIsAClose) {
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
-    EXPECT_EQ(DispatchAll(), Log{"Close"});
+    EXPECT_EQ(DispatchAll(),
+              (Log{"Paint", "EraseBackground", "Activate", "Activate", "Close", "Close"}));
 }
 
 TEST_F(EventPumpTest, EventsOfOtherWindowsAreDropped) {
