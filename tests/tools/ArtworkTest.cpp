@@ -38,6 +38,14 @@ uint32_t PixelAt(SDL_Surface* surface, int x, int y) {
     return pixel & 0xffffff;
 }
 
+bool CornersAreBlack(SDL_Surface* picture) {
+    const int w = picture->w, h = picture->h;
+    for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
+        if (PixelAt(picture, x, y) != 0)
+            return false;
+    return true;
+}
+
 struct Expected {
     std::string path;
     int width;
@@ -48,42 +56,39 @@ struct Expected {
 };
 
 std::vector<Expected> GuiPictures() {
-    std::vector<Expected> list = {
-        {"Graphics/Gui/Background.bmp", 625, 440, 0},
-        {"Graphics/Gui/Background Startup.bmp", 625, 440, 0},
-        {"Graphics/Gui/Background Score.bmp", 625, 440, 0},
-        {"Graphics/Gui/Hint Button.bmp", 150, 125, 16},
-        {"Graphics/Gui/Hint Button Pushed.bmp", 150, 125, 16},
-        {"Graphics/Gui/Rotate Button.bmp", 20, 20},
-        {"Graphics/Gui/Rotate Button Pushed.bmp", 20, 20},
-        {"Graphics/Gui/Easy.bmp", 150, 150, 16},
-        {"Graphics/Gui/Normal.bmp", 150, 150, 16},
-        {"Graphics/Gui/Hard.bmp", 150, 150, 16},
-        {"Graphics/Gui/Select.bmp", 40, 40},
-        {"Graphics/Gui/Start Help.bmp", 160, 160, 16},
-        {"Graphics/Gui/Start Help 2.bmp", 160, 160, 16},
-        {"Graphics/Gui/No Moves Left.bmp", 200, 50, 16},
-        {"Graphics/Gui/Level Bar.bmp", 25, 400, 10},
-        {"Graphics/Gui/Level Bar Filled.bmp", 25, 400, 10},
-        {"Graphics/Gui/Name 1.bmp", 250, 20, 0},
-        {"Graphics/Gui/Name 2.bmp", 250, 20, 0},
-        {"Graphics/Gui/Icon.bmp", 32, 32},
-        {"Graphics/Gui/Times Roman 10 Font.bmp", 256, 256},
-        {"Graphics/Gui/Times Roman 16 Font.bmp", 512, 512},
+    struct Group {
+        int width, height, opaqueCorner;
+        bool buttons;  // each name is a button with a pushed twin
+        std::vector<std::string> names;
     };
-    const std::pair<const char*, int> buttons150[] = {
-        {"Play Game", 0}, {"Resume", 0}, {"High Scores", 0}, {"Help", 0},
-        {"New Game", 0},  {"End", 0},    {"Menu", 0}};
-    for (const auto& [name, unused] : buttons150) {
-        list.push_back({std::string("Graphics/Gui/") + name + " Button.bmp", 150, 40, 12});
-        list.push_back({std::string("Graphics/Gui/") + name + " Button Pushed.bmp", 150, 40, 12});
-    }
-    for (const char* name : {"N Type", "R Type"}) {
-        list.push_back({std::string("Graphics/Gui/") + name + " Button.bmp", 75, 35, 10});
-        list.push_back({std::string("Graphics/Gui/") + name + " Button Pushed.bmp", 75, 35, 10});
-    }
-    for (int points : {25, 50, 100, 250, 500, 1000, 5000}) {
-        list.push_back({"Graphics/Gui/" + std::to_string(points) + " Points.bmp", 100, 40});
+    const Group groups[] = {
+        {625, 440, 0, false, {"Background", "Background Startup", "Background Score"}},
+        {150, 125, 16, true, {"Hint"}},
+        {20, 20, -1, true, {"Rotate"}},
+        {150, 150, 16, false, {"Easy", "Normal", "Hard"}},
+        {40, 40, -1, false, {"Select"}},
+        {160, 160, 16, false, {"Start Help", "Start Help 2"}},
+        {200, 50, 16, false, {"No Moves Left"}},
+        {25, 400, 10, false, {"Level Bar", "Level Bar Filled"}},
+        {250, 20, 0, false, {"Name 1", "Name 2"}},
+        {32, 32, -1, false, {"Icon"}},
+        {256, 256, -1, false, {"Times Roman 10 Font"}},
+        {512, 512, -1, false, {"Times Roman 16 Font"}},
+        {150, 40, 12, true, {"Play Game", "Resume", "High Scores", "Help"}},
+        {150, 40, 12, true, {"New Game", "End", "Menu"}},
+        {75, 35, 10, true, {"N Type", "R Type"}},
+        {100, 40, -1, false, {"25 Points", "50 Points", "100 Points", "250 Points"}},
+        {100, 40, -1, false, {"500 Points", "1000 Points", "5000 Points"}}};
+    std::vector<Expected> list;
+    for (const Group& group : groups) {
+        for (const std::string& name : group.names) {
+            for (const char* suffix : {" Button", " Button Pushed"}) {
+                const std::string path = "Graphics/Gui/" + name + (group.buttons ? suffix : "");
+                list.push_back({path + ".bmp", group.width, group.height, group.opaqueCorner});
+                if (!group.buttons)
+                    break;
+            }
+        }
     }
     return list;
 }
@@ -103,12 +108,8 @@ TEST(ArtworkTest, PicturesDrawnOverPiecesLeaveTheirHolesBlack) {
         SCOPED_TRACE(path);
         Surface picture = LoadPicture(path);
         ASSERT_TRUE(picture);
-        const int w = picture->w;
-        const int h = picture->h;
-        for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}}) {
-            EXPECT_EQ(PixelAt(picture.get(), x, y), 0u);
-        }
-        EXPECT_NE(PixelAt(picture.get(), w / 2, h / 2 + 1), 0u) << "something is drawn";
+        EXPECT_TRUE(CornersAreBlack(picture.get()));
+        EXPECT_NE(PixelAt(picture.get(), picture->w / 2, picture->h / 2 + 1), 0u) << "drawn";
     }
 }
 
@@ -124,20 +125,15 @@ std::vector<std::string> VlimPictures() {
     for (const VlimFrames& vlim : kVlims) {
         const std::string base = std::string("Graphics/Vlims/") + vlim.colour + " Vlim ";
         list.push_back(base + "Standard 1.bmp");
-        for (int i = 1; i <= vlim.emotion; ++i) {
+        for (int i = 1; i <= vlim.emotion; ++i)
             list.push_back(base + "Emotion " + std::to_string(i) + ".bmp");
-        }
         for (int i = 1; i <= 4; ++i) list.push_back(base + "Scared " + std::to_string(i) + ".bmp");
     }
     return list;
 }
 
 bool InCorner(int x, int y, int width, int height, int corner) {
-    const bool left = x < corner;
-    const bool right = x >= width - corner;
-    const bool top = y < corner;
-    const bool bottom = y >= height - corner;
-    return (left || right) && (top || bottom);
+    return (x < corner || x >= width - corner) && (y < corner || y >= height - corner);
 }
 
 TEST(ArtworkTest, EveryInterfacePictureLoadsAtItsSizeAndOpaqueArtHasNoHoles) {
@@ -145,8 +141,7 @@ TEST(ArtworkTest, EveryInterfacePictureLoadsAtItsSizeAndOpaqueArtHasNoHoles) {
         SCOPED_TRACE(expected.path);
         Surface raw(SDL_LoadBMP((kGame + "/" + expected.path).c_str()));
         ASSERT_TRUE(raw) << SDL_GetError();
-        EXPECT_EQ(raw->w, expected.width);
-        EXPECT_EQ(raw->h, expected.height);
+        EXPECT_EQ(std::pair(raw->w, raw->h), std::pair(expected.width, expected.height));
         EXPECT_EQ(raw->format->BitsPerPixel, 24);
         if (expected.opaqueCorner < 0)
             continue;
@@ -154,10 +149,8 @@ TEST(ArtworkTest, EveryInterfacePictureLoadsAtItsSizeAndOpaqueArtHasNoHoles) {
         int holes = 0;
         for (int y = 0; y < picture->h; ++y) {
             for (int x = 0; x < picture->w; ++x) {
-                if (PixelAt(picture.get(), x, y) == 0 &&
-                    !InCorner(x, y, picture->w, picture->h, expected.opaqueCorner)) {
-                    ++holes;
-                }
+                holes += PixelAt(picture.get(), x, y) == 0 &&
+                         !InCorner(x, y, picture->w, picture->h, expected.opaqueCorner);
             }
         }
         EXPECT_EQ(holes, 0) << "black pixels would show the screen through the picture";
@@ -174,8 +167,7 @@ TEST(ArtworkTest, TheTwoPicturesOfAButtonCoverTheSamePixels) {
         Surface normal = LoadPicture(expected.path);
         Surface pushed = LoadPicture(expected.path.substr(0, at) + " Button Pushed.bmp");
         ASSERT_TRUE(normal && pushed);
-        int differentCoverage = 0;
-        int differentColour = 0;
+        int differentCoverage = 0, differentColour = 0;
         for (int y = 0; y < normal->h; ++y) {
             for (int x = 0; x < normal->w; ++x) {
                 const uint32_t a = PixelAt(normal.get(), x, y);
@@ -189,18 +181,15 @@ TEST(ArtworkTest, TheTwoPicturesOfAButtonCoverTheSamePixels) {
     }
 }
 
-TEST(ArtworkTest, EveryVlimFrameIsACreatureOnBlack) {
+TEST(ArtworkTest, EveryVlimFrameIsACreatureOnBlackAndAnimationsMove) {
     const std::vector<std::string> frames = VlimPictures();
     EXPECT_EQ(frames.size(), 58u);
     for (const std::string& path : frames) {
         SCOPED_TRACE(path);
         Surface picture = LoadPicture(path);
         ASSERT_TRUE(picture) << SDL_GetError();
-        ASSERT_EQ(picture->w, 40);
-        ASSERT_EQ(picture->h, 40);
-        for (auto [x, y] : {std::pair{0, 0}, {39, 0}, {0, 39}, {39, 39}}) {
-            EXPECT_EQ(PixelAt(picture.get(), x, y), 0u) << "corner must be transparent";
-        }
+        ASSERT_EQ(std::pair(picture->w, picture->h), std::pair(40, 40));
+        EXPECT_TRUE(CornersAreBlack(picture.get())) << "corners must be transparent";
         int body = 0;
         for (int y = 0; y < 40; ++y) {
             for (int x = 0; x < 40; ++x) body += PixelAt(picture.get(), x, y) != 0;
@@ -209,18 +198,15 @@ TEST(ArtworkTest, EveryVlimFrameIsACreatureOnBlack) {
         EXPECT_GT(body, 40 * 40 * 4 / 10);
         EXPECT_LT(body, 40 * 40 - 100);
     }
-}
-
-TEST(ArtworkTest, TheFramesOfAnAnimationDiffer) {
+    // The first two frames of every animation differ, or it would stand still.
     for (const VlimFrames& vlim : kVlims) {
-        const std::string base = std::string("Graphics/Vlims/") + vlim.colour + " Vlim ";
-        for (const auto& [mood, count] : {std::pair{"Emotion ", vlim.emotion}, {"Scared ", 4}}) {
-            SCOPED_TRACE(base + mood);
-            Surface first = LoadPicture(base + mood + "1.bmp");
-            Surface second = LoadPicture(base + mood + "2.bmp");
+        for (const char* mood : {" Vlim Emotion ", " Vlim Scared "}) {
+            const std::string base = std::string("Graphics/Vlims/") + vlim.colour + mood;
+            SCOPED_TRACE(base);
+            Surface first = LoadPicture(base + "1.bmp");
+            Surface second = LoadPicture(base + "2.bmp");
             ASSERT_TRUE(first && second);
             EXPECT_NE(std::memcmp(first->pixels, second->pixels, size_t(first->pitch) * 40), 0);
-            (void)count;
         }
     }
 }
@@ -241,17 +227,20 @@ TEST(ArtworkTest, FontMetricsMatchTheirSheets) {
         const std::optional<std::string> metrics = ReadWholeFile(kGame + "/" + font.metrics);
         ASSERT_TRUE(metrics);
         ASSERT_EQ(metrics->size(), 256u);
+        // Lower-case letters differ, but none is wildly off the letter n.
+        const int n = (*metrics)['n'];
+        for (char c = 'a'; c <= 'z'; ++c) {
+            EXPECT_GE((*metrics)[size_t(c)] * 3, n) << c;
+            EXPECT_LE((*metrics)[size_t(c)], n * 2) << c;
+        }
+        EXPECT_EQ((*metrics)['0'], (*metrics)['8']) << "digits share one width";
         Surface sheet = LoadPicture(font.sheet);
         ASSERT_TRUE(sheet);
         for (int c = 0; c < 256; ++c) {
             SCOPED_TRACE(c);
             const int width = static_cast<signed char>((*metrics)[size_t(c)]);
             const bool printable = (c >= 32 && c <= 126) || c >= 160;
-            if (printable) {
-                EXPECT_GT(width, 0);
-            } else {
-                EXPECT_EQ(width, 0);
-            }
+            EXPECT_EQ(width > 0, printable);
             ASSERT_GE(width, 0);
             ASSERT_LE(width, font.cell);
             // The game copies exactly the centred span of the advance width:
@@ -259,8 +248,7 @@ TEST(ArtworkTest, FontMetricsMatchTheirSheets) {
             const int cellLeft = (c % 16) * font.cell;
             const int spanLeft = cellLeft + (font.cell - width) / 2;
             const int top = (c / 16) * font.cell;
-            int inside = 0;
-            int outside = 0;
+            int inside = 0, outside = 0;
             for (int y = top; y < top + font.cell; ++y) {
                 for (int x = cellLeft; x < cellLeft + font.cell; ++x) {
                     const bool ink = PixelAt(sheet.get(), x, y) != 0;
@@ -273,22 +261,6 @@ TEST(ArtworkTest, FontMetricsMatchTheirSheets) {
                 EXPECT_GT(inside, 0);
             }
         }
-    }
-}
-
-TEST(ArtworkTest, TextOfTheSameFontIsEvenlySpaced) {
-    // Lower-case letters of a proportional font differ, but none is wildly
-    // off: every one within a reasonable band of the letter n.
-    for (const Font& font : kFonts) {
-        const std::optional<std::string> metrics = ReadWholeFile(kGame + "/" + font.metrics);
-        ASSERT_TRUE(metrics && metrics->size() == 256u);
-        const int n = (*metrics)['n'];
-        for (char c = 'a'; c <= 'z'; ++c) {
-            const int width = (*metrics)[size_t(c)];
-            EXPECT_GE(width * 3, n) << c;
-            EXPECT_LE(width, n * 2) << c;
-        }
-        EXPECT_EQ((*metrics)['0'], (*metrics)['8']) << "digits share one width";
     }
 }
 
@@ -315,12 +287,10 @@ TEST(ArtworkTest, SoundsAreShortCleanMonoPcmWithTheFormatChunkFirst) {
         EXPECT_EQ(Le32(*wav, 4), wav->size() - 8);
         EXPECT_EQ(wav->substr(8, 4), "WAVE");
         ASSERT_EQ(wav->substr(12, 4), "fmt ") << "the format chunk must come first";
-        EXPECT_EQ(Le16(*wav, 20), 1) << "PCM";
-        EXPECT_EQ(Le16(*wav, 22), 1) << "mono";
-        EXPECT_EQ(Le32(*wav, 24), 22050u);
-        EXPECT_EQ(Le32(*wav, 28), 44100u);
-        EXPECT_EQ(Le16(*wav, 32), 2);
-        EXPECT_EQ(Le16(*wav, 34), 16);
+        // PCM, mono, 22050 Hz, 44100 bytes/s, 2-byte frames of 16 bits.
+        EXPECT_EQ((std::vector<uint32_t>{Le16(*wav, 20), Le16(*wav, 22), Le32(*wav, 24),
+                                         Le32(*wav, 28), Le16(*wav, 32), Le16(*wav, 34)}),
+                  (std::vector<uint32_t>{1, 1, 22050, 44100, 2, 16}));
         const size_t data = 20 + Le32(*wav, 16);
         ASSERT_EQ(wav->substr(data, 4), "data");
         const uint32_t bytes = Le32(*wav, data + 4);
@@ -332,9 +302,8 @@ TEST(ArtworkTest, SoundsAreShortCleanMonoPcmWithTheFormatChunkFirst) {
         EXPECT_GT(seconds, 0.02);
         EXPECT_LT(seconds, longest);
         int peak = 0;
-        for (size_t i = data + 8; i + 1 < wav->size(); i += 2) {
+        for (size_t i = data + 8; i + 1 < wav->size(); i += 2)
             peak = std::max(peak, std::abs(int(int16_t(Le16(*wav, i)))));
-        }
         // Loud enough to hear, never clipped: about -3 dBFS.
         EXPECT_GT(peak, 16000);
         EXPECT_LT(peak, 32000);
@@ -356,9 +325,8 @@ TEST(ArtworkTest, TheHintsPageAndItsPicturesArePresent) {
         ++pictures;
     }
     EXPECT_GE(pictures, 4);
-    for (const char* topic : {"Normal Game", "Rotational Game", "Hint", "Level", "Points"}) {
+    for (const char* topic : {"Normal Game", "Rotational Game", "Hint", "Level", "Points"})
         EXPECT_NE(page->find(topic), std::string::npos) << topic;
-    }
 }
 
 }  // namespace
