@@ -102,17 +102,25 @@ TEST(PlayScreenLevelBar, FillsFromTheTargetAndStaysInsideTheBar) {
 }
 
 TEST_F(PlayScreenTest, EnteringStartsANormalGameAtLevelOneWithNTypeSelected) {
-    shared.variant = RotationalVariant;
-    shared.finalScore = 0;
-    Enter();
-    EXPECT_EQ(shared.variant, NormalVariant);
-    EXPECT_EQ(shared.finalScore, -1);
-    EXPECT_NE(dynamic_cast<NormalGame*>(screen.Mode()), nullptr);
-    EXPECT_EQ(screen.Level(), 1);
-    EXPECT_EQ(screen.TotalScore(), 0);
-    EXPECT_TRUE(screen.NormalTypeButton()->Pushed());
-    EXPECT_FALSE(screen.RotationalTypeButton()->Pushed());
-    EXPECT_EQ(display.PixelAt(430, 419), kBarEmpty);
+    // Also when the resumed file went bad after the menu checked it.
+    dir.WriteFile("Data/Resume.dat", std::string("\x01\0\0\0", 4));
+    for (bool resume : {true, false}) {
+        SCOPED_TRACE(resume ? "resume" : "new");
+        shared.variant = RotationalVariant;
+        shared.finalScore = 0;
+        shared.resumeRequested = resume;
+        Enter();
+        EXPECT_FALSE(shared.resumeRequested);
+        EXPECT_EQ(shared.variant, NormalVariant);
+        EXPECT_EQ(shared.finalScore, -1);
+        EXPECT_NE(dynamic_cast<NormalGame*>(screen.Mode()), nullptr);
+        EXPECT_EQ(screen.Level(), 1);
+        EXPECT_EQ(screen.TotalScore(), 0);
+        EXPECT_TRUE(screen.NormalTypeButton()->Pushed());
+        EXPECT_FALSE(screen.RotationalTypeButton()->Pushed());
+        EXPECT_EQ(display.PixelAt(430, 419), kBarEmpty);
+        screen.Leave();
+    }
 }
 
 TEST_F(PlayScreenTest, LevelBarAt999PointsAndTheLevelChangeAt1000CarryingTheRest) {
@@ -168,16 +176,6 @@ TEST_F(PlayScreenTest, ResumeSplitsTheSavedTotalAndRestoresTheBoard) {
         }
     }
     EXPECT_EQ(dir.ReadFile("Data/Resume.dat"), before) << "resuming keeps the file";
-}
-
-TEST_F(PlayScreenTest, ResumeOfAFileThatWentBadStartsANewGame) {
-    dir.WriteFile("Data/Resume.dat", std::string("\x01\0\0\0", 4));
-    shared.resumeRequested = true;
-    Enter();
-    EXPECT_FALSE(shared.resumeRequested);
-    EXPECT_EQ(shared.variant, NormalVariant);
-    EXPECT_EQ(screen.Level(), 1);
-    EXPECT_NE(dynamic_cast<NormalGame*>(screen.Mode()), nullptr);
 }
 
 TEST_F(PlayScreenTest, RTypeSwitchesToARotationalBoardAfter250Ms) {
