@@ -11,13 +11,6 @@
 namespace {
 constexpr const char* kResume = "Data\\Resume.dat";
 
-std::string Int32Bytes(int32_t value) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<char>((uint32_t(value) >> 8 * i) & 0xFF));
-    return bytes;
-}
-
 class GameModeTest : public ModeFixture {
   protected:
     std::unique_ptr<GameMode> Make(int32_t variant) {

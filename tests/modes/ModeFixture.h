@@ -15,6 +15,14 @@
 #include "platform/ManualClock.h"
 #include "support/TempWorkDir.h"
 
+// The little-endian 32-bit integer the save file stores.
+inline std::string Int32Bytes(int32_t value) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<char>((uint32_t(value) >> 8 * i) & 0xFF));
+    return bytes;
+}
+
 // A headless game folder for the modes: every picture a mode loads is a flat
 // colour (so tests can tell them apart in the back buffer), every sound a
 // short tone, time only moves when the test says so, and the play screen's

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "modes/ModeFixture.h"
 #include "modes/SavedGame.h"
 #include "support/TempWorkDir.h"
 
@@ -12,13 +13,6 @@ SavedGame SampleGame() {
     game.totalScore = 3275;
     for (int cell = 0; cell < SavedGame::kCellCount; ++cell) game.colours[cell] = cell % 6 + 1;
     return game;
-}
-
-std::string Int32Bytes(int32_t value) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<char>((uint32_t(value) >> 8 * i) & 0xFF));
-    return bytes;
 }
 }  // namespace
 
