@@ -2,7 +2,6 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
-#include <string>
 
 #include "board/Board.h"
 
@@ -41,45 +40,12 @@ inline std::array<const Piece*, Board::kCellCount> Snapshot(const Board& board) 
     return pointers;
 }
 
-inline int32_t ColourAt(const Board& board, int32_t x, int32_t y) {
-    const Piece* piece = board.At(x, y);
-    return piece ? piece->Colour() : 0;
-}
-
 inline int32_t CountColour(const Board& board, int32_t colour) {
     int32_t count = 0;
     for (const auto& cell : board.cells) {
         count += cell && cell->Colour() == colour ? 1 : 0;
     }
     return count;
-}
-
-inline void PutLe(std::string& bytes, uint32_t value, int size) {
-    for (int i = 0; i < size; ++i) {
-        bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-    }
-}
-
-// A short 22050 Hz, 16-bit mono PCM WAV file, format chunk first.
-inline std::string MakeWav(int samples) {
-    std::string data;
-    for (int i = 0; i < samples; ++i) {
-        PutLe(data, static_cast<uint32_t>(i % 2 ? 1000 : -1000) & 0xFFFF, 2);
-    }
-    std::string wav = "RIFF";
-    PutLe(wav, static_cast<uint32_t>(4 + 8 + 18 + 8 + data.size()), 4);
-    wav += "WAVEfmt ";
-    PutLe(wav, 18, 4);
-    PutLe(wav, 1, 2);      // PCM
-    PutLe(wav, 1, 2);      // mono
-    PutLe(wav, 22050, 4);  // samples per second
-    PutLe(wav, 44100, 4);  // bytes per second
-    PutLe(wav, 2, 2);      // block align
-    PutLe(wav, 16, 2);     // bits per sample
-    PutLe(wav, 0, 2);      // no extra format bytes
-    wav += "data";
-    PutLe(wav, static_cast<uint32_t>(data.size()), 4);
-    return wav + data;
 }
 
 // How many rand() results a call used: the generator is seeded, the call

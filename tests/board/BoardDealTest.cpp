@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 
 #include "board/BoardFixture.h"
@@ -73,10 +74,8 @@ TEST_F(BoardDealTest, NewBoardDealsAfreshClearsTheHintAndGrowsEveryPieceTogether
 
     board_.NewBoard();
     EXPECT_FALSE(board_.hintShown);
-    EXPECT_EQ(board_.hintX1, -1);
-    EXPECT_EQ(board_.hintY1, -1);
-    EXPECT_EQ(board_.hintX2, -1);
-    EXPECT_EQ(board_.hintY2, -1);
+    EXPECT_EQ((std::array{board_.hintX1, board_.hintY1, board_.hintX2, board_.hintY2}),
+              (std::array<int32_t, 4>{-1, -1, -1, -1}));
     EXPECT_TRUE(board_.FindLines(4).Empty());
     EXPECT_EQ(Started("Sounds\\Zoh.wav"), 1);
     for (const auto& cell : board_.cells) {

@@ -12,6 +12,7 @@
 #include "platform/ManualClock.h"
 #include "support/BmpWriter.h"
 #include "support/TempWorkDir.h"
+#include "support/WavBytes.h"
 
 namespace board_test {
 
@@ -20,8 +21,8 @@ namespace board_test {
 class BoardFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir_.WriteFile("Sounds/Zoh.wav", MakeWav(20000));
-        dir_.WriteFile("Sounds/Score.wav", MakeWav(20000));
+        dir_.WriteFile("Sounds/Zoh.wav", PcmWav(std::vector<int16_t>(20000, 1000)));
+        dir_.WriteFile("Sounds/Score.wav", PcmWav(std::vector<int16_t>(20000, 1000)));
         for (int32_t points : ScorePopupList::kPointValues) {
             dir_.WriteFile("Graphics/Gui/" + std::to_string(points) + " Points.bmp",
                            MakeBmp(100, 40, [](int, int) { return 0xE0C040u; }));

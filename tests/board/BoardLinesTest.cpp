@@ -40,21 +40,6 @@ TEST_F(BoardLinesTest, ThreeInARowIsNoLine) {
     EXPECT_EQ(board_.FindLines(3).Count(), 2);
 }
 
-TEST_F(BoardLinesTest, AFullRowIsOneLineOfTenWorth5000) {
-    PaintRun(0, 5, 1, 0, 10, Purple);
-    const LineList lines = board_.FindLines(4);
-    ASSERT_EQ(lines.Count(), 1);
-    ExpectLine(lines[0], HorizontalLine, 10, {0, 5}, 1, 0);
-
-    board_.ScoreLines();
-    EXPECT_EQ(board_.score, 5000);
-    const auto popups = LivePopups();
-    ASSERT_EQ(popups.size(), 1u);
-    EXPECT_EQ(popups[0]->x, 120);
-    EXPECT_EQ(popups[0]->startY, 200);
-    EXPECT_EQ(popups[0]->image, board_.popups->PointsImage(5000));
-}
-
 TEST_F(BoardLinesTest, RunsEndingAtTheLastCellAreFoundInEveryDirection) {
     PaintRun(6, 8, 1, 0, 4, Purple);  // row 8, ends at x = 9
     PaintRun(0, 6, 0, 1, 4, Purple);  // column 0, ends at y = 9
@@ -113,7 +98,7 @@ TEST_F(BoardLinesTest, AVerticalFiveScores50AtItsFourthCell) {
     EXPECT_EQ(popups[0]->image, board_.popups->PointsImage(50));
 }
 
-TEST_F(BoardLinesTest, ScoresGrowWithLength) {
+TEST_F(BoardLinesTest, ScoresAndTheirPicturesGrowWithLength) {
     const int32_t expected[] = {25, 50, 100, 250, 500, 1000, 5000};
     for (int32_t length = 4; length <= 10; ++length) {
         FillQuiet(board_);
@@ -121,6 +106,8 @@ TEST_F(BoardLinesTest, ScoresGrowWithLength) {
         board_.score = 0;
         board_.ScoreLines();
         EXPECT_EQ(board_.score, expected[length - 4]) << length;
+        EXPECT_EQ(board_.popups->Slot(length - 4)->image,
+                  board_.popups->PointsImage(expected[length - 4]));
     }
 }
 

@@ -68,19 +68,6 @@ TEST_F(BoardMovesTest, EveryNeighbourPairIsTriedBothWaysInLoopOrder) {
     EXPECT_EQ(moves[3], (Move{0, 0, 1, 0}));
     EXPECT_EQ(moves[683], (Move{8, 9, 9, 9}));
 
-    std::array<int, Board::kCellCount> triedFrom{};
-    for (const Move& move : moves) {
-        ++triedFrom[Board::CellIndex(move.x2, move.y2)];
-    }
-    EXPECT_EQ(triedFrom[Board::CellIndex(0, 0)], 3);
-    EXPECT_EQ(triedFrom[Board::CellIndex(9, 0)], 3);
-    EXPECT_EQ(triedFrom[Board::CellIndex(0, 9)], 3);
-    EXPECT_EQ(triedFrom[Board::CellIndex(9, 9)], 3);
-    EXPECT_EQ(triedFrom[Board::CellIndex(4, 0)], 5);
-    EXPECT_EQ(triedFrom[Board::CellIndex(0, 6)], 5);
-    EXPECT_EQ(triedFrom[Board::CellIndex(9, 2)], 5);
-    EXPECT_EQ(triedFrom[Board::CellIndex(7, 9)], 5);
-    EXPECT_EQ(triedFrom[Board::CellIndex(5, 5)], 8);
     EXPECT_EQ(ToVector(moves), SwapMovesByTrial(board_));
 }
 
@@ -88,12 +75,8 @@ TEST_F(BoardMovesTest, EveryBlockIsTurnedOnceInLoopOrder) {
     FillAll(board_, Blue);
     const MoveList moves = board_.FindRotationMoves();
     ASSERT_EQ(moves.Count(), 81);
-    int i = 0;
-    for (int32_t y = 1; y < 10; ++y) {
-        for (int32_t x = 1; x < 10; ++x) {
-            EXPECT_EQ(moves[i++], (Move{x - 1, y - 1, x, y}));
-        }
-    }
+    EXPECT_EQ(moves[1], (Move{1, 0, 2, 1}));
+    EXPECT_EQ(ToVector(moves), RotationMovesByTrial(board_));
 }
 
 TEST_F(BoardMovesTest, ASingleMakingSwapIsListedFromBothCells) {

@@ -139,7 +139,8 @@ TEST_F(PieceTest, AnUnknownMoodDrawsAndAnimatesNothing) {
     }
 }
 
-TEST_F(PieceTest, TwoPiecesOfOneColourAnimateApart) {
+// Pieces of one colour share the frames but not the animation.
+TEST_F(PieceTest, PiecesShareFramesButAnimateApart) {
     auto first = board_.CreatePiece(Blue);
     auto second = board_.CreatePiece(Blue);
     first->mood = second->mood = Emotion;
@@ -147,13 +148,10 @@ TEST_F(PieceTest, TwoPiecesOfOneColourAnimateApart) {
     first->Animate();
     EXPECT_EQ(first->MoodSprite(Emotion)->Current(), 1);
     EXPECT_EQ(second->MoodSprite(Emotion)->Current(), 0);
-}
 
-TEST_F(PieceTest, DeletingAPieceLeavesTheSharedFrames) {
-    auto first = board_.CreatePiece(Blue);
     first.reset();
     EXPECT_EQ(board_.PieceFrames(Blue, Emotion).Count(), 3);
-    auto second = board_.CreatePiece(Blue);
+    second->mood = Standard;
     second->Draw(*display_, 100, 100);
     EXPECT_EQ(Drawn().colour, kStandardColour);
 }

@@ -3,13 +3,13 @@
 #include <memory>
 #include <string>
 
-#include "board/BoardBuilder.h"
 #include "board/ScorePopupList.h"
 #include "engine/Display.h"
 #include "engine/SoundSystem.h"
 #include "platform/ManualClock.h"
 #include "support/BmpWriter.h"
 #include "support/TempWorkDir.h"
+#include "support/WavBytes.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ class ScorePopupListTest : public ::testing::Test {
                 "Graphics/Gui/" + std::to_string(ScorePopupList::kPointValues[i]) + " Points.bmp",
                 MakeBmp(100, 40, [colour](int, int) { return colour; }));
         }
-        dir_.WriteFile("Sounds/Score.wav", board_test::MakeWav(40000));
+        dir_.WriteFile("Sounds/Score.wav", PcmWav(std::vector<int16_t>(40000, 1000)));
         ASSERT_TRUE(display_->Create(nullptr));
         ASSERT_TRUE(display_->SetWindowed(625, 440));
         popups_ = std::make_unique<ScorePopupList>(*display_, sounds_);
