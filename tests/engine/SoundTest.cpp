@@ -25,16 +25,6 @@ class SoundTest : public ::testing::Test {
     SoundSystem system_;  // never created: no device, as on a machine without sound
 };
 
-TEST_F(SoundTest, LoadsByTheGamesPathAndPlays) {
-    WriteSound("Click.wav", kTenthOfASecond);
-    Sound sound;
-    ASSERT_TRUE(sound.LoadWav("Sounds\\Click.wav", system_));
-    EXPECT_EQ(sound.Samples().size(), static_cast<size_t>(kTenthOfASecond));
-    sound.Play();
-    EXPECT_TRUE(system_.IsPlaying(sound));
-    EXPECT_EQ(system_.TakeStarted(), std::vector<std::string>{"Sounds\\Click.wav"});
-}
-
 TEST_F(SoundTest, AMissingOrRefusedFileGivesASilentSoundAndOneLine) {
     dir_.WriteFile("Sounds/Bad.wav", "RIFF\0\0\0\0WAVE");
     for (const char* path : {"Sounds\\Missing.wav", "Sounds\\Bad.wav"}) {
@@ -61,16 +51,18 @@ TEST_F(SoundTest, TheRecordOfStartedSoundsStaysSmall) {
     EXPECT_EQ(system_.TakeStarted().size(), SoundSystem::kStartedKept);
 }
 
-TEST_F(SoundTest, PlayingWhilePlayingGoesOnWithoutRestart) {
+TEST_F(SoundTest, LoadsByTheGamesPathAndPlaysWithoutRestartWhilePlaying) {
     WriteSound("Click.wav", kTenthOfASecond);
     Sound sound;
     ASSERT_TRUE(sound.LoadWav("Sounds\\Click.wav", system_));
+    EXPECT_EQ(sound.Samples().size(), static_cast<size_t>(kTenthOfASecond));
     sound.Play();
+    EXPECT_EQ(system_.TakeStarted(), std::vector<std::string>{"Sounds\\Click.wav"});
     clock_.Advance(60);
     int16_t out[100];
     system_.Mix(out, 100);  // the device has moved 100 samples on
     sound.Play();           // a second click within the first
-    EXPECT_EQ(system_.TakeStarted().size(), 1u);
+    EXPECT_TRUE(system_.TakeStarted().empty());
     EXPECT_EQ(system_.MixingVoices(), 1);
 
     clock_.Advance(39);

@@ -6,7 +6,6 @@
 #include "engine/Frame.h"
 #include "engine/Sprite.h"
 #include "platform/ManualClock.h"
-#include "support/AllocationCounter.h"
 #include "support/TempWorkDir.h"
 
 namespace {
@@ -182,20 +181,4 @@ TEST(Sprite, CurrentIndexOutOfBoundsShowsNothingUntilItLoops) {
     clock.Advance(1);
     sprite.Advance();
     EXPECT_EQ(sprite.CurrentFrame(), &frames[0]);
-}
-
-TEST(Sprite, AdvanceAllocatesNothing) {
-    if (!AllocationCounter::Available())
-        GTEST_SKIP() << "allocations are only counted in sanitizer builds";
-    ManualClock clock;
-    std::array<Frame, 4> frames{};
-    Sprite sprite;
-    Attach(sprite, frames);
-    AllocationCounter counter;
-    for (int i = 0; i < 200; ++i) {
-        clock.Advance(10);
-        sprite.Advance();
-    }
-    EXPECT_EQ(counter.Count(), 0);
-    EXPECT_NE(sprite.CurrentFrame(), nullptr);
 }
