@@ -1,10 +1,27 @@
+#include <cstdio>
+
 #include "app/GameApp.h"
 #include "platform/FileIo.h"
+#include "platform/FolderLock.h"
+#include "platform/HostPath.h"
+#include "platform/MessageBox.h"
 
 int main() {
-    // Only one game runs in a folder, so any half-written save here is from
-    // a run that was killed; the file it was replacing is still whole.
-    RemoveStaleTemporaries("Data");
+    // One copy per game folder: a second one would delete the first one's
+    // half-written saves and write over its scores. It leaves without
+    // touching a file.
+    FolderLock dataLock(HostPath("Data"));
+    if (dataLock.Status() == FolderLock::State::HeldByAnother) {
+        std::fprintf(stderr, "Vlims: another copy of the game is using this folder; quitting\n");
+        ShowMessageBox("Already running...",
+                       "Vlims is already running from this folder.  Only one copy can play here "
+                       "at a time.");
+        return 1;
+    }
+    // With the lock held, any half-written save here is from a run that was
+    // killed; the file it was replacing is still whole.
+    if (dataLock.Status() == FolderLock::State::Held)
+        RemoveStaleTemporaries(HostPath("Data"));
     GameApp app;
     return app.Run();
 }

@@ -11,6 +11,10 @@ struct SharedState {
     bool resumeRequested = false;
     // -1 while a game runs; 0 when there is nothing to enter in the table.
     int32_t finalScore = 0;
+    // An ended game whose end could be neither written nor its saved game
+    // removed (a full disk, a locked folder): for the rest of the run it is
+    // not offered for resuming. A later successful save clears it.
+    bool savedGameEnded = false;
 };
 
 extern SharedState shared;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/BitmapFile.h"
+#include "platform/FileIo.h"
 #include "platform/HostPath.h"
 #include "platform/ReportOnce.h"
 #include "platform/TextMode.h"
@@ -48,17 +49,20 @@ uint32_t* Row(SDL_Surface* surface, int y) {
 }
 }  // namespace
 
+namespace {
+constexpr const char* kLogName = "Direct Draw 5 Log.txt";
+}  // namespace
+
 Display::Display() {
-    log_.open("Direct Draw 5 Log.txt", std::ios::out | std::ios::trunc | std::ios::binary);
+    WriteFileAtomically(HostPath(kLogName), logText_);
 }
 
 Display::~Display() = default;
 
 void Display::Log(const char* message) {
     // Written as the original text-mode log was: CR LF line ends.
-    std::string text = ToTextMode(message);
-    log_.write(text.data(), static_cast<std::streamsize>(text.size()));
-    log_.flush();
+    logText_ += ToTextMode(message);
+    WriteFileAtomically(HostPath(kLogName), logText_);
 }
 
 bool Display::Create(Window* window) {

@@ -1,6 +1,5 @@
 #pragma once
 #include <cstdint>
-#include <fstream>
 #include <string>
 
 #include "engine/Image.h"
@@ -12,7 +11,9 @@ class Window;
 // Present does nothing and tests read the back buffer with PixelAt.
 class Display {
   public:
-    // Creates "Direct Draw 5 Log.txt" empty in the working directory.
+    // Creates "Direct Draw 5 Log.txt" empty in the working directory. The log
+    // is written the way saves are: whatever stands at its name (a link, a
+    // pipe) is replaced, never opened.
     Display();
     ~Display();
     Display(const Display&) = delete;
@@ -63,7 +64,7 @@ class Display {
     void Remember(const Area& area);
     void ShowInWindow(const Area& area);
 
-    std::ofstream log_;
+    std::string logText_;
     Window* window_ = nullptr;
     SurfacePtr backBuffer_;
     SurfacePtr lastPresented_;

@@ -22,7 +22,10 @@ int HelpCounter::Parse(const std::string& text) {
         if (value > INT_MAX)
             return 1;
     }
-    return static_cast<int>(negative ? -value : value);
+    // The game writes 2 and up; zero or less is not a count it wrote either.
+    if (negative || value < 1)
+        return 1;
+    return static_cast<int>(value);
 }
 
 int HelpCounter::ReadAndRaise(const std::string& gamePath) {

@@ -10,8 +10,9 @@ class HelpCounter {
     static constexpr const char* kRotationalFile = "Data\\Help2.dat";
     static constexpr int kHelpGames = 3;
 
-    // The number in the file (1 when it is missing or does not start with a
-    // number), after writing that number plus one back.
+    // The number in the file, after writing that number plus one back. A
+    // count the game cannot have written (missing, not a number, below 1 or
+    // too large) is 1.
     static int ReadAndRaise(const std::string& gamePath);
     // The number a file's text holds by the rule above.
     static int Parse(const std::string& text);

@@ -1,5 +1,7 @@
 #include "modes/SavedGame.h"
 
+#include <cstdio>
+
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
 
@@ -21,6 +23,27 @@ void AppendInt32(std::string& bytes, int32_t value) {
 
 bool IsColourCode(int32_t code) {
     return code >= 1 && code <= 6;
+}
+
+// The least total a game can have at `level`. Completing level L takes its
+// points to 1000 x L, and the points carried into it are at least
+// 1000 x (L - 1) (a resume carries exactly that); no hint takes a level's
+// points below zero. So level L >= 2 starts at 1000 x (2L - 3) at least.
+int64_t LeastTotalAt(int32_t level) {
+    if (level <= 1)
+        return 0;
+    return SavedGame::kPointsPerLevel * (2 * static_cast<int64_t>(level) - 3);
+}
+
+bool WriteUnlessUnreadable(const std::string& gamePath, const std::string& bytes) {
+    const std::string path = HostPath(gamePath);
+    FileRead old = ReadFileCarefully(path, 1);
+    if (old.Unreadable()) {
+        std::fprintf(stderr, "Vlims: not saving over \"%s\", which cannot be read (%s)\n",
+                     path.c_str(), old.problem.c_str());
+        return false;
+    }
+    return WriteFileAtomically(path, bytes);
 }
 }  // namespace
 
@@ -44,7 +67,7 @@ std::optional<SavedGame> SavedGame::Decode(const std::string& bytes) {
     // Any other difficulty would deal nothing but one colour: lines without end.
     if (game.difficulty < 1 || game.difficulty > 3)
         return std::nullopt;
-    if (game.level < 1 || game.level > kMaxLevel || game.totalScore < 0)
+    if (game.level < 1 || game.totalScore < LeastTotalAt(game.level))
         return std::nullopt;
     for (int cell = 0; cell < kCellCount; ++cell) {
         game.colours[cell] = ReadInt32(bytes, 4 + cell);
@@ -66,11 +89,25 @@ std::string SavedGame::Encode() const {
 }
 
 bool SavedGame::Write(const std::string& gamePath) const {
-    return WriteFileAtomically(HostPath(gamePath), Encode());
+    return WriteUnlessUnreadable(gamePath, Encode());
 }
 
 bool SavedGame::WriteEndMarker(const std::string& gamePath) {
     std::string bytes;
     AppendInt32(bytes, kEndMarker);
-    return WriteFileAtomically(HostPath(gamePath), bytes);
+    return WriteUnlessUnreadable(gamePath, bytes);
+}
+
+bool SavedGame::End(const std::string& gamePath) {
+    if (WriteEndMarker(gamePath))
+        return true;
+    const std::string path = HostPath(gamePath);
+    // An unreadable file is not the game that just ended; it stays.
+    if (ReadFileCarefully(path, 1).Unreadable())
+        return true;
+    if (RemoveFile(path))
+        return true;
+    std::fprintf(stderr, "Vlims: could not remove \"%s\" either; the ended game stays on disk\n",
+                 path.c_str());
+    return false;
 }

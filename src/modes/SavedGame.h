@@ -18,8 +18,7 @@ struct SavedGame {
     static constexpr int kCellCount = 100;
     static constexpr size_t kFileSize = 4 * (4 + kCellCount);
     static constexpr int32_t kEndMarker = 99;
-    // Beyond this the play screen's level arithmetic (1000 x level) overflows.
-    static constexpr int32_t kMaxLevel = 2'000'000;
+    static constexpr int32_t kPointsPerLevel = 1000;
 
     int32_t variant = 0;
     int32_t difficulty = 2;
@@ -28,13 +27,21 @@ struct SavedGame {
     std::array<int32_t, kCellCount> colours{};
 
     // The saved game in `gamePath`, or nothing when the file is missing, holds
-    // the end marker or anything else that cannot be played on.
+    // the end marker or anything else that cannot be played on. A total too
+    // small for its level cannot come from play and is refused; that also
+    // keeps the level (and 1000 x level) well inside 32 bits.
     static std::optional<SavedGame> Read(const std::string& gamePath = kFileName);
     static std::optional<SavedGame> Decode(const std::string& bytes);
     std::string Encode() const;
 
     // Both writers replace the file whole or not at all; on failure the old
-    // file stays, one line goes to stderr and the result is false.
+    // file stays, one line goes to stderr and the result is false. A file
+    // that is there but cannot be read (no permission, not a file) is never
+    // written over: it may be a game the player can still get back.
     bool Write(const std::string& gamePath = kFileName) const;
     static bool WriteEndMarker(const std::string& gamePath = kFileName);
+    // Makes sure the game in the file cannot be resumed: the end marker, or,
+    // when that cannot be written (a full disk), no file. False when neither
+    // worked; stderr then says so.
+    static bool End(const std::string& gamePath = kFileName);
 };

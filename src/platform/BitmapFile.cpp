@@ -4,9 +4,14 @@
 
 #include <cstdint>
 
+#include "platform/FileIo.h"
+
 namespace {
 // The game's pictures are at most a few hundred pixels a side.
 constexpr int64_t kLargestPicturePixels = 4096 * 4096;
+// Every picture file of the game is well under this (the largest is under
+// 1 MB); a bigger file is read only this far and then fails to load.
+constexpr size_t kLargestFileBytes = 2048 * 2048 * 4 + 4096;
 
 // Width x height as the BMP header claims it, or 0 when the stream is too
 // short to hold one (SDL's loader then says what is wrong). The stream is left
@@ -31,7 +36,15 @@ int64_t ClaimedPixels(SDL_RWops* stream) {
 }  // namespace
 
 SDL_Surface* LoadBitmapFile(const std::string& hostPath) {
-    SDL_RWops* stream = SDL_RWFromFile(hostPath.c_str(), "rb");
+    FileRead file = ReadFileCarefully(hostPath, kLargestFileBytes);
+    if (!file.bytes) {
+        SDL_SetError("%s", file.present ? file.problem.c_str() : "no such file");
+        return nullptr;
+    }
+    // SDL reads the picture from the bytes read here, so it never opens the
+    // path itself (which might be a pipe that never answers).
+    SDL_RWops* stream =
+        SDL_RWFromConstMem(file.bytes->data(), static_cast<int>(file.bytes->size()));
     if (!stream)
         return nullptr;
     if (ClaimedPixels(stream) > kLargestPicturePixels) {

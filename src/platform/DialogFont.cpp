@@ -4,12 +4,13 @@
 #include <cstdio>
 #include <optional>
 
+#include "platform/BitmapFile.h"
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
 
 void DialogFont::Load(const TextPrompt& prompt) {
     cell_ = prompt.fontCellSize;
-    OwnedSurface sheet(SDL_LoadBMP(HostPath(prompt.fontSheet).c_str()));
+    OwnedSurface sheet(LoadBitmapFile(HostPath(prompt.fontSheet)));
     if (!sheet) {
         std::fprintf(stderr, "Vlims: cannot load \"%s\": %s\n", prompt.fontSheet.c_str(),
                      SDL_GetError());

@@ -11,16 +11,22 @@
 #include <filesystem>
 #include <string_view>
 
-std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit) {
+FileRead ReadFileCarefully(const std::string& path, size_t limit) {
+    FileRead result;
     // Non-blocking so that a pipe or device put where a game file belongs is
     // refused below instead of waiting for a writer that never comes.
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return std::nullopt;
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        result.present = errno != ENOENT && errno != ENOTDIR;
+        result.problem = std::strerror(errno);
+        return result;
+    }
+    result.present = true;
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        result.problem = "not a regular file";
         close(fd);
-        return std::nullopt;
+        return result;
     }
     std::string bytes;
     char buffer[4096];
@@ -28,12 +34,26 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit) 
         ssize_t got = read(fd, buffer, std::min(sizeof buffer, limit - bytes.size()));
         if (got < 0 && errno == EINTR)
             continue;
-        if (got <= 0)
+        if (got < 0) {
+            result.problem = std::strerror(errno);
+            close(fd);
+            return result;
+        }
+        if (got == 0)
             break;
         bytes.append(buffer, static_cast<size_t>(got));
     }
     close(fd);
-    return bytes;
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit) {
+    return ReadFileCarefully(path, limit).bytes;
+}
+
+bool RemoveFile(const std::string& path) {
+    return unlink(path.c_str()) == 0 || errno == ENOENT;
 }
 
 namespace {
@@ -70,6 +90,17 @@ void SyncFolderOf(const std::string& path) {
 }  // namespace
 
 namespace {
+// The replaced file's permissions, so a save never opens a file the player
+// closed; a new file gets what the umask allows, as any other program's.
+mode_t ModeForReplacing(const std::string& path) {
+    struct stat info {};
+    if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+        return info.st_mode & 07777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
 constexpr std::string_view kTemporaryMark = ".tmp-";
 constexpr size_t kTemporarySuffix = 6;  // mkstemp's XXXXXX
 
@@ -99,7 +130,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
     int fd = mkstemp(temporary.data());
     if (fd < 0)
         return Fail(path, "", errno);
-    fchmod(fd, 0644);
+    fchmod(fd, ModeForReplacing(path));
     if (!WriteAll(fd, bytes) || fsync(fd) != 0) {
         int error = errno ? errno : EIO;
         close(fd);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <optional>
 
 #include "platform/FileIo.h"
@@ -12,6 +11,9 @@
 
 namespace {
 constexpr const char* kDefaultName = "Player";
+// Twice the table (every byte a translated line feed) with room to spare;
+// a bigger file is read only this far.
+constexpr size_t kLargestFile = 1 << 20;
 
 void PutScore(std::string& out, int32_t score) {
     uint32_t bits = static_cast<uint32_t>(score);
@@ -80,14 +82,13 @@ void HighScoreTable::LoadTable() {
     // A missing file reads as empty; it is not created here, the next save
     // writes it whole.
     const std::string path = HostPath(kPath);
-    std::optional<std::string> bytes = ReadWholeFile(path);
-    std::error_code error;
-    fileUnreadable_ = !bytes && std::filesystem::exists(path, error);
+    FileRead file = ReadFileCarefully(path, kLargestFile);
+    fileUnreadable_ = file.Unreadable();
     if (fileUnreadable_) {
-        std::fprintf(stderr, "Vlims: cannot read \"%s\"; showing default scores, file kept\n",
-                     path.c_str());
+        std::fprintf(stderr, "Vlims: cannot read \"%s\" (%s); showing default scores, file kept\n",
+                     path.c_str(), file.problem.c_str());
     }
-    Decode(bytes.value_or(std::string()));
+    Decode(file.bytes.value_or(std::string()));
     unsaved_ = false;
 }
 

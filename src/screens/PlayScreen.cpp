@@ -1,5 +1,7 @@
 #include "screens/PlayScreen.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 
@@ -57,7 +59,7 @@ bool PlayScreen::ResumeSavedGame(Display& display, SoundSystem& sound) {
     // The start screen only asks for a resume after this same reader found a
     // playable game, so failing here means the file changed in between.
     std::optional<SavedGame> saved = SavedGame::Read();
-    if (!saved)
+    if (!saved || shared.savedGameEnded)
         return false;
     shared.variant = saved->variant;
     shared.difficulty = saved->difficulty;
@@ -180,13 +182,15 @@ bool PlayScreen::RunEnd(int x, int y, bool leftDown, bool rightDown) {
     shared.finalScore = TotalScore();
     shared.difficulty = mode_->difficulty;
     endButton_->SetPushed(false);
-    // The ended game must not be offered for resuming.
-    SavedGame::WriteEndMarker();
+    // The ended game must not be offered for resuming, even when the disk
+    // would not take the end marker.
+    if (!SavedGame::End())
+        shared.savedGameEnded = true;
     return true;
 }
 
 void PlayScreen::CheckLevel(Display& display, SoundSystem& sound) {
-    if (mode_->score < level_ * kPointsPerLevel)
+    if (mode_->score < static_cast<int64_t>(level_) * kPointsPerLevel)
         return;
     scoreBase_ += mode_->score;
     ++level_;
@@ -195,7 +199,8 @@ void PlayScreen::CheckLevel(Display& display, SoundSystem& sound) {
 }
 
 int32_t PlayScreen::TotalScore() const {
-    return scoreBase_ + (mode_ ? mode_->score : 0);
+    const int64_t total = scoreBase_ + (mode_ ? mode_->score : 0);
+    return static_cast<int32_t>(std::clamp<int64_t>(total, 0, INT32_MAX));
 }
 
 int PlayScreen::LevelBarFill(int32_t levelScore, int32_t level) {
@@ -231,9 +236,10 @@ void PlayScreen::DrawTexts(Display& display) const {
 
 void PlayScreen::Leave() {
     if (shared.finalScore == -1 && mode_) {
-        if (mode_->SaveGame(SavedGame::kFileName, level_, TotalScore()))
+        if (mode_->SaveGame(SavedGame::kFileName, level_, TotalScore())) {
+            shared.savedGameEnded = false;
             ShowMessageBox(kSavedCaption, kSavedText);
-        else
+        } else
             ShowMessageBox(kNotSavedCaption, kNotSavedText);
     }
     normalTypeButton_.reset();

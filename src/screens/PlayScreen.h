@@ -54,7 +54,9 @@ class PlayScreen : public Screen {
     static int LevelBarFill(int32_t levelScore, int32_t level);
 
     int32_t Level() const { return level_; }
-    int32_t ScoreBase() const { return scoreBase_; }
+    int64_t ScoreBase() const { return scoreBase_; }
+    // The points of the game so far; a total beyond 32 bits (where a
+    // saved game near the top can lead) stays at the largest.
     int32_t TotalScore() const;
     // The running game; nullptr while the screen is not current.
     GameMode* Mode() const { return mode_.get(); }
@@ -96,7 +98,8 @@ class PlayScreen : public Screen {
     std::unique_ptr<Sound> nextLevelSound_;
     std::unique_ptr<GameMode> mode_;
     int32_t level_ = 1;
-    int32_t scoreBase_ = 0;
+    // Wide, so that no sum of carried points can overflow.
+    int64_t scoreBase_ = 0;
     std::unique_ptr<Button> newGameButton_;
     std::unique_ptr<Button> endButton_;
     std::unique_ptr<Button> hintButton_;

@@ -134,7 +134,10 @@ void ScoreScreen::Leave() {
         menuButton_->Release();
     menuButton_.reset();
     fonts_.reset();
-    table_.SaveTable();
+    // Only a changed table is written: another copy of the game may have
+    // saved a score since this one was read.
+    if (table_.HasUnsavedChanges())
+        table_.SaveTable();
     background_.reset();
     rowStripe1_.reset();
     rowStripe2_.reset();

@@ -69,7 +69,8 @@ ScreenCode StartScreen::Update(Display& display, SoundSystem& /*sound*/, int x, 
 void StartScreen::RequestResume() {
     // Only a saved game that can really be played on counts; anything else
     // (no file, the end marker, a damaged file) starts a new Normal game.
-    if (std::optional<SavedGame> saved = SavedGame::Read()) {
+    std::optional<SavedGame> saved = SavedGame::Read();
+    if (saved && !shared.savedGameEnded) {
         shared.variant = saved->variant;
         shared.resumeRequested = true;
         return;

@@ -87,50 +87,20 @@ TEST_F(GameModeTest, ResumedGamePlaysOnAndRunsOutOfMovesLikeANewOne) {
     for (const auto& cell : back->cells) ASSERT_NE(cell, nullptr);
 }
 
-TEST_F(GameModeTest, UnplayableFilesResumeAsAFreshBoard) {
-    SavedGame good;
-    good.difficulty = Easy;
-    good.colours.fill(Red);
-    std::string valid = good.Encode();
-    std::string badCode = valid;
-    badCode.replace(16 + 4 * 50, 4, Int32Bytes(7));
-    std::string zeroCode = valid;
-    zeroCode.replace(16 + 4 * 99, 4, Int32Bytes(0));
-    const std::string files[] = {
-        valid.substr(0, 200), valid.substr(0, 415), badCode, zeroCode, Int32Bytes(99), ""};
-    for (const std::string& bytes : files) {
-        dir_.WriteFile("Data/Resume.dat", bytes);
-        testing::internal::CaptureStderr();
-        bool resumed = true;
-        auto game = Resume(RotationalVariant, &resumed);
-        std::string err = testing::internal::GetCapturedStderr();
-        EXPECT_FALSE(resumed) << bytes.size() << " bytes";
-        EXPECT_NE(err.find("Resume.dat"), std::string::npos);
-        for (int32_t colour : Colours(*game)) {
-            EXPECT_GE(colour, 1);
-            EXPECT_LE(colour, 6);
-        }
-        EXPECT_TRUE(game->FindLines(4).Empty()) << "dealt, not the file's all-Red board";
-        EXPECT_EQ(dir_.ReadFile("Data/Resume.dat"), bytes) << "a bad file is left for a look";
-    }
-}
-
-TEST_F(GameModeTest, FailedSaveKeepsWhatWasThereAndSaysSo) {
-    auto game = StartGame(NormalVariant, NormalDifficulty);
-    // Something the new file cannot be renamed over, whoever runs the test.
-    dir_.WriteFile("Data/Resume.dat/old", "kept");
+// Which files are refused is the reader's test; here a refused one deals.
+TEST_F(GameModeTest, AnUnplayableFileResumesAsAFreshBoardAndStays) {
+    SavedGame bad;
+    bad.colours.fill(Red);
+    bad.colours[50] = 7;
+    dir_.WriteFile("Data/Resume.dat", bad.Encode());
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(game->SaveGame(kResume, 1, 0));
-    std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
-    EXPECT_NE(err.find("Resume.dat"), std::string::npos);
-    EXPECT_EQ(dir_.ReadFile("Data/Resume.dat/old"), "kept");
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry :
-         std::filesystem::directory_iterator(dir_.Path() / "Data"))
-        ++entries;
-    EXPECT_EQ(entries, 6)
-        << "keep, two font metrics, two help counters, the old entry; nothing else";
+    bool resumed = true;
+    auto game = Resume(RotationalVariant, &resumed);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("Resume.dat"), std::string::npos);
+    EXPECT_FALSE(resumed);
+    for (int32_t colour : Colours(*game)) EXPECT_TRUE(colour >= 1 && colour <= 6);
+    EXPECT_TRUE(game->FindLines(4).Empty()) << "dealt, not the file's all-Red board";
+    EXPECT_EQ(dir_.ReadFile("Data/Resume.dat"), bad.Encode()) << "left for a look";
 }
 
 TEST_F(GameModeTest, PointerMustBeStrictlyInsideTheCellCore) {

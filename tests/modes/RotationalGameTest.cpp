@@ -34,23 +34,7 @@ class RotationalGameTest : public ModeFixture {
         while (game.Rotating() && game.RotatingBack() == back && clock_.Now() - start < 5000)
             Tick(game);
     }
-
-    // The 81 corners whose button shows the pushed picture.
-    std::vector<std::pair<int32_t, int32_t>> PushedCorners() {
-        std::vector<std::pair<int32_t, int32_t>> pushed;
-        for (int32_t r = 1; r <= 9; ++r) {
-            for (int32_t c = 1; c <= 9; ++c) {
-                uint32_t pixel = display_.PixelAt(Corner(c), Corner(r));
-                EXPECT_TRUE(pixel == kRotateButton || pixel == kRotateButtonPushed);
-                if (pixel == kRotateButtonPushed)
-                    pushed.emplace_back(c, r);
-            }
-        }
-        return pushed;
-    }
 };
-
-using Corners = std::vector<std::pair<int32_t, int32_t>>;
 
 TEST_F(RotationalGameTest, CornerTurnMovesTheFourPiecesClockwise) {
     auto game = StartQuietGame();
@@ -122,21 +106,6 @@ TEST_F(RotationalGameTest, TurnWithoutLinePausesThenTurnsBack) {
     EXPECT_LE(clock_.Now() - endOfTurn, 530u);
     EXPECT_EQ(Pieces(*game), before);
     EXPECT_EQ(game->score, 0);
-}
-
-TEST_F(RotationalGameTest, PushedButtonOnlyAtTheBlockBeingTurned) {
-    auto game = StartQuietGame();
-    Tick(*game);
-    EXPECT_EQ(PushedCorners(), Corners{});
-    ClickCorner(*game, 4, 6);
-    EXPECT_EQ(PushedCorners(), (Corners{{4, 6}}));
-    RunUntilTurnEnds(*game);
-    Tick(*game);
-    ASSERT_TRUE(game->RotatingBack());
-    EXPECT_EQ(PushedCorners(), (Corners{{4, 6}}));
-    RunUntilTurnEnds(*game);
-    Tick(*game);
-    EXPECT_EQ(PushedCorners(), Corners{});
 }
 
 TEST_F(RotationalGameTest, HeldButtonTurnsAgainAfterEachTurn) {

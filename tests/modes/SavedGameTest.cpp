@@ -1,4 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
 
 #include "modes/ModeFixture.h"
 #include "modes/SavedGame.h"
@@ -10,95 +14,93 @@ SavedGame SampleGame() {
     game.variant = 1;
     game.difficulty = 3;
     game.level = 4;
-    game.totalScore = 3275;
+    game.totalScore = 5275;
     for (int cell = 0; cell < SavedGame::kCellCount; ++cell) game.colours[cell] = cell % 6 + 1;
     return game;
 }
+
+std::string With(std::string bytes, size_t offset, int32_t value) {
+    return bytes.replace(offset, 4, Int32Bytes(value));
+}
 }  // namespace
 
-TEST(SavedGameTest, EncodesLittleEndianInFieldOrder) {
-    std::string bytes = SampleGame().Encode();
-    ASSERT_EQ(bytes.size(), 416u);
-    EXPECT_EQ(bytes.substr(0, 16),
-              Int32Bytes(1) + Int32Bytes(3) + Int32Bytes(4) + Int32Bytes(3275));
-    EXPECT_EQ(bytes.substr(16, 4), Int32Bytes(1));            // cell (0, 0)
-    EXPECT_EQ(bytes.substr(16 + 4 * 13, 4), Int32Bytes(2));   // cell (3, 1)
-    EXPECT_EQ(bytes.substr(412, 4), Int32Bytes(99 % 6 + 1));  // cell (9, 9)
-}
-
-TEST(SavedGameTest, WriteThenReadGivesTheSameGameAndTheEndMarkerNone) {
+TEST(SavedGameTest, EncodesLittleEndianInFieldOrderAndReadsBackTheSame) {
     TempWorkDir dir;
     dir.WriteFile("Data/keep", "");
-    SavedGame saved = SampleGame();
+    const SavedGame saved = SampleGame();
+    std::string bytes = saved.Encode();
+    ASSERT_EQ(bytes.size(), 416u);
+    EXPECT_EQ(bytes.substr(0, 16),
+              Int32Bytes(1) + Int32Bytes(3) + Int32Bytes(4) + Int32Bytes(5275));
+    EXPECT_EQ(bytes.substr(16 + 4 * 13, 4), Int32Bytes(2));   // cell (3, 1)
+    EXPECT_EQ(bytes.substr(412, 4), Int32Bytes(99 % 6 + 1));  // cell (9, 9)
     ASSERT_TRUE(saved.Write());
     std::optional<SavedGame> read = SavedGame::Read();
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->variant, 1);
-    EXPECT_EQ(read->difficulty, 3);
-    EXPECT_EQ(read->level, 4);
-    EXPECT_EQ(read->totalScore, 3275);
-    EXPECT_EQ(read->colours, saved.colours);
+    EXPECT_EQ(read->Encode(), bytes);
     // Reading leaves the file as it was, so a crash after resuming resumes again.
-    EXPECT_EQ(dir.ReadFile("Data/Resume.dat"), saved.Encode());
+    EXPECT_EQ(dir.ReadFile("Data/Resume.dat"), bytes);
+    EXPECT_TRUE(SavedGame::Decode(bytes + "junk"));
 
     ASSERT_TRUE(SavedGame::WriteEndMarker());
     EXPECT_EQ(dir.ReadFile("Data/Resume.dat"), Int32Bytes(99));
     EXPECT_FALSE(SavedGame::Read());
 }
 
-TEST(SavedGameTest, RefusesFilesThatCannotBePlayed) {
-    TempWorkDir dir;
-    EXPECT_FALSE(SavedGame::Read()) << "missing file";
-
-    std::string good = SampleGame().Encode();
+TEST(SavedGameTest, RefusesFilesThatCannotBePlayedOrComeFromPlay) {
+    const std::string good = SampleGame().Encode();
     EXPECT_FALSE(SavedGame::Decode(good.substr(0, 415))) << "one byte short";
-    EXPECT_FALSE(SavedGame::Decode(good.substr(0, 3))) << "shorter than one integer";
     EXPECT_FALSE(SavedGame::Decode(""));
-
-    for (int32_t variant : {-1, 2, 99}) {
-        std::string bytes = good;
-        bytes.replace(0, 4, Int32Bytes(variant));
-        EXPECT_FALSE(SavedGame::Decode(bytes)) << "variant " << variant;
+    struct Case {
+        size_t offset;
+        int32_t value;
+    };
+    for (const Case& c : {Case{0, -1}, Case{0, 2}, Case{0, 99},                 // variant
+                          Case{4, 0}, Case{4, 4}, Case{4, -1},                  // difficulty
+                          Case{8, 0}, Case{8, -3}, Case{8, 2'000'000},          // level
+                          Case{12, -1}, Case{12, 4999},                         // total at level 4
+                          Case{16, 0}, Case{16 + 4 * 57, 7}, Case{412, -1}}) {  // cells
+        EXPECT_FALSE(SavedGame::Decode(With(good, c.offset, c.value)))
+            << "offset " << c.offset << " value " << c.value;
     }
-    for (int32_t code : {0, 7, -1}) {
-        for (int cell : {0, 57, 99}) {
-            std::string bytes = good;
-            bytes.replace(16 + 4 * cell, 4, Int32Bytes(code));
-            EXPECT_FALSE(SavedGame::Decode(bytes)) << "code " << code << " in cell " << cell;
-        }
-    }
-    for (int32_t level : {0, -3, SavedGame::kMaxLevel + 1}) {
-        std::string bytes = good;
-        bytes.replace(8, 4, Int32Bytes(level));
-        EXPECT_FALSE(SavedGame::Decode(bytes)) << "level " << level;
-    }
-    std::string negativeTotal = good;
-    negativeTotal.replace(12, 4, Int32Bytes(-1));
-    EXPECT_FALSE(SavedGame::Decode(negativeTotal));
-    // Any other difficulty deals a single colour: every refill makes new lines.
-    for (int32_t difficulty : {0, 4, -1, 99}) {
-        std::string bytes = good;
-        bytes.replace(4, 4, Int32Bytes(difficulty));
-        EXPECT_FALSE(SavedGame::Decode(bytes)) << "difficulty " << difficulty;
-    }
+    // Level 2,000,000 with a total near the top would overflow the play
+    // screen's sums: no play reaches that level with so few points.
+    EXPECT_FALSE(SavedGame::Decode(With(With(good, 8, 2'000'000), 12, 2'147'483'642)));
+    EXPECT_TRUE(SavedGame::Decode(With(With(good, 8, 1), 12, INT32_MAX)));
+    EXPECT_TRUE(SavedGame::Decode(With(good, 12, 5000)));
 }
 
-TEST(SavedGameTest, AcceptsEveryColourAndIgnoresTrailingBytes) {
-    SavedGame game = SampleGame();
-    game.variant = 0;
-    game.difficulty = 1;
-    game.colours.fill(6);
-    game.colours[0] = 1;
-    std::optional<SavedGame> read = SavedGame::Decode(game.Encode() + "junk");
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->variant, 0);
-    EXPECT_EQ(read->difficulty, 1);
-    EXPECT_EQ(read->colours, game.colours);
-}
-
-TEST(SavedGameTest, FailedWriteReportsFalse) {
+TEST(SavedGameTest, AFileThatCannotBeReadIsNeverWrittenOver) {
     TempWorkDir dir;
     EXPECT_FALSE(SampleGame().Write()) << "no Data folder";
-    EXPECT_FALSE(SavedGame::WriteEndMarker());
+    EXPECT_FALSE(dir.Exists("Data/Resume.dat"));
+    dir.WriteFile("Data/keep", "");
+    ASSERT_EQ(mkfifo("Data/Resume.dat", 0600), 0);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(SampleGame().Write());
+    EXPECT_TRUE(SavedGame::End()) << "the unreadable file is not the ended game";
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot be read"), std::string::npos);
+    struct stat info {};
+    ASSERT_EQ(lstat("Data/Resume.dat", &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+}
+
+// A disk too full for the end marker: the ended game must still be gone.
+TEST(SavedGameTest, EndOnAFullDiskRemovesTheSavedGame) {
+    TempWorkDir dir;
+    dir.WriteFile("Data/keep", "");
+    ASSERT_TRUE(SampleGame().Write());
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit none = old;
+    none.rlim_cur = 0;
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    testing::internal::CaptureStderr();
+    setrlimit(RLIMIT_FSIZE, &none);
+    const bool ended = SavedGame::End();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previous);
+    testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(ended);
     EXPECT_FALSE(dir.Exists("Data/Resume.dat"));
 }

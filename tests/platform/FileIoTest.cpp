@@ -4,32 +4,62 @@
 #include <filesystem>
 
 #include "platform/FileIo.h"
+#include "platform/FolderLock.h"
 #include "support/TempWorkDir.h"
 
 namespace {
+namespace fs = std::filesystem;
+
+mode_t ModeOf(const char* path) {
+    struct stat info {};
+    lstat(path, &info);
+    return info.st_mode & 07777;
+}
 
 TEST(FileIoTest, ReadsOnlyRegularFilesAndNeverWaitsOnAPipe) {
     TempWorkDir dir;
     dir.WriteFile("Data/Resume.dat", "abc");
-    EXPECT_EQ(ReadWholeFile("Data/Resume.dat"), "abc");
-    EXPECT_FALSE(ReadWholeFile("Data/missing.dat"));
-    EXPECT_FALSE(ReadWholeFile("Data"));
+    dir.WriteFile("big", std::string(10000, 'x'));
     // A pipe with no writer would block a plain open for ever.
     ASSERT_EQ(mkfifo("Data/Info.dat", 0644), 0);
-    EXPECT_FALSE(ReadWholeFile("Data/Info.dat"));
-    dir.WriteFile("big", std::string(10000, 'x'));
+    struct Case {
+        const char* path;
+        bool present;
+        const char* bytes;  // nullptr: none
+    };
+    for (const Case& c :
+         {Case{"Data/Resume.dat", true, "abc"}, Case{"Data/missing", false, nullptr},
+          Case{"Data", true, nullptr}, Case{"Data/Info.dat", true, nullptr}}) {
+        FileRead read = ReadFileCarefully(c.path, 100);
+        EXPECT_EQ(read.present, c.present) << c.path;
+        EXPECT_EQ(read.bytes.has_value(), c.bytes != nullptr) << c.path;
+        EXPECT_EQ(read.bytes.value_or(""), c.bytes ? c.bytes : "") << c.path;
+        EXPECT_EQ(read.Unreadable(), !read.problem.empty()) << c.path;
+    }
     EXPECT_EQ(ReadWholeFile("big", 5000)->size(), 5000u);  // stops at the limit
 }
 
-TEST(FileIoTest, AtomicWriteReplacesWholeAndLeavesNoTemporaryFile) {
+TEST(FileIoTest, AtomicWriteReplacesWholeKeepsTheModeAndLeavesNoTemporaryFile) {
     TempWorkDir dir;
     dir.WriteFile("Data/Help.dat", "1");
+    chmod("Data/Help.dat", 0600);
     ASSERT_TRUE(WriteFileAtomically("Data/Help.dat", "2"));
     EXPECT_EQ(dir.ReadFile("Data/Help.dat"), "2");
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("Data"))
-        ++entries;
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(ModeOf("Data/Help.dat"), 0600u) << "a private file stays private";
+    const mode_t old = umask(027);
+    ASSERT_TRUE(WriteFileAtomically("Data/Info.dat", "new"));
+    umask(old);
+    EXPECT_EQ(ModeOf("Data/Info.dat"), 0640u) << "a new file follows the umask";
+    EXPECT_EQ(std::distance(fs::directory_iterator("Data"), fs::directory_iterator()), 2);
+}
+
+TEST(FileIoTest, AtomicWriteReplacesALinkAndNeverWritesThroughIt) {
+    TempWorkDir dir;
+    dir.WriteFile("outside", "precious");
+    fs::create_symlink(fs::absolute("outside"), "log.txt");
+    ASSERT_TRUE(WriteFileAtomically("log.txt", ""));
+    EXPECT_EQ(dir.ReadFile("outside"), "precious");
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("log.txt")));
 }
 
 TEST(FileIoTest, AtomicWriteIntoAMissingFolderFailsAndCreatesNothing) {
@@ -37,9 +67,9 @@ TEST(FileIoTest, AtomicWriteIntoAMissingFolderFailsAndCreatesNothing) {
     EXPECT_FALSE(WriteFileAtomically("Data/Help.dat", "2"));
     EXPECT_FALSE(dir.Exists("Data"));
     // A folder where the file belongs stays a folder.
-    std::filesystem::create_directories("Data/Resume.dat");
+    fs::create_directories("Data/Resume.dat");
     EXPECT_FALSE(WriteFileAtomically("Data/Resume.dat", "x"));
-    EXPECT_TRUE(std::filesystem::is_directory("Data/Resume.dat"));
+    EXPECT_TRUE(fs::is_directory("Data/Resume.dat"));
 }
 
 TEST(FileIoTest, StaleTemporariesOfCutSavesAreRemovedAndNothingElse) {
@@ -51,8 +81,19 @@ TEST(FileIoTest, StaleTemporariesOfCutSavesAreRemovedAndNothingElse) {
     EXPECT_EQ(RemoveStaleTemporaries("Data"), 2);
     EXPECT_TRUE(dir.Exists("Data/Resume.dat"));
     EXPECT_TRUE(dir.Exists("Data/notes.tmp-1"));
-    EXPECT_FALSE(dir.Exists("Data/Resume.dat.tmp-a1B2c3"));
     EXPECT_EQ(RemoveStaleTemporaries("Missing"), 0);
 }
 
+TEST(FileIoTest, OneOwnerOfAFolderAtATime) {
+    TempWorkDir dir;
+    dir.WriteFile("Data/keep", "");
+    EXPECT_EQ(FolderLock("Missing").Status(), FolderLock::State::Unavailable);
+    {
+        FolderLock first("Data");
+        EXPECT_EQ(first.Status(), FolderLock::State::Held);
+        EXPECT_EQ(FolderLock("Data").Status(), FolderLock::State::HeldByAnother);
+    }
+    EXPECT_EQ(FolderLock("Data").Status(), FolderLock::State::Held) << "freed with its owner";
+    EXPECT_EQ(std::distance(fs::directory_iterator("Data"), fs::directory_iterator()), 1);
+}
 }  // namespace

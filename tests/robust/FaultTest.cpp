@@ -211,6 +211,69 @@ TEST_F(FaultTest, SavedGameWithImpossibleDifficultyIsNotResumed) {
     EXPECT_EQ(game.Exit(), 1);
 }
 
+// Ending with the end marker refused and the saved game not removable (a
+// locked folder): the ended game is still never offered again in this run.
+TEST_F(FaultTest, AnEndTheDiskRefusesIsRememberedForTheRun) {
+    WriteBytes("Data/Resume.dat", SomeSavedGame().Encode());
+    HeadlessGame game;
+    game.Start();
+    game.ClickButton(Buttons::kResume);
+    if (!MakeDataReadOnly())
+        GTEST_SKIP() << "this host cannot make a folder read-only";
+    game.ClickButton(Buttons::kEnd);
+    game.ClickButton(Buttons::kMenu);
+    game.ClickButton(Buttons::kResume);
+    EXPECT_TRUE(Showed(game, "No saved game..."));
+    EXPECT_NE(TakeStderr().find("ended game stays"), std::string::npos);
+    game.Close();
+    EXPECT_EQ(game.Exit(), 1);
+}
+
+// Saved games the reader takes or refuses at the edge of the score range:
+// play on from them must not overflow a sum (the sanitizers would stop it).
+TEST_F(FaultTest, SavedGamesAtTheTopOfTheScoreRange) {
+    struct Case {
+        int32_t level, total;
+        bool resumed;
+    };
+    for (const Case& c : {Case{2'000'000, 2'147'483'642, false}, Case{1, INT32_MAX - 5, true},
+                          Case{1000, INT32_MAX, true}}) {
+        SavedGame saved = SomeSavedGame();
+        saved.level = c.level;
+        saved.totalScore = c.total;
+        WriteBytes("Data/Resume.dat", saved.Encode());
+        HeadlessGame game;
+        game.Start();
+        game.ClickButton(Buttons::kResume);
+        EXPECT_EQ(Showed(game, "No saved game..."), !c.resumed) << c.level;
+        EXPECT_TRUE(game.PlayMoves(3));
+        EXPECT_GE(game.Play()->TotalScore(), c.resumed ? c.total : 0) << c.level;
+        game.Close();
+        EXPECT_EQ(game.Exit(), 1);
+        EXPECT_TRUE(SavedGame::Read().has_value()) << c.level;
+    }
+}
+
+// Whatever stands at the display log's name is replaced, never opened: a
+// link's target stays whole, and a pipe does not stop the start.
+TEST_F(FaultTest, TheDisplayLogNeverOpensWhatStandsAtItsName) {
+    WriteBytes("outside", "precious");
+    fs::create_symlink(fs::absolute("outside"), "Direct Draw 5 Log.txt");
+    for (bool pipe : {false, true}) {
+        if (pipe) {
+            fs::remove("Direct Draw 5 Log.txt");
+            ASSERT_EQ(mkfifo("Direct Draw 5 Log.txt", 0644), 0);
+        }
+        HeadlessGame game;
+        game.Start();
+        EXPECT_TRUE(game.OnStartScreen());
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("Direct Draw 5 Log.txt")));
+        game.Close();
+        EXPECT_EQ(game.Exit(), 1);
+    }
+    EXPECT_EQ(ReadBytes("outside"), "precious");
+}
+
 // The saved game and the high-score table, each as a directory, empty,
 // 10 MB and random bytes.
 enum class BadFile { Directory, Empty, Huge, Random };
@@ -277,11 +340,14 @@ INSTANTIATE_TEST_SUITE_P(SavedGameAndHighScores, BadFileTest,
 
 // Any one picture, sound or metrics file missing or cut to half its length.
 namespace {
-enum class AssetFault { Missing, Truncated };
+enum class AssetFault { Missing, Truncated, Pipe };
 
 void Damage(const std::string& file, AssetFault fault) {
-    if (fault == AssetFault::Missing) {
+    if (fault != AssetFault::Truncated) {
         fs::remove(file);
+        // Read like a file, a pipe would wait for ever for a writer.
+        if (fault == AssetFault::Pipe)
+            mkfifo(file.c_str(), 0644);
         return;
     }
     fs::resize_file(file, fs::file_size(file) / 2);
@@ -342,7 +408,10 @@ INSTANTIATE_TEST_SUITE_P(
                       AssetCase{"Graphics/Gui/Times Roman 10 Font.bmp", AssetFault::Truncated},
                       AssetCase{"Graphics/Vlims/Red Vlim Emotion 1.bmp", AssetFault::Truncated},
                       AssetCase{"Sounds/Score.wav", AssetFault::Truncated},
-                      AssetCase{"Data/Times Roman 16 Font Metrics.dat", AssetFault::Truncated}));
+                      AssetCase{"Data/Times Roman 16 Font Metrics.dat", AssetFault::Truncated},
+                      AssetCase{"Graphics/Gui/Background.bmp", AssetFault::Pipe},
+                      AssetCase{"Graphics/Gui/Times Roman 10 Font.bmp", AssetFault::Pipe},
+                      AssetCase{"Sounds/Score.wav", AssetFault::Pipe}));
 
 // Every file of the game folder in turn, missing and then truncated. Long:
 // it runs when VLIMS_SOAK is set (./soak.sh).

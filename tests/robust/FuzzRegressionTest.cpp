@@ -57,19 +57,10 @@ class FuzzRegressionFileTest : public ::testing::Test {
 };
 }  // namespace
 
-TEST(FuzzRegressionTest, SavedGame) {
+TEST(FuzzRegressionTest, ByteReaders) {
     ReplayAll("saved_game", fuzz::SavedGameInput);
-}
-
-TEST(FuzzRegressionTest, HighScores) {
     ReplayAll("high_scores", fuzz::HighScoresInput);
-}
-
-TEST(FuzzRegressionTest, HelpCounter) {
     ReplayAll("help_counter", fuzz::HelpCounterInput);
-}
-
-TEST(FuzzRegressionTest, Wav) {
     ReplayAll("wav", fuzz::WavInput);
 }
 

@@ -28,7 +28,7 @@ SavedGame GameNumber(int n) {
     game.variant = n % 2;
     game.difficulty = 1 + n % 3;
     game.level = 1 + n;
-    game.totalScore = 1000 * n;
+    game.totalScore = 2000 * n;
     for (int cell = 0; cell < SavedGame::kCellCount; ++cell)
         game.colours[cell] = 1 + (cell + n) % 6;
     return game;

@@ -191,15 +191,6 @@ TEST_F(PlayScreenTest, RTypeSwitchesToARotationalBoardAfter250Ms) {
     EXPECT_FALSE(screen.NormalTypeButton()->Pushed());
     EXPECT_EQ(screen.Level(), 2);
     EXPECT_EQ(screen.ScoreBase(), 1000);
-
-    // And back again with N Type.
-    for (int t = 0; t < 30; ++t) Tick();
-    PressAndWait(Buttons::kNormalType);
-    Tick();
-    EXPECT_EQ(shared.variant, NormalVariant);
-    EXPECT_NE(dynamic_cast<NormalGame*>(screen.Mode()), nullptr);
-    EXPECT_TRUE(screen.NormalTypeButton()->Pushed());
-    EXPECT_FALSE(screen.RotationalTypeButton()->Pushed());
 }
 
 TEST_F(PlayScreenTest, PressingTheSelectedVariantDoesNothing) {
@@ -228,16 +219,6 @@ TEST_F(PlayScreenTest, NewGameKeepsTheLevelAndDropsTheLevelsPoints) {
     EXPECT_EQ(screen.TotalScore(), 6000);
     EXPECT_FALSE(screen.NewGameButton()->Pushed());
     EXPECT_NE(dynamic_cast<NormalGame*>(screen.Mode()), nullptr);
-}
-
-TEST_F(PlayScreenTest, HintShowsAMoveAndReleasesTheButton) {
-    Enter();
-    for (int t = 0; t < 5; ++t) Tick();
-    PressAndWait(Buttons::kHint);
-    EXPECT_FALSE(screen.Mode()->hintShown);
-    Tick();
-    EXPECT_TRUE(screen.Mode()->hintShown);
-    EXPECT_FALSE(screen.HintButton()->Pushed());
 }
 
 TEST_F(PlayScreenTest, EndHandsOverTheScoreAndLeavesOnlyTheEndMarker) {

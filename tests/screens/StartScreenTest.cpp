@@ -117,9 +117,7 @@ TEST_F(StartScreenTest, ResumeWithoutAPlayableGameSaysSoAndStartsANormalGame) {
     const std::pair<const char*, std::string> cases[] = {
         {"missing", ""},
         {"end marker", std::string("\x63\0\0\0", 4)},
-        {"shorter than 4 bytes", std::string("\0\0\0", 3)},
-        {"good start, short rest", saved.substr(0, 100)},
-        {"variant 2", std::string("\x02\0\0\0", 4) + saved.substr(4)},
+        {"short", saved.substr(0, 100)},
     };
     for (const auto& [name, bytes] : cases) {
         SCOPED_TRACE(name);
