@@ -18,7 +18,8 @@ FileRead ReadFileCarefully(const std::string& path, size_t limit) {
     int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         result.present = errno != ENOENT && errno != ENOTDIR;
-        result.problem = std::strerror(errno);
+        if (result.present)
+            result.problem = std::strerror(errno);
         return result;
     }
     result.present = true;

@@ -50,11 +50,11 @@ TEST_F(GameModeTest, SaveThenResumeGivesTheSameGameInBothVariants) {
         Paint(*game, 0, 0, White);
         Paint(*game, 9, 9, Blue);
         game->score = 340;
-        ASSERT_TRUE(game->SaveGame(kResume, 3, 2340));
+        ASSERT_TRUE(game->SaveGame(kResume, 3, 3340));
         std::string file = dir_.ReadFile("Data/Resume.dat");
         ASSERT_EQ(file.size(), 416u);
         EXPECT_EQ(file.substr(0, 16),
-                  Int32Bytes(variant) + Int32Bytes(Hard) + Int32Bytes(3) + Int32Bytes(2340));
+                  Int32Bytes(variant) + Int32Bytes(Hard) + Int32Bytes(3) + Int32Bytes(3340));
         EXPECT_EQ(file.substr(16, 4), Int32Bytes(White));
         EXPECT_EQ(file.substr(412, 4), Int32Bytes(Blue));
 

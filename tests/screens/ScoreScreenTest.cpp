@@ -104,7 +104,7 @@ TEST_F(ScoreScreenTest, HighScoreAsksOnceForTheNameAndIsSavedAtOnce) {
     }
     EndGameWith(3500);
     Tick();
-    EXPECT_STREQ(NameAt(FileTable(), 3), "") << "an empty name is a name";
+    EXPECT_STREQ(NameAt(FileTable(), 2), "") << "an empty name is a name";
 }
 
 TEST_F(ScoreScreenTest, CancelOrAScoreThatEntersNoTableLeavesTheFileAlone) {
