@@ -1,7 +1,7 @@
 // What the board's searches cost on dealt boards: the line search that every
 // trial move runs, and the two move searches of the 2-second board check.
 // The "ByTrial" cases make every trial on the board itself and judge it with
-// a full FindLines, for comparison with the searches as built.
+// a full FindLines (the tests' reference), for comparison with the searches.
 #include <benchmark/benchmark.h>
 
 #include <atomic>
@@ -12,6 +12,7 @@
 
 #include "board/Board.h"
 #include "platform/ManualClock.h"
+#include "support/MovesByTrial.h"
 
 // Every allocation of the program goes through this counting pair, so GCC's
 // check that a new is matched by its own delete sees free() and misfires.
@@ -49,7 +50,7 @@ struct DealtBoards {
         for (int i = 0; i < kBoards; ++i) {
             std::srand(static_cast<unsigned>(i + 1));
             auto& board = boards.emplace_back(std::make_unique<Board>());
-            board->difficulty = NormalDifficulty;
+            board->SetDifficulty(NormalDifficulty);
             board->DealWithoutLines();
         }
     }
@@ -85,7 +86,7 @@ BENCHMARK(BM_FindLines);
 void BM_FindLinesOnBoardWithLines(benchmark::State& state) {
     ManualClock clock;
     Board board;
-    board.difficulty = 0;  // every dealt piece Blue: 46 lines
+    board.SetDifficulty(0);  // every dealt piece Blue: 46 lines
     board.FillEmptyCells();
     const long before = allocations.load();
     for (auto _ : state) {
@@ -133,23 +134,7 @@ void BM_FindSwapMovesByTrial(benchmark::State& state) {
     DealtBoards& dealt = Dealt();
     int64_t i = 0;
     for (auto _ : state) {
-        Board& board = dealt[i++];
-        int found = 0;
-        for (int32_t y = 0; y < 10; ++y) {
-            for (int32_t x = 0; x < 10; ++x) {
-                for (int32_t ny = y - 1; ny <= y + 1; ++ny) {
-                    for (int32_t nx = x - 1; nx <= x + 1; ++nx) {
-                        if (!Board::IsInside(nx, ny) || (nx == x && ny == y)) {
-                            continue;
-                        }
-                        board.SwapCells(nx, ny, x, y);
-                        found += board.FindLines(4).Empty() ? 0 : 1;
-                        board.SwapCells(nx, ny, x, y);
-                    }
-                }
-            }
-        }
-        benchmark::DoNotOptimize(found);
+        benchmark::DoNotOptimize(SwapMovesByTrial(dealt[i++]));
     }
 }
 BENCHMARK(BM_FindSwapMovesByTrial)->Unit(benchmark::kMicrosecond);
@@ -158,16 +143,7 @@ void BM_FindRotationMovesByTrial(benchmark::State& state) {
     DealtBoards& dealt = Dealt();
     int64_t i = 0;
     for (auto _ : state) {
-        Board& board = dealt[i++];
-        int found = 0;
-        for (int32_t y = 1; y < 10; ++y) {
-            for (int32_t x = 1; x < 10; ++x) {
-                board.RotateBlock(x - 1, y - 1, x, y, true);
-                found += board.FindLines(4).Empty() ? 0 : 1;
-                board.RotateBlock(x - 1, y - 1, x, y, false);
-            }
-        }
-        benchmark::DoNotOptimize(found);
+        benchmark::DoNotOptimize(RotationMovesByTrial(dealt[i++]));
     }
 }
 BENCHMARK(BM_FindRotationMovesByTrial)->Unit(benchmark::kMicrosecond);
@@ -175,12 +151,10 @@ BENCHMARK(BM_FindRotationMovesByTrial)->Unit(benchmark::kMicrosecond);
 void BM_DealWithoutLines(benchmark::State& state) {
     ManualClock clock;
     Board board;
-    board.difficulty = Hard;
+    board.SetDifficulty(Hard);
     std::srand(1);
     for (auto _ : state) {
-        for (auto& cell : board.cells) {
-            cell.reset();
-        }
+        board.Clear();
         board.DealWithoutLines();
     }
 }

@@ -6,7 +6,7 @@ VLIMS_PACKAGES=(
     libsdl2-dev libcairo2-dev fonts-liberation2
     libgtest-dev libbenchmark-dev
     xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
 )
 
 vlims_missing_packages() {

@@ -20,9 +20,11 @@ class GameApp {
     // Creates the main window (all of start-up) and shows it. True even when
     // the graphics check failed: the quit is already posted then.
     bool InitInstance();
-    // One idle call: at most once per 10 ms, the tick. Always true.
+    // One idle call: at most once per 10 ms, the tick. Always true: the loop
+    // ends on the quit message alone, never because a tick went wrong.
     bool OnIdle(long idleCount);
-    // Deletes the main window; the program's exit code.
+    // Deletes the main window; the program's exit code, 1 for every normal
+    // quit, as the launch scripts and the tests have always seen it.
     int ExitInstance();
 
     // The whole program: start-up, events and idle ticks until the quit is

@@ -9,6 +9,8 @@
 #include "platform/Window.h"
 
 const char* const MainFrame::kTitle = "Vlims 2.10";
+// The failed graphics check keeps its DirectX caption and text: they are the
+// words players search for when the game will not start.
 const char* const MainFrame::kCheckCaption = "DirectX";
 
 namespace {

@@ -4,18 +4,13 @@
 #include <cstdlib>
 #include <new>
 
-#include "board/BluePiece.h"
 #include "board/ColourGrid.h"
-#include "board/GreenPiece.h"
-#include "board/PurplePiece.h"
-#include "board/RedPiece.h"
-#include "board/WhitePiece.h"
-#include "board/YellowPiece.h"
+#include "board/LinePoints.h"
 #include "engine/BoundMarker.h"
 
 namespace {
 
-constexpr int32_t kLineLength = 4;
+constexpr int32_t kLineLength = kShortestLine;
 // Only five colours refill cleared lines, whatever the difficulty.
 constexpr int32_t kRefillColours = 5;
 
@@ -23,13 +18,19 @@ int32_t Roll(int32_t sides) {
     return std::rand() % sides + 1;
 }
 
-int32_t PointsForLength(int32_t length) {
-    static constexpr int32_t kPoints[] = {25, 50, 100, 250, 500, 1000, 5000};
-    if (length < 4) {
-        return 0;
-    }
-    return kPoints[std::min(length, 10) - 4];
+using PieceMaker = Piece* (*)(std::unique_ptr<Sprite>, std::unique_ptr<Sprite>,
+                              std::unique_ptr<Sprite>);
+
+template <PieceColour kColour>
+Piece* MakePiece(std::unique_ptr<Sprite> standard, std::unique_ptr<Sprite> emotion,
+                 std::unique_ptr<Sprite> scared) {
+    return new (std::nothrow)
+        ColouredPiece<kColour>(std::move(standard), std::move(emotion), std::move(scared));
 }
+
+// By colour - 1.
+constexpr PieceMaker kPieceMakers[] = {MakePiece<Blue>,   MakePiece<Green>,  MakePiece<Red>,
+                                       MakePiece<Yellow>, MakePiece<Purple>, MakePiece<White>};
 
 }  // namespace
 
@@ -42,14 +43,28 @@ bool Board::IsInside(int32_t x, int32_t y) {
 }
 
 Piece* Board::At(int32_t x, int32_t y) const {
-    return IsInside(x, y) ? cells[CellIndex(x, y)].get() : nullptr;
+    return IsInside(x, y) ? cells_[CellIndex(x, y)].get() : nullptr;
+}
+
+void Board::PlacePiece(int32_t x, int32_t y, int32_t colour) {
+    if (IsInside(x, y)) {
+        cells_[CellIndex(x, y)] = CreatePiece(colour);
+    }
+}
+
+std::array<int32_t, Board::kCellCount> Board::Colours() const {
+    std::array<int32_t, kCellCount> colours{};
+    for (int32_t i = 0; i < kCellCount; ++i) {
+        colours[i] = cells_[i] ? cells_[i]->Colour() : 0;
+    }
+    return colours;
 }
 
 bool Board::SwapCells(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     if (!IsInside(x1, y1) || !IsInside(x2, y2)) {
         return false;
     }
-    cells[CellIndex(x1, y1)].swap(cells[CellIndex(x2, y2)]);
+    cells_[CellIndex(x1, y1)].swap(cells_[CellIndex(x2, y2)]);
     return true;
 }
 
@@ -61,10 +76,10 @@ bool Board::RotateBlock(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool clo
     if (x2 != x1 + 1 || y2 != y1 + 1) {
         return false;
     }
-    auto& topLeft = cells[CellIndex(x1, y1)];
-    auto& topRight = cells[CellIndex(x2, y1)];
-    auto& bottomRight = cells[CellIndex(x2, y2)];
-    auto& bottomLeft = cells[CellIndex(x1, y2)];
+    auto& topLeft = cells_[CellIndex(x1, y1)];
+    auto& topRight = cells_[CellIndex(x2, y1)];
+    auto& bottomRight = cells_[CellIndex(x2, y2)];
+    auto& bottomLeft = cells_[CellIndex(x1, y2)];
     if (clockwise) {
         // Each piece moves one place clockwise: the bottom-left one up to the
         // top-left, and so on round.
@@ -86,38 +101,12 @@ std::unique_ptr<Piece> Board::CreatePiece(int32_t colour) {
     auto standard = PieceFrames(colour, Standard).CreateSprite();
     auto emotion = PieceFrames(colour, Emotion).CreateSprite();
     auto scared = PieceFrames(colour, Scared).CreateSprite();
-    Piece* piece = nullptr;
-    switch (colour) {
-        case Blue:
-            piece = new (std::nothrow)
-                BluePiece(std::move(standard), std::move(emotion), std::move(scared));
-            break;
-        case Green:
-            piece = new (std::nothrow)
-                GreenPiece(std::move(standard), std::move(emotion), std::move(scared));
-            break;
-        case Red:
-            piece = new (std::nothrow)
-                RedPiece(std::move(standard), std::move(emotion), std::move(scared));
-            break;
-        case Yellow:
-            piece = new (std::nothrow)
-                YellowPiece(std::move(standard), std::move(emotion), std::move(scared));
-            break;
-        case Purple:
-            piece = new (std::nothrow)
-                PurplePiece(std::move(standard), std::move(emotion), std::move(scared));
-            break;
-        default:
-            piece = new (std::nothrow)
-                WhitePiece(std::move(standard), std::move(emotion), std::move(scared));
-            break;
-    }
-    return std::unique_ptr<Piece>(piece);
+    return std::unique_ptr<Piece>(
+        kPieceMakers[colour - 1](std::move(standard), std::move(emotion), std::move(scared)));
 }
 
 int32_t Board::RandomColour() const {
-    switch (difficulty) {
+    switch (difficulty_) {
         case Easy:
             return Roll(5);
         case NormalDifficulty:
@@ -136,21 +125,35 @@ int32_t Board::RandomColour() const {
 }
 
 void Board::PlaceNewPiece(int32_t index, int32_t colour) {
-    cells[index] = CreatePiece(colour);
-    if (cells[index]) {
-        cells[index]->StartGrowing();
+    cells_[index] = CreatePiece(colour);
+    if (cells_[index]) {
+        cells_[index]->StartGrowing();
     }
 }
 
+void Board::SetClearSound(std::unique_ptr<Sound> sound) {
+    clearSound_ = std::move(sound);
+}
+
+void Board::SetPopups(std::unique_ptr<ScorePopupList> popups) {
+    popups_ = std::move(popups);
+}
+
 void Board::PlayClearSound() {
-    if (clearSound) {
-        clearSound->Play();
+    if (clearSound_) {
+        clearSound_->Play();
+    }
+}
+
+void Board::Clear() {
+    for (auto& cell : cells_) {
+        cell.reset();
     }
 }
 
 void Board::FillEmptyCells() {
     for (int32_t i = 0; i < kCellCount; ++i) {
-        if (!cells[i]) {
+        if (!cells_[i]) {
             PlaceNewPiece(i, RandomColour());
         }
     }
@@ -166,7 +169,7 @@ void Board::DealWithoutLines() {
             }
         }
         // The only trace of a deal that struggled to lose its lines.
-        if (pass > 990) {
+        if (pass >= kDealMarkerPass) {
             LeaveBoundMarker(kDealMarkerFile);
         }
         if (lines.Empty()) {
@@ -176,14 +179,11 @@ void Board::DealWithoutLines() {
 }
 
 void Board::NewBoard() {
-    hintShown = false;
-    hintX1 = hintY1 = hintX2 = hintY2 = -1;
-    for (auto& cell : cells) {
-        cell.reset();
-    }
+    ClearHint();
+    Clear();
     DealWithoutLines();
     // Re-rolled cells started later; the whole board grows in together.
-    for (auto& cell : cells) {
+    for (auto& cell : cells_) {
         if (cell) {
             cell->growing = true;
             cell->growthTimer.Start(Piece::kGrowthRate);
@@ -194,7 +194,7 @@ void Board::NewBoard() {
 
 LineList Board::FindLines(int32_t minLength) const {
     LineList lines;
-    ColourGrid(cells).FindLines(minLength, lines);
+    ColourGrid(cells_).FindLines(minLength, lines);
     return lines;
 }
 
@@ -202,10 +202,10 @@ void Board::ScoreLines() {
     const LineList lines = FindLines(kLineLength);
     for (const Line& line : lines) {
         const int32_t points = PointsForLength(line.length);
-        score += points;
+        score_ += points;
         // At the fourth cell, in grid pixels: the origin is not added.
-        if (popups) {
-            popups->Spawn(points, kCellPitch * line.cells[3].x, kCellPitch * line.cells[3].y);
+        if (popups_) {
+            popups_->Spawn(points, kCellPitch * line.cells[3].x, kCellPitch * line.cells[3].y);
         }
     }
 }
@@ -218,7 +218,7 @@ void Board::ReplaceLineCells() {
     for (const Line& line : lines) {
         for (int32_t i = 0; i < line.length; ++i) {
             const int32_t index = CellIndex(line.cells[i].x, line.cells[i].y);
-            if (cells[index]) {
+            if (cells_[index]) {
                 PlaceNewPiece(index, Roll(kRefillColours));
             }
         }
@@ -231,7 +231,7 @@ void Board::ReplaceLineCells() {
 // otherwise every trial is checked over the whole grid.
 MoveList Board::FindSwapMoves() {
     MoveList moves;
-    ColourGrid grid(cells);
+    ColourGrid grid(cells_);
     const bool linesBefore = grid.HasLine(kLineLength);
     for (int32_t y = 0; y < kRows; ++y) {
         for (int32_t x = 0; x < kColumns; ++x) {
@@ -265,7 +265,7 @@ MoveList Board::FindSwapMoves() {
 
 MoveList Board::FindRotationMoves() {
     MoveList moves;
-    ColourGrid grid(cells);
+    ColourGrid grid(cells_);
     const bool linesBefore = grid.HasLine(kLineLength);
     for (int32_t y = 1; y < kRows; ++y) {
         for (int32_t x = 1; x < kColumns; ++x) {

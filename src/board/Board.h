@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "app/SharedState.h"
 #include "board/LineList.h"
@@ -13,7 +14,7 @@
 
 // The 10 x 10 grid of pieces and the rules played on it: dealing, lines,
 // scoring, refilling and the searches for moves. The game modes derive from
-// it and load its frame sets, clear sound and popup list.
+// it, load its frame sets and hand it its clear sound and popup list.
 class Board {
   public:
     static constexpr int32_t kColumns = 10;
@@ -23,10 +24,13 @@ class Board {
     static constexpr int32_t kColourCount = 6;
     static constexpr int32_t kMoodCount = 3;
     static constexpr int32_t kMaxDealPasses = 1000;
+    // A deal still finding lines this late leaves kDealMarkerFile behind, on
+    // every pass from here to the last.
+    static constexpr int32_t kDealMarkerPass = 991;
     static constexpr const char* kDealMarkerFile = "Num loops more then 990";
 
     Board();
-    ~Board();
+    virtual ~Board();
     Board(const Board&) = delete;
     Board& operator=(const Board&) = delete;
 
@@ -35,6 +39,11 @@ class Board {
 
     // The piece in a cell; nullptr for an empty cell or one outside the grid.
     Piece* At(int32_t x, int32_t y) const;
+    // Puts a new piece of that colour, at rest, into the cell: how a board is
+    // laid out by hand. A colour outside 1 to 6 empties the cell.
+    void PlacePiece(int32_t x, int32_t y, int32_t colour);
+    // The colour of every cell, 0 for an empty one, in CellIndex order.
+    std::array<int32_t, kCellCount> Colours() const;
     // Exchanges two piece pointers; false (and nothing changed) when either
     // cell is outside the grid.
     bool SwapCells(int32_t x1, int32_t y1, int32_t x2, int32_t y2);
@@ -49,6 +58,8 @@ class Board {
     // The colour of a newly dealt piece, by difficulty.
     int32_t RandomColour() const;
 
+    // Empties every cell.
+    void Clear();
     void FillEmptyCells();
     // Fills the board and re-rolls the cells of lines until none is left,
     // giving up after kMaxDealPasses passes.
@@ -70,29 +81,37 @@ class Board {
     MoveList FindRotationMoves();
 
     FrameSet& PieceFrames(int32_t colour, PieceMood mood) {
-        return pieceFrames[colour - 1][mood - 1];
+        return pieceFrames_[colour - 1][mood - 1];
     }
 
-    // Played when lines are cleared and when a fresh board is dealt.
-    std::unique_ptr<Sound> clearSound;
-    // [colour - 1][mood - 1]: the shared frames every piece's sprites borrow.
-    std::array<std::array<FrameSet, kMoodCount>, kColourCount> pieceFrames;
-    // Cell (x, y) is cells[x + 10 y].
-    std::array<std::unique_ptr<Piece>, kCellCount> cells;
-    int32_t originX = 0;
-    int32_t originY = 0;
-    bool hintShown = false;
-    int32_t hintX1 = -1;
-    int32_t hintY1 = -1;
-    int32_t hintX2 = -1;
-    int32_t hintY2 = -1;
     // Points scored in the current level.
-    int32_t score = 0;
-    int32_t difficulty = NormalDifficulty;
-    std::unique_ptr<ScorePopupList> popups;
+    int32_t LevelScore() const { return score_; }
+    void SetLevelScore(int32_t score) { score_ = score; }
+    int32_t DifficultyLevel() const { return difficulty_; }
+    void SetDifficulty(int32_t difficulty) { difficulty_ = difficulty; }
+    // The move the hint marks, while it is shown.
+    std::optional<Move> Hint() const { return hint_; }
 
-  private:
+  protected:
     // Puts a new piece into the cell, Standard and growing in.
     void PlaceNewPiece(int32_t index, int32_t colour);
+    void SetHint(const Move& move) { hint_ = move; }
+    void ClearHint() { hint_.reset(); }
+    // Played when lines are cleared and when a fresh board is dealt.
+    void SetClearSound(std::unique_ptr<Sound> sound);
     void PlayClearSound();
+    // Where scored lines show their points; without one they only score.
+    void SetPopups(std::unique_ptr<ScorePopupList> popups);
+    ScorePopupList* Popups() const { return popups_.get(); }
+
+  private:
+    std::unique_ptr<Sound> clearSound_;
+    // [colour - 1][mood - 1]: the shared frames every piece's sprites borrow.
+    std::array<std::array<FrameSet, kMoodCount>, kColourCount> pieceFrames_;
+    // Cell (x, y) is cells_[CellIndex(x, y)].
+    std::array<std::unique_ptr<Piece>, kCellCount> cells_;
+    std::optional<Move> hint_;
+    int32_t score_ = 0;
+    int32_t difficulty_ = NormalDifficulty;
+    std::unique_ptr<ScorePopupList> popups_;
 };

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <utility>
 
 #include "engine/MotionTimer.h"
 #include "engine/Sprite.h"
@@ -14,7 +15,7 @@ enum PieceMood : int32_t { Standard = 1, Emotion = 2, Scared = 3 };
 // One Vlim on the board. It owns its three mood sprites (never their frames,
 // which belong to the board's frame sets) and grows in from nothing when a
 // caller sets `growing` and starts `growthTimer` at 40 pixels per second.
-// The base class draws and animates nothing; the six colour classes do.
+// The base class draws and animates nothing; the colour classes below do.
 class Piece {
   public:
     static constexpr int kSize = 40;
@@ -52,3 +53,22 @@ class Piece {
     int32_t colour_;
     std::array<std::unique_ptr<Sprite>, 3> sprites_;
 };
+
+// The six colours draw and animate their current mood alike; each keeps a
+// type of its own so that a colour can be told apart without asking.
+template <PieceColour kColour>
+class ColouredPiece final : public Piece {
+  public:
+    ColouredPiece(std::unique_ptr<Sprite> standard, std::unique_ptr<Sprite> emotion,
+                  std::unique_ptr<Sprite> scared)
+        : Piece(kColour, std::move(standard), std::move(emotion), std::move(scared)) {}
+    void Draw(Display& display, int32_t x, int32_t y) override { DrawCurrentMood(display, x, y); }
+    void Animate() override { AnimateCurrentMood(); }
+};
+
+using BluePiece = ColouredPiece<Blue>;
+using GreenPiece = ColouredPiece<Green>;
+using RedPiece = ColouredPiece<Red>;
+using YellowPiece = ColouredPiece<Yellow>;
+using PurplePiece = ColouredPiece<Purple>;
+using WhitePiece = ColouredPiece<White>;

@@ -7,8 +7,7 @@
 
 ScorePopupList::ScorePopupList(Display& display, SoundSystem& soundSystem) {
     for (size_t i = 0; i < images_.size(); ++i) {
-        const std::string path =
-            "Graphics\\Gui\\" + std::to_string(kPointValues[i]) + " Points.bmp";
+        const std::string path = "Graphics\\Gui\\" + std::to_string(kLinePoints[i]) + " Points.bmp";
         images_[i] = display.LoadImageFile(path, 100, 40);
     }
     sound_.LoadWav("Sounds\\Score.wav", soundSystem);
@@ -18,7 +17,7 @@ ScorePopupList::~ScorePopupList() = default;
 
 const Image* ScorePopupList::PointsImage(int32_t points) const {
     for (size_t i = 0; i < images_.size(); ++i) {
-        if (kPointValues[i] == points) {
+        if (kLinePoints[i] == points) {
             return images_[i].get();
         }
     }

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <memory>
 
+#include "board/LinePoints.h"
 #include "board/ScorePopup.h"
 #include "engine/Image.h"
 #include "engine/Sound.h"
@@ -15,7 +16,6 @@ class SoundSystem;
 class ScorePopupList {
   public:
     static constexpr int kSlots = 100;
-    static constexpr int kPointValues[] = {25, 50, 100, 250, 500, 1000, 5000};
 
     // Loads "Graphics\Gui\<N> Points.bmp" (100 x 40) and "Sounds\Score.wav".
     ScorePopupList(Display& display, SoundSystem& soundSystem);
@@ -24,7 +24,7 @@ class ScorePopupList {
     ScorePopupList& operator=(const ScorePopupList&) = delete;
 
     // Plays the score sound and shows the picture for `points` (one of
-    // kPointValues) with its top-left corner at (x, y), in the lowest free
+    // kLinePoints) with its top-left corner at (x, y), in the lowest free
     // slot. When every slot is taken only the sound plays.
     void Spawn(int32_t points, int32_t x, int32_t y);
     // Removes popups that finished last tick and draws the rest.
@@ -35,7 +35,7 @@ class ScorePopupList {
     const Image* PointsImage(int32_t points) const;
 
   private:
-    std::array<ImagePtr, std::size(kPointValues)> images_;
+    std::array<ImagePtr, std::size(kLinePoints)> images_;
     Sound sound_;
     std::array<std::unique_ptr<ScorePopup>, kSlots> slots_;
 };

@@ -1,6 +1,5 @@
 #include "engine/BitmapFont.h"
 
-
 #include "engine/Display.h"
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"

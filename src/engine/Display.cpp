@@ -50,6 +50,7 @@ uint32_t* Row(SDL_Surface* surface, int y) {
 }  // namespace
 
 namespace {
+// The log keeps its long-standing name so help notes that ask for it stay right.
 constexpr const char* kLogName = "Direct Draw 5 Log.txt";
 }  // namespace
 
@@ -60,7 +61,7 @@ Display::Display() {
 Display::~Display() = default;
 
 void Display::Log(const char* message) {
-    // Written as the original text-mode log was: CR LF line ends.
+    // CR LF line ends on every system, so the log reads alike wherever it was made.
     logText_ += ToTextMode(message);
     WriteFileAtomically(HostPath(kLogName), logText_);
 }
@@ -164,8 +165,10 @@ void Display::DrawImagePart(const Image* image, int x, int y, int left, int top,
         return;
     int width = right - left;
     int height = bottom - top;
-    // Like the original blitter: an empty or out-of-image source, or a
-    // destination that sticks out of the buffer, draws nothing at all.
+    // An empty or out-of-image source, or a destination that sticks out of
+    // the buffer, draws nothing at all rather than a clipped part: every
+    // picture is placed wholly on screen, so a misplaced one shows by its
+    // absence instead of as a sliver.
     if (width <= 0 || height <= 0 || left < 0 || top < 0 || right > image->width ||
         bottom > image->height || !Inside(x, y, width, height)) {
         return;

@@ -1,6 +1,5 @@
 #include "engine/Sound.h"
 
-
 #include "engine/SoundSystem.h"
 #include "engine/WavReader.h"
 #include "platform/FileIo.h"

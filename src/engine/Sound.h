@@ -19,7 +19,7 @@ class Sound {
     // chunk must follow. The samples are taken as 22050 Hz mono 16-bit
     // whatever the header says. False leaves a silent sound.
     bool LoadWav(const std::string& path, SoundSystem& system);
-    bool Play(bool loop = false);  // always true
+    bool Play(bool loop = false);  // always true: a sound that cannot play stays silent
 
     const std::string& Path() const { return path_; }
     const std::vector<int16_t>& Samples() const { return samples_; }

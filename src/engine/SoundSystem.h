@@ -22,6 +22,8 @@ class SoundSystem {
     SoundSystem(const SoundSystem&) = delete;
     SoundSystem& operator=(const SoundSystem&) = delete;
 
+    // The three keep a result for callers that test it, yet cannot fail: a
+    // machine without sound plays silently rather than refusing to start.
     bool Create(Window* window);  // always true
     bool CreatePrimaryBuffer();   // always true; opens the device if there is one
     bool Release();               // always true; closes the device

@@ -35,17 +35,18 @@ void GameMode::ShowHint() {}
 bool GameMode::SaveGame(const std::string& fileName, int32_t level, int32_t totalScore) {
     SavedGame game;
     game.variant = variantCode_;
-    game.difficulty = difficulty;
+    game.difficulty = DifficultyLevel();
     game.level = level;
     game.totalScore = totalScore;
+    const auto colours = Colours();
     for (int32_t index = 0; index < kCellCount; ++index) {
-        if (!cells[index]) {
+        if (colours[index] == 0) {
             // Never write a file that would resume with a hole in the board.
             std::fprintf(stderr, "Vlims: not saving \"%s\": the board is incomplete\n",
                          fileName.c_str());
             return false;
         }
-        game.colours[index] = cells[index]->Colour();
+        game.colours[index] = colours[index];
     }
     return game.Write(fileName);
 }
@@ -66,15 +67,16 @@ void GameMode::LoadAssets(Display& display, SoundSystem& soundSystem, const char
     startHelpImage_ = display.LoadImageFile(startHelpFile, 160, 160);
     noMovesImage_ = display.LoadImageFile("Graphics\\Gui\\No Moves Left.bmp", 200, 50);
     selectSound_.LoadWav("Sounds\\Pop.wav", soundSystem);
-    clearSound = std::make_unique<Sound>();
+    auto clearSound = std::make_unique<Sound>();
     clearSound->LoadWav("Sounds\\Zoh.wav", soundSystem);
+    SetClearSound(std::move(clearSound));
 }
 
 void GameMode::ResetGameFields(int32_t newOriginX, int32_t newOriginY) {
-    score = 0;
+    SetLevelScore(0);
     ClearHint();
-    originX = newOriginX;
-    originY = newOriginY;
+    originX_ = newOriginX;
+    originY_ = newOriginY;
     noMovesShown_ = false;
 }
 
@@ -90,15 +92,15 @@ void GameMode::StartPlay(Display& display, bool nextLevel) {
             .LoadFrames(display, base + "Scared ", kScaredFrames, kFrameDelay, 40, 40);
     }
     std::srand(TickCount());
-    if (!nextLevel && clearSound)
-        clearSound->Play();
+    if (!nextLevel)
+        PlayClearSound();
 }
 
 void GameMode::StartBoardCheck(Display& display, SoundSystem& soundSystem) {
     // One tick in the past, so the first Update checks at once whatever the
     // clock reads (a fixed 0 would not be "past" for half of the tick range).
     nextCheckTime_ = TickCount() - 1;
-    popups = std::make_unique<ScorePopupList>(display, soundSystem);
+    SetPopups(std::make_unique<ScorePopupList>(display, soundSystem));
 }
 
 bool GameMode::ResumeCommon(const std::string& fileName, Display& display, SoundSystem& soundSystem,
@@ -120,12 +122,8 @@ bool GameMode::RestoreBoard(const std::string& fileName) {
     if (!game)
         return false;
     variantCode_ = game->variant;
-    difficulty = game->difficulty;
-    for (int32_t index = 0; index < kCellCount; ++index) {
-        cells[index] = CreatePiece(game->colours[index]);
-        if (cells[index])
-            cells[index]->StartGrowing();
-    }
+    SetDifficulty(game->difficulty);
+    for (int32_t index = 0; index < kCellCount; ++index) PlaceNewPiece(index, game->colours[index]);
     return true;
 }
 
@@ -149,8 +147,8 @@ void GameMode::DrawBackgroundPart(Display& display) {
 }
 
 void GameMode::DrawPiece(Display& display, int32_t index, int32_t x, int32_t y) {
-    if (cells[index])
-        cells[index]->Draw(display, x, y);
+    if (Piece* piece = At(index % kColumns, index / kColumns))
+        piece->Draw(display, x, y);
 }
 
 void GameMode::DrawAndEndNoMoves(Display& display, uint32_t now) {
@@ -168,7 +166,8 @@ bool GameMode::LineStands() const {
 }
 
 bool GameMode::IsHintCell(int32_t x, int32_t y) const {
-    return (x == hintX1 && y == hintY1) || (x == hintX2 && y == hintY2);
+    const std::optional<Move> hint = Hint();
+    return hint && ((x == hint->x1 && y == hint->y1) || (x == hint->x2 && y == hint->y2));
 }
 
 void GameMode::UpdateHoverMoods(int32_t x, int32_t y, int32_t keepX, int32_t keepY) {
@@ -179,21 +178,16 @@ void GameMode::UpdateHoverMoods(int32_t x, int32_t y, int32_t keepX, int32_t kee
                 continue;
             if (PointsAt(x, y, cx, cy)) {
                 piece->mood = Emotion;
-            } else if (!(hintShown && IsHintCell(cx, cy))) {
+            } else if (!IsHintCell(cx, cy)) {
                 piece->mood = Standard;
             }
         }
     }
 }
 
-void GameMode::ClearHint() {
-    hintShown = false;
-    hintX1 = hintY1 = hintX2 = hintY2 = -1;
-}
-
 void GameMode::ChargeForHint() {
-    if (score > kHintCost)
-        score -= kHintCost;
+    if (LevelScore() > kHintCost)
+        SetLevelScore(LevelScore() - kHintCost);
 }
 
 void GameMode::ShowHintFor(const MoveList& moves) {
@@ -201,11 +195,7 @@ void GameMode::ShowHintFor(const MoveList& moves) {
     if (moves.Empty())
         return;
     const Move& move = moves[0];
-    hintX1 = move.x1;
-    hintY1 = move.y1;
-    hintX2 = move.x2;
-    hintY2 = move.y2;
-    hintShown = true;
+    SetHint(move);
     if (Piece* first = At(move.x1, move.y1))
         first->mood = Scared;
     if (Piece* second = At(move.x2, move.y2))

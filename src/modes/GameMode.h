@@ -12,9 +12,9 @@ class FontSet;
 
 // One game variant played on the board. The play screen builds a fresh mode
 // for every game, level and resume, calls exactly one of NewGame or
-// ResumeGame, then HandleMouse and Update every tick. It reads `score` (the
-// points of this level) and `difficulty` straight from the board fields, and
-// may overwrite `score` right after ResumeGame.
+// ResumeGame, then HandleMouse and Update every tick. It reads the level's
+// points and the difficulty from the board, and may set the level's points
+// right after ResumeGame.
 class GameMode : public Board {
   public:
     static constexpr int32_t kCheckInterval = 2000;    // ms between board checks
@@ -83,12 +83,11 @@ class GameMode : public Board {
     // Pieces under the pointer look happy, the others calm, except the hint's
     // pieces and the cell (keepX, keepY), which keep their mood.
     void UpdateHoverMoods(int32_t x, int32_t y, int32_t keepX = -1, int32_t keepY = -1);
-    void ClearHint();
     void ChargeForHint();
     // Charges for the hint and marks the first move found, if any.
     void ShowHintFor(const MoveList& moves);
-    int32_t CellLeft(int32_t x) const { return originX + kCellPitch * x; }
-    int32_t CellTop(int32_t y) const { return originY + kCellPitch * y; }
+    int32_t CellLeft(int32_t x) const { return originX_ + kCellPitch * x; }
+    int32_t CellTop(int32_t y) const { return originY_ + kCellPitch * y; }
 
     ImagePtr background_;
     ImagePtr selectionMark_;
@@ -96,6 +95,9 @@ class GameMode : public Board {
     ImagePtr noMovesImage_;
     Sound selectSound_;
     uint32_t nextCheckTime_ = 0;
+    // The screen position of the board's top-left cell.
+    int32_t originX_ = 0;
+    int32_t originY_ = 0;
     int32_t variantCode_;
     bool startHelpShown_ = false;
     int32_t startHelpX_ = 0;

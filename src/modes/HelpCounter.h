@@ -3,7 +3,8 @@
 
 // How many games of a variant have been started, kept as one decimal number in
 // a text file ("Data\Help.dat" for Normal, "Data\Help2.dat" for Rotational).
-// The start help is shown for the first two games.
+// The start help is shown while the number read is below kHelpGames; a
+// missing file reads as 1, so that is the first two games.
 class HelpCounter {
   public:
     static constexpr const char* kNormalFile = "Data\\Help.dat";

@@ -25,13 +25,13 @@ NormalGame::~NormalGame() = default;
 void NormalGame::NewGame(Display& display, SoundSystem& soundSystem, int32_t newOriginX,
                          int32_t newOriginY, bool nextLevel, int32_t newDifficulty) {
     LoadAssets(display, soundSystem, "Graphics\\Gui\\Start Help.bmp");
-    difficulty = newDifficulty;
+    SetDifficulty(newDifficulty);
     ResetGameFields(newOriginX, newOriginY);
     ResetMoveState();
     // The help game is played on Easy, so no White is dealt but the row's.
     startHelpShown_ = HelpCounter::ReadAndRaise(HelpCounter::kNormalFile) < HelpCounter::kHelpGames;
     if (startHelpShown_)
-        difficulty = Easy;
+        SetDifficulty(Easy);
     StartPlay(display, nextLevel);
     DealWithoutLines();
     StartBoardCheck(display, soundSystem);
@@ -62,10 +62,7 @@ void NormalGame::ClearSelection() {
 
 void NormalGame::PlaceDemonstrationRow() {
     for (int i = 0; i < kDemoLength; ++i) {
-        int32_t index = CellIndex(kDemoRowX + i, kDemoRowY);
-        cells[index] = CreatePiece(kDemoColours[i]);
-        if (cells[index])
-            cells[index]->mood = Standard;
+        PlacePiece(kDemoRowX + i, kDemoRowY, kDemoColours[i]);
     }
     // The Red of the row can complete a dealt column or diagonal of Reds; the
     // first board check would then clear the row before the player sees it
@@ -81,10 +78,7 @@ void NormalGame::PlaceDemonstrationRow() {
                     cell.y == kDemoRowY && cell.x >= kDemoRowX && cell.x < kDemoRowX + kDemoLength;
                 if (inRow)
                     continue;
-                int32_t index = CellIndex(cell.x, cell.y);
-                cells[index] = CreatePiece(RandomColour());
-                if (cells[index])
-                    cells[index]->StartGrowing();
+                PlaceNewPiece(CellIndex(cell.x, cell.y), RandomColour());
             }
         }
     }
@@ -102,7 +96,7 @@ void NormalGame::Update(Display& display, SoundSystem&, uint32_t now, const Font
     DrawBackgroundPart(display);
     DrawPieces(display);
     DrawSelection(display);
-    if (popups)
+    if (ScorePopupList* popups = Popups())
         popups->UpdateAndDraw(display);
     if (startHelpShown_) {
         display.DrawImage(startHelpImage_.get(), startHelpX_, startHelpY_);
@@ -115,7 +109,7 @@ void NormalGame::DrawPieces(Display& display) {
     int32_t swapA = swapping_ ? CellIndex(swapAX_, swapAY_) : -1;
     int32_t swapB = swapping_ ? CellIndex(swapBX_, swapBY_) : -1;
     for (int32_t index = 0; index < kCellCount; ++index) {
-        Piece* piece = cells[index].get();
+        Piece* piece = At(index % kColumns, index / kColumns);
         if (!piece)
             continue;
         piece->Animate();
@@ -167,7 +161,7 @@ void NormalGame::SelectCell(int32_t x, int32_t y) {
         selectedY_ = y;
         if (Piece* piece = At(x, y))
             piece->mood = Scared;
-        hintShown = false;
+        ClearHint();
         selectSound_.Play();
         return;
     }
@@ -183,7 +177,7 @@ void NormalGame::SelectCell(int32_t x, int32_t y) {
         ClearSelection();
         swapTimer_.Start(kMoveSpeed);
         SetSwapPositions(0);
-        hintShown = false;
+        ClearHint();
         return;
     }
     selectedX_ = x;
@@ -191,7 +185,7 @@ void NormalGame::SelectCell(int32_t x, int32_t y) {
     if (Piece* piece = At(x, y))
         piece->mood = Scared;
     selectSound_.Play();
-    hintShown = false;
+    ClearHint();
 }
 
 void NormalGame::SetSwapPositions(int32_t distance) {

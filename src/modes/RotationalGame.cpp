@@ -24,7 +24,7 @@ void RotationalGame::LoadRotationAssets(Display& display, SoundSystem& soundSyst
 void RotationalGame::NewGame(Display& display, SoundSystem& soundSystem, int32_t newOriginX,
                              int32_t newOriginY, bool nextLevel, int32_t newDifficulty) {
     LoadRotationAssets(display, soundSystem);
-    difficulty = newDifficulty;
+    SetDifficulty(newDifficulty);
     ResetGameFields(newOriginX, newOriginY);
     ResetMoveState();
     StartPlay(display, nextLevel);
@@ -71,7 +71,7 @@ void RotationalGame::Update(Display& display, SoundSystem&, uint32_t now, const 
     DrawBackgroundPart(display);
     DrawPieces(display, true);
     DrawRotateButtons(display);
-    if (popups)
+    if (ScorePopupList* popups = Popups())
         popups->UpdateAndDraw(display);
     // The start help carries no text here and leaves after 8 seconds.
     if (startHelpShown_ && TickAfter(startHelpEnd_, now)) {
@@ -90,7 +90,7 @@ int32_t RotationalGame::BlockSlot(int32_t x, int32_t y) const {
 
 void RotationalGame::DrawPieces(Display& display, bool animate) {
     for (int32_t index = 0; index < kCellCount; ++index) {
-        Piece* piece = cells[index].get();
+        Piece* piece = At(index % kColumns, index / kColumns);
         if (!piece)
             continue;
         if (animate)
@@ -115,8 +115,8 @@ void RotationalGame::DrawRotateButtons(Display& display) {
         for (int32_t c = 1; c <= kCorners; ++c) {
             const Image* image =
                 c == pushedC && r == pushedR ? rotateButtonPushed_.get() : rotateButton_.get();
-            display.DrawImage(image, originX + kCellPitch * c - kButtonSize / 2,
-                              originY + kCellPitch * r - kButtonSize / 2);
+            display.DrawImage(image, originX_ + kCellPitch * c - kButtonSize / 2,
+                              originY_ + kCellPitch * r - kButtonSize / 2);
         }
     }
 }
@@ -129,11 +129,11 @@ void RotationalGame::DrawBoard(Display& display, const FontSet&) {
 
 bool RotationalGame::CornerAt(int32_t px, int32_t py, int32_t& c, int32_t& r) const {
     for (int32_t row = 1; row <= kCorners; ++row) {
-        int32_t cornerY = originY + kCellPitch * row;
+        int32_t cornerY = originY_ + kCellPitch * row;
         if (py < cornerY - kClickReachBefore || py > cornerY + kClickReachAfter)
             continue;
         for (int32_t column = 1; column <= kCorners; ++column) {
-            int32_t cornerX = originX + kCellPitch * column;
+            int32_t cornerX = originX_ + kCellPitch * column;
             if (px < cornerX - kClickReachBefore || px > cornerX + kClickReachAfter)
                 continue;
             c = column;

@@ -7,6 +7,10 @@ SystemClock systemClock;
 Clock* installed = nullptr;
 }  // namespace
 
-Clock& Clock::Current() { return installed ? *installed : systemClock; }
+Clock& Clock::Current() {
+    return installed ? *installed : systemClock;
+}
 
-void Clock::Install(Clock* clock) { installed = clock; }
+void Clock::Install(Clock* clock) {
+    installed = clock;
+}

@@ -5,7 +5,7 @@
 // blocks (the 500 ms difficulty wait, the 100 ms rotation pause) costs a test
 // no real time. Installs itself for its lifetime.
 class ManualClock : public Clock {
-public:
+  public:
     explicit ManualClock(uint32_t start = 1000);
     ~ManualClock() override;
     ManualClock(const ManualClock&) = delete;
@@ -16,6 +16,6 @@ public:
     void Advance(uint32_t milliseconds) { now_ += milliseconds; }
     void Set(uint32_t tick) { now_ = tick; }
 
-private:
+  private:
     uint32_t now_;
 };

@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
-uint32_t SystemClock::Now() { return static_cast<uint32_t>(SDL_GetTicks64()); }
+uint32_t SystemClock::Now() {
+    return static_cast<uint32_t>(SDL_GetTicks64());
+}
 
-void SystemClock::Sleep(uint32_t milliseconds) { SDL_Delay(milliseconds); }
+void SystemClock::Sleep(uint32_t milliseconds) {
+    SDL_Delay(milliseconds);
+}

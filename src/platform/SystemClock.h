@@ -3,7 +3,7 @@
 
 // SDL's millisecond tick count, truncated to 32 bits like the host's counter.
 class SystemClock : public Clock {
-public:
+  public:
     uint32_t Now() override;
     void Sleep(uint32_t milliseconds) override;
 };

@@ -69,8 +69,8 @@ bool PlayScreen::ResumeSavedGame(Display& display, SoundSystem& sound) {
     // Only the total is saved: the completed levels are taken to have scored
     // exactly their 1000 x level, the rest belongs to the current level.
     const int32_t total = saved->totalScore;
-    mode_->score = total - level_ * kPointsPerLevel + kPointsPerLevel;
-    scoreBase_ = total - mode_->score;
+    mode_->SetLevelScore(total - level_ * kPointsPerLevel + kPointsPerLevel);
+    scoreBase_ = total - mode_->LevelScore();
     MarkSelectedVariant();
     return true;
 }
@@ -180,7 +180,7 @@ bool PlayScreen::RunEnd(int x, int y, bool leftDown, bool rightDown) {
     if (!endButton_->IsClicked())
         return false;
     shared.finalScore = TotalScore();
-    shared.difficulty = mode_->difficulty;
+    shared.difficulty = mode_->DifficultyLevel();
     endButton_->SetPushed(false);
     // The ended game must not be offered for resuming, even when the disk
     // would not take the end marker.
@@ -190,16 +190,16 @@ bool PlayScreen::RunEnd(int x, int y, bool leftDown, bool rightDown) {
 }
 
 void PlayScreen::CheckLevel(Display& display, SoundSystem& sound) {
-    if (mode_->score < static_cast<int64_t>(level_) * kPointsPerLevel)
+    if (mode_->LevelScore() < static_cast<int64_t>(level_) * kPointsPerLevel)
         return;
-    scoreBase_ += mode_->score;
+    scoreBase_ += mode_->LevelScore();
     ++level_;
     ReplaceMode(display, sound, true);
     nextLevelSound_->Play(false);
 }
 
 int32_t PlayScreen::TotalScore() const {
-    const int64_t total = scoreBase_ + (mode_ ? mode_->score : 0);
+    const int64_t total = scoreBase_ + (mode_ ? mode_->LevelScore() : 0);
     return static_cast<int32_t>(std::clamp<int64_t>(total, 0, INT32_MAX));
 }
 
@@ -218,7 +218,7 @@ int PlayScreen::LevelBarFill(int32_t levelScore, int32_t level) {
 
 void PlayScreen::DrawLevelBar(Display& display) const {
     display.DrawImage(levelBar_.get(), kBarX, kBarY);
-    const int fill = LevelBarFill(mode_->score, level_);
+    const int fill = LevelBarFill(mode_->LevelScore(), level_);
     // The bottom `fill` rows of the full bar, so it fills from the bottom up.
     display.DrawImagePart(levelBarFilled_.get(), kBarX, kBarY + kBarHeight - fill, 0,
                           kBarHeight - fill, kBarWidth, kBarHeight);

@@ -34,14 +34,6 @@ class GameModeTest : public ModeFixture {
             *resumed = ok;
         return game;
     }
-
-    static std::array<int32_t, Board::kCellCount> Colours(const Board& board) {
-        std::array<int32_t, Board::kCellCount> colours{};
-        for (int32_t i = 0; i < Board::kCellCount; ++i) {
-            colours[i] = board.cells[i] ? board.cells[i]->Colour() : 0;
-        }
-        return colours;
-    }
 };
 
 TEST_F(GameModeTest, SaveThenResumeGivesTheSameGameInBothVariants) {
@@ -49,7 +41,7 @@ TEST_F(GameModeTest, SaveThenResumeGivesTheSameGameInBothVariants) {
         auto game = StartGame(variant, Hard);
         Paint(*game, 0, 0, White);
         Paint(*game, 9, 9, Blue);
-        game->score = 340;
+        game->SetLevelScore(340);
         ASSERT_TRUE(game->SaveGame(kResume, 3, 3340));
         std::string file = dir_.ReadFile("Data/Resume.dat");
         ASSERT_EQ(file.size(), 416u);
@@ -64,11 +56,11 @@ TEST_F(GameModeTest, SaveThenResumeGivesTheSameGameInBothVariants) {
         auto back = Resume(variant, &resumed);
         EXPECT_TRUE(resumed);
         EXPECT_EQ(back->VariantCode(), variant);
-        EXPECT_EQ(back->difficulty, Hard);
-        EXPECT_EQ(back->score, 0) << "the play screen sets the level's points";
-        EXPECT_EQ(Colours(*back), Colours(*game));
+        EXPECT_EQ(back->DifficultyLevel(), Hard);
+        EXPECT_EQ(back->LevelScore(), 0) << "the play screen sets the level's points";
+        EXPECT_EQ(back->Colours(), game->Colours());
         EXPECT_FALSE(back->StartHelpShown());
-        for (const auto& cell : back->cells) EXPECT_TRUE(cell->growing);
+        for (const Piece* cell : Pieces(*back)) EXPECT_TRUE(cell->growing);
         EXPECT_EQ(dir_.ReadFile("Data/Resume.dat"), file) << "resuming leaves the file";
         EXPECT_EQ(dir_.ReadFile("Data/Help.dat"), help) << "and the help counters";
         EXPECT_EQ(dir_.ReadFile("Data/Help2.dat"), help2);
@@ -84,7 +76,7 @@ TEST_F(GameModeTest, ResumedGamePlaysOnAndRunsOutOfMovesLikeANewOne) {
     EXPECT_TRUE(back->NoMovesShown());
     RunFor(*back, 2600);
     EXPECT_FALSE(back->NoMovesShown());
-    for (const auto& cell : back->cells) ASSERT_NE(cell, nullptr);
+    for (const Piece* cell : Pieces(*back)) ASSERT_NE(cell, nullptr);
 }
 
 // Which files are refused is the reader's test; here a refused one deals.
@@ -98,7 +90,7 @@ TEST_F(GameModeTest, AnUnplayableFileResumesAsAFreshBoardAndStays) {
     auto game = Resume(RotationalVariant, &resumed);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Resume.dat"), std::string::npos);
     EXPECT_FALSE(resumed);
-    for (int32_t colour : Colours(*game)) EXPECT_TRUE(colour >= 1 && colour <= 6);
+    for (int32_t colour : game->Colours()) EXPECT_TRUE(colour >= 1 && colour <= 6);
     EXPECT_TRUE(game->FindLines(4).Empty()) << "dealt, not the file's all-Red board";
     EXPECT_EQ(dir_.ReadFile("Data/Resume.dat"), bad.Encode()) << "left for a look";
 }
@@ -133,7 +125,7 @@ TEST_F(GameModeTest, NextLevelStartsWithoutTheClearSound) {
     NormalGame next;
     next.NewGame(display_, sound_, kOrigin, kOrigin, true, NormalDifficulty);
     EXPECT_TRUE(SoundsPlayed().empty());
-    for (const auto& cell : next.cells) ASSERT_NE(cell, nullptr);
+    for (const Piece* cell : Pieces(next)) ASSERT_NE(cell, nullptr);
     EXPECT_TRUE(next.FindLines(4).Empty());
 }
 }  // namespace

@@ -64,7 +64,7 @@ void ModeFixture::WriteAssets() {
 }
 
 void ModeFixture::Paint(Board& board, int32_t x, int32_t y, int32_t colour) {
-    board.cells[Board::CellIndex(x, y)] = board.CreatePiece(colour);
+    board.PlacePiece(x, y, colour);
 }
 
 void ModeFixture::FillQuiet(Board& board) {
@@ -79,7 +79,8 @@ void ModeFixture::PaintSpareMove(Board& board) {
 
 std::array<const Piece*, Board::kCellCount> ModeFixture::Pieces(const Board& board) {
     std::array<const Piece*, Board::kCellCount> pieces{};
-    for (int32_t i = 0; i < Board::kCellCount; ++i) pieces[i] = board.cells[i].get();
+    for (int32_t i = 0; i < Board::kCellCount; ++i)
+        pieces[i] = board.At(i % Board::kColumns, i / Board::kColumns);
     return pieces;
 }
 

@@ -64,7 +64,7 @@ TEST_F(NormalGameTest, SelectionThenDiagonalSwapScoresTheLineAtOnce) {
     EXPECT_GE(took, 510u);
     EXPECT_LE(took, 530u);
     EXPECT_FALSE(game->SwappingBack());
-    EXPECT_EQ(game->score, 25);
+    EXPECT_EQ(game->LevelScore(), 25);
     EXPECT_EQ(game->At(4, 4), movingUp);
     for (int32_t x = 0; x < 4; ++x) {
         EXPECT_NE(game->At(x, 5), movingDown);
@@ -123,7 +123,7 @@ TEST_F(NormalGameTest, SwapWithoutLineGoesThereAndBack) {
     EXPECT_LE(back, 530u);
     EXPECT_FALSE(game->SwappingBack());
     EXPECT_EQ(Pieces(*game), before);
-    EXPECT_EQ(game->score, 0);
+    EXPECT_EQ(game->LevelScore(), 0);
 }
 
 TEST_F(NormalGameTest, CascadesWaitForTheNextCheckAndBlockClicks) {
@@ -132,7 +132,7 @@ TEST_F(NormalGameTest, CascadesWaitForTheNextCheckAndBlockClicks) {
     ClickCell(*game, 4, 4);
     ClickCell(*game, 3, 5);
     RunUntilSlideEnds(*game);
-    ASSERT_EQ(game->score, 25);
+    ASSERT_EQ(game->LevelScore(), 25);
     uint32_t check = game->NextCheckTime();
 
     // A line the refill happens to form stands until the next check.
@@ -140,9 +140,9 @@ TEST_F(NormalGameTest, CascadesWaitForTheNextCheckAndBlockClicks) {
     ClickCell(*game, 6, 6);
     EXPECT_FALSE(game->HasSelection()) << "clicks are ignored while a line stands";
     while (!TickAfter(clock_.Now() + kTick, check)) Tick(*game);
-    EXPECT_EQ(game->score, 25);
+    EXPECT_EQ(game->LevelScore(), 25);
     Tick(*game);
-    EXPECT_GE(game->score, 50);
+    EXPECT_GE(game->LevelScore(), 50);
     for (int32_t x = 0; x < 4; ++x) EXPECT_NE(ColourAt(*game, x, 0), White);
     EXPECT_EQ(game->NextCheckTime(), clock_.Now() + 2000);
 
@@ -153,14 +153,14 @@ TEST_F(NormalGameTest, CascadesWaitForTheNextCheckAndBlockClicks) {
 TEST_F(NormalGameTest, HintCostsOnlyAboveOneHundred) {
     auto game = StartQuietGame();
     PaintDiagonalMove(*game);
-    game->score = 100;
+    game->SetLevelScore(100);
     game->ShowHint();
-    EXPECT_EQ(game->score, 100);
-    ASSERT_TRUE(game->hintShown);
+    EXPECT_EQ(game->LevelScore(), 100);
+    ASSERT_TRUE(game->Hint());
     // The first move the search lists.
     MoveList moves = game->FindSwapMoves();
     ASSERT_FALSE(moves.Empty());
-    EXPECT_EQ((Move{game->hintX1, game->hintY1, game->hintX2, game->hintY2}), moves[0]);
+    EXPECT_EQ(*game->Hint(), moves[0]);
     EXPECT_EQ(game->At(moves[0].x1, moves[0].y1)->mood, Scared);
     EXPECT_EQ(game->At(moves[0].x2, moves[0].y2)->mood, Scared);
 
@@ -170,19 +170,19 @@ TEST_F(NormalGameTest, HintCostsOnlyAboveOneHundred) {
     Tick(*game);
     EXPECT_EQ(game->At(moves[0].x1, moves[0].y1)->mood, Scared);
 
-    game->score = 101;
+    game->SetLevelScore(101);
     game->ShowHint();
-    EXPECT_EQ(game->score, 1);
+    EXPECT_EQ(game->LevelScore(), 1);
 
     ClickCell(*game, 8, 1);
-    EXPECT_FALSE(game->hintShown) << "a selection ends the hint";
+    EXPECT_FALSE(game->Hint()) << "a selection ends the hint";
     EXPECT_EQ(game->At(moves[0].x1, moves[0].y1)->mood, Standard);
 
     FillQuiet(*game);  // no move left at all: the hint still costs
-    game->score = 150;
+    game->SetLevelScore(150);
     game->ShowHint();
-    EXPECT_EQ(game->score, 50);
-    EXPECT_FALSE(game->hintShown);
+    EXPECT_EQ(game->LevelScore(), 50);
+    EXPECT_FALSE(game->Hint());
 }
 
 TEST_F(NormalGameTest, FirstTwoGamesAreHelpGamesOnEasyWithTheDemonstrationRow) {
@@ -191,7 +191,7 @@ TEST_F(NormalGameTest, FirstTwoGamesAreHelpGamesOnEasyWithTheDemonstrationRow) {
         auto normal = StartGame(Hard);
         bool help = game <= 2;
         EXPECT_EQ(normal->StartHelpShown(), help) << "game " << game;
-        EXPECT_EQ(normal->difficulty, help ? Easy : Hard) << "game " << game;
+        EXPECT_EQ(normal->DifficultyLevel(), help ? Easy : Hard) << "game " << game;
         EXPECT_EQ(dir_.ReadFile("Data/Help.dat"), std::to_string(game + 1));
         EXPECT_TRUE(normal->FindLines(4).Empty()) << "game " << game;
         if (!help)
@@ -199,7 +199,7 @@ TEST_F(NormalGameTest, FirstTwoGamesAreHelpGamesOnEasyWithTheDemonstrationRow) {
         const int32_t row[] = {White, White, White, Red, White};
         int whites = 0;
         for (int32_t i = 0; i < Board::kCellCount; ++i) {
-            whites += normal->cells[i]->Colour() == White;
+            whites += normal->Colours()[i] == White;
         }
         EXPECT_EQ(whites, 4) << "Easy deals no White but the row's";
         for (int32_t x = 3; x <= 7; ++x) {
@@ -220,7 +220,7 @@ TEST_F(NormalGameTest, NoMovesLeftShowsForTwoAndAHalfSecondsThenANewBoard) {
     auto game = StartQuietGame();
     Tick(*game);
     FillQuiet(*game);  // the last move is gone
-    game->score = 300;
+    game->SetLevelScore(300);
     uint32_t start = clock_.Now();
     while (!game->NoMovesShown() && clock_.Now() - start < 5000) Tick(*game);
     EXPECT_LE(clock_.Now() - start, 2010u);
@@ -232,11 +232,12 @@ TEST_F(NormalGameTest, NoMovesLeftShowsForTwoAndAHalfSecondsThenANewBoard) {
     SoundsPlayed();
     Tick(*game);
     EXPECT_FALSE(game->NoMovesShown());
-    EXPECT_EQ(game->score, 300);
+    EXPECT_EQ(game->LevelScore(), 300);
     for (int32_t i = 0; i < Board::kCellCount; ++i) {
-        ASSERT_NE(game->cells[i], nullptr);
-        EXPECT_NE(game->cells[i].get(), old[i]);
-        EXPECT_TRUE(game->cells[i]->growing);
+        const Piece* piece = Pieces(*game)[i];
+        ASSERT_NE(piece, nullptr);
+        EXPECT_NE(piece, old[i]);
+        EXPECT_TRUE(piece->growing);
     }
     EXPECT_EQ(SoundsPlayed(), std::vector<std::string>{"Zoh"});
     Tick(*game);
@@ -262,10 +263,10 @@ TEST_F(NormalGameTest, SwapStartedDuringTheNoticeGoesOnOverTheNewBoard) {
 
     while (game->Swapping() && !game->SwappingBack()) Tick(*game);
     // The new board's two pieces changed places (and go back, or made a line).
-    EXPECT_TRUE(game->score > 0 || (game->At(0, 0) == newB && game->At(1, 0) == newA));
+    EXPECT_TRUE(game->LevelScore() > 0 || (game->At(0, 0) == newB && game->At(1, 0) == newA));
     RunUntilSlideEnds(*game);
     EXPECT_FALSE(game->Swapping());
-    for (const auto& cell : game->cells) EXPECT_NE(cell, nullptr);
+    for (const Piece* cell : Pieces(*game)) EXPECT_NE(cell, nullptr);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST_F(RotationalGameTest, CornerTurnMovesTheFourPiecesClockwise) {
     EXPECT_EQ(game->At(3, 4), bottomRight);
     EXPECT_EQ(game->At(3, 3), bottomLeft);
     EXPECT_TRUE(game->At(4, 3)->growing) << "the line's cells are refilled";
-    EXPECT_EQ(game->score, 25);
+    EXPECT_EQ(game->LevelScore(), 25);
     EXPECT_EQ(game->BlockTopLeft(), (GridPoint{-1, -1}));
 }
 
@@ -105,7 +105,7 @@ TEST_F(RotationalGameTest, TurnWithoutLinePausesThenTurnsBack) {
     EXPECT_GE(clock_.Now() - endOfTurn, 510u);
     EXPECT_LE(clock_.Now() - endOfTurn, 530u);
     EXPECT_EQ(Pieces(*game), before);
-    EXPECT_EQ(game->score, 0);
+    EXPECT_EQ(game->LevelScore(), 0);
 }
 
 TEST_F(RotationalGameTest, HeldButtonTurnsAgainAfterEachTurn) {
@@ -131,7 +131,7 @@ TEST_F(RotationalGameTest, StartHelpForAtMostEightSecondsAtTheChosenDifficulty) 
     auto game = StartGame(Hard);
     uint32_t started = clock_.Now();
     EXPECT_TRUE(game->StartHelpShown());
-    EXPECT_EQ(game->difficulty, Hard);
+    EXPECT_EQ(game->DifficultyLevel(), Hard);
     EXPECT_EQ(dir_.ReadFile("Data/Help2.dat"), "2");
     EXPECT_FALSE(dir_.Exists("Data/Help.dat"));
     FillQuiet(*game);
@@ -160,11 +160,11 @@ TEST_F(RotationalGameTest, HintMarksTheFirstTurningBlock) {
     auto game = StartQuietGame();
     Paint(*game, 3, 3, Purple);
     for (int32_t x : {5, 6, 7}) Paint(*game, x, 3, Purple);
-    game->score = 101;
+    game->SetLevelScore(101);
     game->ShowHint();
-    EXPECT_EQ(game->score, 1);
-    ASSERT_TRUE(game->hintShown);
-    EXPECT_EQ((Move{game->hintX1, game->hintY1, game->hintX2, game->hintY2}), (Move{3, 3, 4, 4}));
+    EXPECT_EQ(game->LevelScore(), 1);
+    ASSERT_TRUE(game->Hint());
+    EXPECT_EQ(*game->Hint(), (Move{3, 3, 4, 4}));
     EXPECT_EQ(game->At(3, 3)->mood, Scared);
     EXPECT_EQ(game->At(4, 4)->mood, Scared);
 
@@ -174,9 +174,9 @@ TEST_F(RotationalGameTest, HintMarksTheFirstTurningBlock) {
     Tick(*game);
     EXPECT_EQ(game->At(3, 3)->mood, Emotion);
     ClickCorner(*game, 4, 4);
-    EXPECT_TRUE(game->hintShown) << "the hint stays while the block turns";
+    EXPECT_TRUE(game->Hint()) << "the hint stays while the block turns";
     RunUntilTurnEnds(*game);
-    EXPECT_EQ(game->hintX1, -1);
+    EXPECT_FALSE(game->Hint());
 }
 
 TEST_F(RotationalGameTest, NoMovesLeftStopsTheTurnAndANewTurnGoesOnOverTheNewBoard) {
@@ -194,6 +194,6 @@ TEST_F(RotationalGameTest, NoMovesLeftStopsTheTurnAndANewTurnGoesOnOverTheNewBoa
     RunUntilTurnEnds(*game);
     RunUntilTurnEnds(*game);
     EXPECT_FALSE(game->Rotating());
-    for (const auto& cell : game->cells) EXPECT_NE(cell, nullptr);
+    for (const Piece* cell : Pieces(*game)) EXPECT_NE(cell, nullptr);
 }
 }  // namespace

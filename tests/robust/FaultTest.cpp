@@ -205,8 +205,8 @@ TEST_F(FaultTest, SavedGameWithImpossibleDifficultyIsNotResumed) {
     game.ClickButton(Buttons::kResume);
     EXPECT_TRUE(Showed(game, "No saved game..."));
     ASSERT_NE(game.Mode(), nullptr);
-    EXPECT_GE(game.Mode()->difficulty, Easy);
-    EXPECT_LE(game.Mode()->difficulty, Hard);
+    EXPECT_GE(game.Mode()->DifficultyLevel(), Easy);
+    EXPECT_LE(game.Mode()->DifficultyLevel(), Hard);
     game.Close();
     EXPECT_EQ(game.Exit(), 1);
 }

@@ -143,7 +143,7 @@ class LongPlay {
             return;
         }
         for (int cell = 0; cell < GameMode::kCellCount; ++cell) {
-            if (!mode->cells[cell]) {
+            if (mode->Colours()[cell] == 0) {
                 Fail("cell " + std::to_string(cell) + " holds no piece");
                 break;
             }

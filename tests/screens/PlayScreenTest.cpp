@@ -69,7 +69,7 @@ class PlayScreenTest : public ::testing::Test {
     }
     void ReachLevel(int32_t level) {
         while (screen.Level() < level) {
-            screen.Mode()->score = screen.Level() * PlayScreen::kPointsPerLevel;
+            screen.Mode()->SetLevelScore(screen.Level() * PlayScreen::kPointsPerLevel);
             Tick();
         }
     }
@@ -125,23 +125,23 @@ TEST_F(PlayScreenTest, EnteringStartsANormalGameAtLevelOneWithNTypeSelected) {
 
 TEST_F(PlayScreenTest, LevelBarAt999PointsAndTheLevelChangeAt1000CarryingTheRest) {
     Enter();
-    screen.Mode()->score = 999;
+    screen.Mode()->SetLevelScore(999);
     Tick();
     EXPECT_EQ(BarFill(), 399);
     EXPECT_EQ(screen.Level(), 1);
 
-    screen.Mode()->score = 1000;
+    screen.Mode()->SetLevelScore(1000);
     Tick();
     EXPECT_EQ(screen.Level(), 2) << "on the same tick";
     EXPECT_EQ(screen.ScoreBase(), 1000);
-    EXPECT_EQ(screen.Mode()->score, 0);
+    EXPECT_EQ(screen.Mode()->LevelScore(), 0);
     EXPECT_EQ(screen.TotalScore(), 1000);
     EXPECT_EQ(Started(kNextLevelSound), 1u);
     Tick();
     EXPECT_EQ(BarFill(), 0) << "the new level's bar starts empty";
     EXPECT_EQ(Started(kNextLevelSound), 0u);
 
-    screen.Mode()->score = 2700;  // points beyond the target are carried
+    screen.Mode()->SetLevelScore(2700);  // points beyond the target are carried
     Tick();
     EXPECT_EQ(screen.Level(), 3);
     EXPECT_EQ(screen.ScoreBase(), 3700);
@@ -159,7 +159,7 @@ TEST_F(PlayScreenTest, ResumeSplitsTheSavedTotalAndRestoresTheBoard) {
     EXPECT_NE(dynamic_cast<RotationalGame*>(screen.Mode()), nullptr);
     EXPECT_EQ(screen.Level(), 3);
     EXPECT_EQ(screen.ScoreBase(), 2000);
-    EXPECT_EQ(screen.Mode()->score, 2000);
+    EXPECT_EQ(screen.Mode()->LevelScore(), 2000);
     EXPECT_EQ(screen.TotalScore(), 4000);
     EXPECT_TRUE(screen.RotationalTypeButton()->Pushed());
     EXPECT_FALSE(screen.NormalTypeButton()->Pushed());
@@ -196,26 +196,26 @@ TEST_F(PlayScreenTest, RTypeSwitchesToARotationalBoardAfter250Ms) {
 TEST_F(PlayScreenTest, PressingTheSelectedVariantDoesNothing) {
     Enter();
     for (int t = 0; t < 60; ++t) Tick();
-    screen.Mode()->score = 300;
+    screen.Mode()->SetLevelScore(300);
     const GameMode* before = screen.Mode();
     sound.TakeStarted();
     PressAndWait(Buttons::kNormalType);
     Tick();
     EXPECT_EQ(Started("Sounds\\Click.wav"), 0u);
     EXPECT_EQ(screen.Mode(), before);
-    EXPECT_EQ(screen.Mode()->score, 300);
+    EXPECT_EQ(screen.Mode()->LevelScore(), 300);
 }
 
 TEST_F(PlayScreenTest, NewGameKeepsTheLevelAndDropsTheLevelsPoints) {
     Enter();
     ReachLevel(4);
     EXPECT_EQ(screen.ScoreBase(), 6000);
-    screen.Mode()->score = 500;
+    screen.Mode()->SetLevelScore(500);
     PressAndWait(Buttons::kNewGame);
-    EXPECT_EQ(screen.Mode()->score, 500);
+    EXPECT_EQ(screen.Mode()->LevelScore(), 500);
     Tick();
     EXPECT_EQ(screen.Level(), 4);
-    EXPECT_EQ(screen.Mode()->score, 0);
+    EXPECT_EQ(screen.Mode()->LevelScore(), 0);
     EXPECT_EQ(screen.TotalScore(), 6000);
     EXPECT_FALSE(screen.NewGameButton()->Pushed());
     EXPECT_NE(dynamic_cast<NormalGame*>(screen.Mode()), nullptr);
@@ -226,7 +226,7 @@ TEST_F(PlayScreenTest, EndHandsOverTheScoreAndLeavesOnlyTheEndMarker) {
     shared.difficulty = Hard;
     Enter();
     ReachLevel(2);
-    screen.Mode()->score = 250;
+    screen.Mode()->SetLevelScore(250);
     shared.difficulty = Easy;  // as if changed elsewhere: the mode's counts
     PressAndWait(Buttons::kEnd);
     EXPECT_EQ(shared.finalScore, -1);
@@ -243,7 +243,7 @@ TEST_F(PlayScreenTest, LeavingARunningGameSavesItAndSaysSo) {
     shared.difficulty = Hard;
     Enter();
     ReachLevel(3);
-    screen.Mode()->score = 420;
+    screen.Mode()->SetLevelScore(420);
     screen.Leave();
     std::optional<SavedGame> saved = SavedGame::Read();
     ASSERT_TRUE(saved);

@@ -5,7 +5,7 @@
 // Runs a test inside a fresh empty working directory (the game reads and
 // writes everything relative to it) and restores the old one afterwards.
 class TempWorkDir {
-public:
+  public:
     TempWorkDir();
     ~TempWorkDir();
     TempWorkDir(const TempWorkDir&) = delete;
@@ -18,7 +18,7 @@ public:
     std::string ReadFile(const std::string& name) const;
     bool Exists(const std::string& name) const;
 
-private:
+  private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };
