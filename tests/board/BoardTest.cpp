@@ -75,23 +75,6 @@ TEST_F(BoardTest, EachDifficultyDealsItsShareOfWhite) {
     }
 }
 
-TEST_F(BoardTest, FillingKeepsPiecesAndGrowsTheNewOnesFromNow) {
-    board_.Clear();
-    Paint({2, 3, 0, 0, 1, Purple});
-    const Piece* kept = board_.At(2, 3);
-    clock_.Advance(700);
-    board_.FillEmptyCells();
-    for (const Piece* piece : Snapshot()) {
-        ASSERT_NE(piece, nullptr);
-        EXPECT_EQ(piece->growing, piece != kept);
-        EXPECT_EQ(piece->mood, Standard);
-        if (piece != kept) {
-            EXPECT_EQ(piece->growthTimer.startTick, 20700u);
-        }
-    }
-    EXPECT_EQ(board_.At(2, 3), kept);
-}
-
 TEST_F(BoardTest, DealtBoardsHoldNoLineOnEveryDifficulty) {
     for (int32_t difficulty : {Easy, NormalDifficulty, Hard}) {
         board_.SetDifficulty(difficulty);
