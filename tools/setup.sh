@@ -38,3 +38,11 @@ vlims_ensure_packages() {
         exit 1
     fi
 }
+
+# ---- Windows build (./windows.sh, tests/windows/run.sh) ----------------------
+# The cross compiler, Wine to run the result, GoogleTest's sources for the
+# cross-built tests and zip for the players' archive. SDL2 for Windows is
+# built from Debian's own source package (tools/windows/sdl2.sh).
+VLIMS_WINDOWS_PACKAGES=(
+    g++-mingw-w64-x86-64 wine64 googletest zip
+)

@@ -1,5 +1,7 @@
 #include "platform/FileIo.h"
 
+// The POSIX side; FileIoWindows.cpp is the Windows one.
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +12,8 @@
 #include <cstring>
 #include <filesystem>
 #include <string_view>
+
+#include "platform/TemporaryName.h"
 
 FileRead ReadFileCarefully(const std::string& path, size_t limit) {
     FileRead result;
@@ -102,14 +106,6 @@ mode_t ModeForReplacing(const std::string& path) {
     return 0666 & ~mask;
 }
 
-constexpr std::string_view kTemporaryMark = ".tmp-";
-constexpr size_t kTemporarySuffix = 6;  // mkstemp's XXXXXX
-
-bool IsTemporaryName(const std::string& name) {
-    const size_t mark = name.rfind(kTemporaryMark);
-    return mark != std::string::npos && mark > 0 &&
-           name.size() == mark + kTemporaryMark.size() + kTemporarySuffix;
-}
 }  // namespace
 
 int RemoveStaleTemporaries(const std::string& folder) {
@@ -144,3 +140,5 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
     SyncFolderOf(path);
     return true;
 }
+
+#endif  // _WIN32

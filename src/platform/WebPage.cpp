@@ -14,7 +14,8 @@ namespace {
 WebPageRecorder* recorder = nullptr;
 
 bool IsUnreserved(unsigned char c) {
-    return std::isalnum(c) || std::strchr("-._~/", c) != nullptr;
+    // ':' stays for a Windows drive letter ("file:///C:/...").
+    return std::isalnum(c) || std::strchr("-._~/:", c) != nullptr;
 }
 
 std::string PercentEncode(const std::string& path) {
@@ -36,7 +37,12 @@ std::string PercentEncode(const std::string& path) {
 std::string FileUrl(const std::string& gamePath) {
     std::error_code error;
     std::filesystem::path absolute = std::filesystem::absolute(HostPath(gamePath), error);
-    std::string path = error ? HostPath(gamePath) : absolute.lexically_normal().string();
+    // URLs use '/' whatever the host's separator, and their path starts with
+    // one even before a drive letter.
+    std::string path = error ? std::filesystem::path(HostPath(gamePath)).generic_string()
+                             : absolute.lexically_normal().generic_string();
+    if (path.empty() || path.front() != '/')
+        path.insert(path.begin(), '/');
     return "file://" + PercentEncode(path);
 }
 
@@ -49,7 +55,8 @@ bool OpenWebPage(const std::string& gamePath) {
     const char* driver = SDL_GetCurrentVideoDriver();
     if (driver && std::strcmp(driver, "dummy") == 0)
         return true;
-    // SDL forks the browser launcher and does not wait for the browser.
+    // SDL hands the URL to the desktop without waiting for the browser: it
+    // forks the launcher on Linux and asks the shell (ShellExecuteW) on Windows.
     if (SDL_OpenURL(url.c_str()) != 0) {
         std::fprintf(stderr, "Vlims: could not open \"%s\": %s\n", url.c_str(), SDL_GetError());
         return false;

@@ -12,6 +12,10 @@ E2E_XVFB_PID=""
 E2E_WM_PID=""
 E2E_GAME_PID=""
 E2E_GAME_RC=""
+# The program in the game folder and what starts it: the Windows run sets
+# vlims.exe and Wine.
+E2E_PROGRAM=${E2E_PROGRAM:-vlims}
+E2E_LAUNCHER=${E2E_LAUNCHER:-}
 
 e2e_log() { echo "e2e: $*" >&2; }
 e2e_fail() {
@@ -39,7 +43,7 @@ e2e_cleanup() {
 # so that the test's saved files never touch the build's own.
 e2e_setup() {
     local game_dir=$1
-    [[ -x "$game_dir/vlims" ]] || e2e_fail "no game at $game_dir/vlims"
+    [[ -x "$game_dir/$E2E_PROGRAM" ]] || e2e_fail "no game at $game_dir/$E2E_PROGRAM"
     E2E_TMP=$(mktemp -d /tmp/vlims-e2e.XXXXXX)
     trap e2e_cleanup EXIT
     cp -r "$game_dir" "$E2E_TMP/game"
@@ -75,7 +79,8 @@ e2e_setup() {
 
 # Starts the game from its folder (its working directory) in the background.
 e2e_start_game() {
-    (cd "$E2E_GAME_DIR" && exec ./vlims) 2>>"$E2E_TMP/game.stderr" &
+    # shellcheck disable=SC2086
+    (cd "$E2E_GAME_DIR" && exec $E2E_LAUNCHER "./$E2E_PROGRAM") 2>>"$E2E_TMP/game.stderr" &
     E2E_GAME_PID=$!
     E2E_GAME_RC=""
 }

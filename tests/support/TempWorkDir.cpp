@@ -1,14 +1,25 @@
 #include "support/TempWorkDir.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 
-TempWorkDir::TempWorkDir() : previous_(std::filesystem::current_path()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vlims-test-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
+namespace {
+// A new folder of its own, as mkdtemp makes (create_directory refuses one that
+// already exists), with nothing but the standard library so the suite builds
+// for Windows too.
+std::filesystem::path MakeUniqueFolder() {
+    static std::mt19937_64 generator{std::random_device{}()};
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (;;) {
+        std::filesystem::path candidate = base / ("vlims-test-" + std::to_string(generator()));
+        if (std::filesystem::create_directory(candidate))
+            return candidate;
+    }
+}
+}  // namespace
+
+TempWorkDir::TempWorkDir() : previous_(std::filesystem::current_path()), path_(MakeUniqueFolder()) {
     std::filesystem::current_path(path_);
 }
 

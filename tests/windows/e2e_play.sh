@@ -1,0 +1,46 @@
+#!/bin/bash
+# vlims.exe under Wine on Xvfb: its window and client area, a Hard game from
+# Play Game, and the close request that saves it: the message box, a whole
+# "Data\Resume.dat" of that game, exit code 1.
+source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/../e2e/play_lib.sh"
+source "$(dirname "$0")/wine.sh"
+E2E_PROGRAM=vlims.exe
+E2E_LAUNCHER=$WINE
+e2e_setup "$1"
+trap 'e2e_cleanup; wine_stop' EXIT
+wine_prepare
+play_skip_start_help
+saved="$E2E_GAME_DIR/Data/Resume.dat"
+
+e2e_start_game
+window=$(e2e_find_window)
+size=$(e2e_client_size "$window")
+[[ "$size" == "625x440" ]] || e2e_fail "client area $size, expected 625x440"
+sleep 1
+e2e_click "$window" 195 185  # the difficulty picture: Normal becomes Hard
+sleep 0.3
+e2e_click "$window" 400 120  # Play Game
+sleep 1.5
+play_park_pointer "$window"
+sleep 0.3
+play_window_rgb "$window" "$E2E_TMP/board.rgb"
+play_saved pieces "$E2E_TMP/board.rgb" "$E2E_GAME_DIR" || e2e_fail "no board of pieces after Play Game"
+
+e2e_close
+box=$(play_wait_box "Your game has been automatically saved...") ||
+    e2e_fail "no message about the automatic save"
+[[ -f "$saved" ]] || e2e_fail "the box shows before the game is saved"
+# Wine ignores keys sent to a window; the box has the focus, so type into it.
+xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box"
+xdotool key Return
+e2e_wait_exit
+e2e_expect_clean_exit 1
+play_saved check "$saved" || e2e_fail "bad saved game"
+python3 - "$saved" <<'PY' || e2e_fail "the saved game is not the Hard Normal game of level 1"
+import struct, sys
+variant, difficulty, level = struct.unpack("<3i", open(sys.argv[1], "rb").read()[:12])
+assert (variant, difficulty, level) == (0, 3, 1), (variant, difficulty, level)
+PY
+ls "$E2E_GAME_DIR/Data" | grep -q '\.tmp-' && e2e_fail "a temporary file was left in Data"
+e2e_log "ok"

@@ -1,0 +1,20 @@
+# Sourced by the Windows tests: Wine in a prefix of its own (under the Windows
+# build folder, made once with wineboot), quiet, and stopped on exit.
+WINE=/usr/lib/wine/wine64  # Debian's wine64 puts nothing on PATH
+export WINEPREFIX=${WINEPREFIX:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/build-windows/wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="  # no offer to install Mono or Gecko
+
+wine_prepare() {
+    [[ -x "$WINE" ]] || { echo "windows: $WINE is missing (Debian package wine64)" >&2; exit 1; }
+    if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
+        echo "windows: making the Wine prefix $WINEPREFIX" >&2
+        mkdir -p "$WINEPREFIX"
+        DISPLAY= "$WINE" wineboot -i
+        /usr/lib/wine/wineserver -w
+    fi
+}
+
+wine_stop() {
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
+}
