@@ -6,6 +6,7 @@
 #include "engine/Sound.h"
 #include "engine/SoundSystem.h"
 #include "platform/ManualClock.h"
+#include "support/ScopedEnv.h"
 #include "support/TempWorkDir.h"
 #include "support/WavBytes.h"
 
@@ -163,21 +164,6 @@ TEST(SoundSystemLifetime, ASoundOutlivingItsSystemIsSilent) {
     }
     EXPECT_TRUE(sound.Play());
 }
-
-// Sets an environment variable for one scope.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        setenv(name, value, 1);
-    }
-    ~ScopedEnv() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 TEST(SoundSystemDevice, NoAudioDeviceMeansSilenceNotFailure) {
     ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");

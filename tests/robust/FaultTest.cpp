@@ -16,6 +16,7 @@
 #include "screens/Button.h"
 #include "screens/HighScoreTable.h"
 #include "screens/PlayScreen.h"
+#include "support/ScopedEnv.h"
 #include "support/TempWorkDir.h"
 
 // The whole game, headless, against a damaged game folder: it starts, plays,
@@ -180,17 +181,13 @@ TEST_F(FaultTest, ReadOnlyDataFolderKeepsEveryFile) {
 }
 
 TEST_F(FaultTest, NoAudioDevice) {
-    const char* before = std::getenv("SDL_AUDIODRIVER");
-    std::string saved = before ? before : "";
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    HeadlessGame game;
-    game.Start();
-    EXPECT_FALSE(game.App().GetSoundSystem().HasDevice());
-    EXPECT_EQ(PlayThrough(game), 1);
-    if (before)
-        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
-    else
-        unsetenv("SDL_AUDIODRIVER");
+    {
+        ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
+        HeadlessGame game;
+        game.Start();
+        EXPECT_FALSE(game.App().GetSoundSystem().HasDevice());
+        EXPECT_EQ(PlayThrough(game), 1);
+    }
     EXPECT_TRUE(SavedGame::Read().has_value());
 }
 
