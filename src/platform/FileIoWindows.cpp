@@ -92,26 +92,50 @@ bool ReplaceWith(const std::wstring& temporary, const std::wstring& target) {
 }
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit) {
+FileRead ReadFileCarefully(const std::string& path, size_t limit) {
+    FileRead result;
     FileHandle file(CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid())
-        return std::nullopt;
+    if (!file.Valid()) {
+        const DWORD error = GetLastError();
+        result.present = error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND;
+        result.problem = WindowsErrorText(error);
+        return result;
+    }
+    result.present = true;
     // A device name ("CON", "COM1") or a pipe where a game file belongs would
     // wait for input for ever; only files on disk are read.
-    if (GetFileType(file.Get()) != FILE_TYPE_DISK)
-        return std::nullopt;
+    if (GetFileType(file.Get()) != FILE_TYPE_DISK) {
+        result.problem = "not a regular file";
+        return result;
+    }
     std::string bytes;
     char buffer[4096];
     while (bytes.size() < limit) {
         DWORD got = 0;
         const DWORD want = static_cast<DWORD>(std::min(sizeof buffer, limit - bytes.size()));
-        if (!ReadFile(file.Get(), buffer, want, &got, nullptr) || got == 0)
+        if (!ReadFile(file.Get(), buffer, want, &got, nullptr)) {
+            result.problem = WindowsErrorText(GetLastError());
+            return result;
+        }
+        if (got == 0)
             break;
         bytes.append(buffer, got);
     }
-    return bytes;
+    result.bytes = std::move(bytes);
+    return result;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit) {
+    return ReadFileCarefully(path, limit).bytes;
+}
+
+bool RemoveFile(const std::string& path) {
+    if (DeleteFileW(WideFromUtf8(path).c_str()))
+        return true;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes) {

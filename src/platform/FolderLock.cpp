@@ -1,5 +1,7 @@
 #include "platform/FolderLock.h"
 
+// The POSIX side; FolderLockWindows.cpp is the Windows one.
+#ifndef _WIN32
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -25,3 +27,5 @@ FolderLock::~FolderLock() {
     if (handle_ >= 0)
         close(static_cast<int>(handle_));
 }
+
+#endif  // _WIN32
