@@ -105,8 +105,8 @@ class PictureFolder {
 template <typename Mode>
 class TimedMode : public Mode {
   public:
-    void PostponeCheck() { this->nextCheckTime_ = TickCount() + GameMode::kCheckInterval; }
-    void DueCheck() { this->nextCheckTime_ = TickCount() - 1; }
+    void PostponeCheck() { this->nextCheck_.Start(TickCount(), GameMode::kCheckInterval); }
+    void DueCheck() { this->nextCheck_.Clear(); }
 };
 
 template <typename Mode>

@@ -42,6 +42,7 @@ bool GameApp::OnIdle(long idleCount) {
     Screen* screen = mainFrame_->CurrentScreen();
     ScreenCode code =
         screen->Update(display_, soundSystem_, mouse.x, mouse.y, mouse.leftDown, mouse.rightDown);
+    mainFrame_->TickRan();
     display_.Present();
     Screen* target = mainFrame_->TargetScreen(code);
     if (!target)

@@ -5,6 +5,7 @@
 #include "app/MouseState.h"
 #include "engine/Display.h"
 #include "engine/SoundSystem.h"
+#include "platform/DialogWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
 
@@ -18,6 +19,8 @@ namespace {
 constexpr int kWindowLeft = 50;
 constexpr int kWindowTop = 50;
 constexpr const char* kIconFile = "Graphics\\Gui\\Icon.bmp";
+constexpr const char* kBoxFontSheet = "Graphics\\Gui\\Times Roman 10 Font.bmp";
+constexpr const char* kBoxFontMetrics = "Data\\Times Roman 10 Font Metrics.dat";
 constexpr const char* kDirectXDownloadPage =
     "https://www.microsoft.com/en-us/download/details.aspx?id=35";
 }  // namespace
@@ -41,6 +44,7 @@ std::unique_ptr<Window> MainFrame::OpenGameWindow(std::string* error) {
 
 MainFrame::MainFrame(Display& display, SoundSystem& soundSystem, Setup setup)
     : display_(display), soundSystem_(soundSystem) {
+    SetMessageBoxFont(kBoxFontSheet, kBoxFontMetrics);
     if (!PassesGraphicsCheck(setup)) {
         ShowMessageBox(kCheckCaption, CheckFailedText());
         appActive_ = false;
@@ -48,7 +52,7 @@ MainFrame::MainFrame(Display& display, SoundSystem& soundSystem, Setup setup)
         return;
     }
     appActive_ = true;
-    SetMessageBoxOwner(window_.get());
+    DialogWindow::SetOwner(window_.get(), [this] { display_.Present(); });
 
     display_.Create(window_.get());
     display_.SetWindowed(kClientWidth, kClientHeight);
@@ -81,7 +85,14 @@ MainFrame::~MainFrame() {
     // Normally the close request has done this already; a frame deleted
     // without one (a test, a failed run) still leaves the screens properly.
     ReleaseEverything();
-    SetMessageBoxOwner(nullptr);
+    DialogWindow::SetOwner(nullptr, nullptr);
+}
+
+// The display is gone: the screen is left as on a close, which saves what a
+// close saves; the display and the sound system are not touched.
+void MainFrame::SaveWithoutDisplay() {
+    if (currentScreen_)
+        currentScreen_->Leave();
 }
 
 void MainFrame::ShowWindow() {
@@ -134,28 +145,51 @@ void MainFrame::OnEraseBackground() {
         currentScreen_->Draw(display_);
 }
 
+void MainFrame::Press(bool& down, PressHold& hold) {
+    down = true;
+    hold = {true, false};
+}
+
+void MainFrame::Release(bool& down, PressHold& hold) {
+    if (hold.unseen)
+        hold.releaseHeld = true;
+    else
+        down = false;
+}
+
+void MainFrame::EndHold(bool& down, PressHold& hold) {
+    if (hold.releaseHeld)
+        down = false;
+    hold = {};
+}
+
+void MainFrame::TickRan() {
+    EndHold(mouse.leftDown, leftHold_);
+    EndHold(mouse.rightDown, rightHold_);
+}
+
 void MainFrame::OnLeftButtonDown(int x, int y) {
     mouse.x = x;
     mouse.y = y;
-    mouse.leftDown = true;
+    Press(mouse.leftDown, leftHold_);
 }
 
 void MainFrame::OnLeftButtonUp(int x, int y) {
     mouse.x = x;
     mouse.y = y;
-    mouse.leftDown = false;
+    Release(mouse.leftDown, leftHold_);
 }
 
 void MainFrame::OnRightButtonDown(int x, int y) {
     mouse.x = x;
     mouse.y = y;
-    mouse.rightDown = true;
+    Press(mouse.rightDown, rightHold_);
 }
 
 void MainFrame::OnRightButtonUp(int x, int y) {
     mouse.x = x;
     mouse.y = y;
-    mouse.rightDown = false;
+    Release(mouse.rightDown, rightHold_);
 }
 
 void MainFrame::OnMouseMove(int x, int y) {
@@ -166,4 +200,6 @@ void MainFrame::OnMouseMove(int x, int y) {
 void MainFrame::OnActivate() {
     mouse.leftDown = false;
     mouse.rightDown = false;
+    leftHold_ = {};
+    rightHold_ = {};
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/Screen.h"
+#include "platform/DisplayLoss.h"
 #include "platform/WindowEvents.h"
 
 class Display;
@@ -63,6 +64,8 @@ class MainFrame : public WindowEvents {
     void OnRightButtonUp(int x, int y) override;
     void OnMouseMove(int x, int y) override;
     void OnActivate() override;
+    // A tick has read the mouse: releases held back for it now count.
+    void TickRan();
 
     // For the main loop.
     bool AppActive() const { return appActive_; }
@@ -75,7 +78,18 @@ class MainFrame : public WindowEvents {
     Window* GetWindow() const { return window_.get(); }
 
   private:
+    // A press and its release that both come before a tick would leave the
+    // tick blind to the click, so such a release waits for one tick.
+    struct PressHold {
+        bool unseen = false;
+        bool releaseHeld = false;
+    };
+    static void Press(bool& down, PressHold& hold);
+    static void Release(bool& down, PressHold& hold);
+    static void EndHold(bool& down, PressHold& hold);
+
     bool PassesGraphicsCheck(Setup& setup);
+    void SaveWithoutDisplay();
     void ReleaseEverything();
 
     Display& display_;
@@ -86,4 +100,7 @@ class MainFrame : public WindowEvents {
     bool appActive_ = false;
     bool quitPosted_ = false;
     bool released_ = false;
+    PressHold leftHold_;
+    PressHold rightHold_;
+    DisplayLoss::Saver lostDisplaySaver_{[this] { SaveWithoutDisplay(); }};
 };

@@ -26,21 +26,23 @@ SurfacePtr NewSurface(int width, int height) {
     return surface;
 }
 
-// Whether any pixel is the transparent black. A picture without one draws
-// the same with or without the colour key, and SDL copies it much faster
-// without.
-bool HasTransparentPixel(SDL_Surface* surface) {
-    const uint32_t black = SDL_MapRGB(surface->format, 0, 0, 0);
+// SDL's conversion from some formats (16-bit 5-6-5 among them) fills the
+// unused top byte with ones, and the colour key compares all 32 bits: only
+// the colour bits are kept, so that black is transparent whatever the
+// file's format. Returns whether any pixel is that black: a picture without
+// one draws the same without the colour key, and SDL copies it much faster.
+bool KeepColourBitsOnly(SDL_Surface* surface) {
+    const uint32_t colourBits = 0x00FFFFFF;
+    bool black = false;
     for (int y = 0; y < surface->h; ++y) {
-        const uint32_t* row =
-            reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(surface->pixels) +
-                                              static_cast<ptrdiff_t>(y) * surface->pitch);
+        uint32_t* row = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(surface->pixels) +
+                                                    static_cast<ptrdiff_t>(y) * surface->pitch);
         for (int x = 0; x < surface->w; ++x) {
-            if ((row[x] & 0x00FFFFFF) == (black & 0x00FFFFFF))
-                return true;
+            row[x] &= colourBits;
+            black = black || row[x] == 0;
         }
     }
-    return false;
+    return black;
 }
 
 uint32_t* Row(SDL_Surface* surface, int y) {
@@ -146,7 +148,7 @@ ImagePtr Display::LoadImageFile(const std::string& path, int width, int height) 
     SDL_SetSurfaceBlendMode(file.get(), SDL_BLENDMODE_NONE);
     SDL_Rect source{0, 0, std::max(width, 0), std::max(height, 0)};
     SDL_BlitSurface(file.get(), &source, image->surface.get(), nullptr);
-    if (!HasTransparentPixel(image->surface.get()))
+    if (!KeepColourBitsOnly(image->surface.get()))
         SDL_SetColorKey(image->surface.get(), SDL_FALSE, 0);
     return image;
 }

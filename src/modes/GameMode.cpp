@@ -97,9 +97,8 @@ void GameMode::StartPlay(Display& display, bool nextLevel) {
 }
 
 void GameMode::StartBoardCheck(Display& display, SoundSystem& soundSystem) {
-    // One tick in the past, so the first Update checks at once whatever the
-    // clock reads (a fixed 0 would not be "past" for half of the tick range).
-    nextCheckTime_ = TickCount() - 1;
+    // Nothing pending: the first Update checks at once.
+    nextCheck_.Clear();
     SetPopups(std::make_unique<ScorePopupList>(display, soundSystem));
 }
 
@@ -134,12 +133,12 @@ void GameMode::ResolveLines() {
 
 void GameMode::RunBoardCheck(uint32_t now) {
     ResolveLines();
-    nextCheckTime_ = now + kCheckInterval;
+    nextCheck_.Start(now, kCheckInterval);
 }
 
 void GameMode::StartNoMovesNotice(uint32_t now) {
     noMovesShown_ = true;
-    noMovesEnd_ = now + kNoMovesDuration;
+    noMovesEnd_.Start(now, kNoMovesDuration);
 }
 
 void GameMode::DrawBackgroundPart(Display& display) {
@@ -155,7 +154,7 @@ void GameMode::DrawAndEndNoMoves(Display& display, uint32_t now) {
     if (!noMovesShown_)
         return;
     display.DrawImage(noMovesImage_.get(), kNoMovesX, kNoMovesY);
-    if (TickAfter(now, noMovesEnd_)) {
+    if (noMovesEnd_.Passed(now)) {
         noMovesShown_ = false;
         NewBoard();
     }

@@ -5,6 +5,7 @@
 #include "board/Board.h"
 #include "engine/Image.h"
 #include "engine/Sound.h"
+#include "platform/Deadline.h"
 
 class Display;
 class SoundSystem;
@@ -49,7 +50,7 @@ class GameMode : public Board {
     int32_t VariantCode() const { return variantCode_; }
     bool StartHelpShown() const { return startHelpShown_; }
     bool NoMovesShown() const { return noMovesShown_; }
-    uint32_t NextCheckTime() const { return nextCheckTime_; }
+    uint32_t NextCheckTime() const { return nextCheck_.At(); }
     // True when the pointer is over cell (x, y): strictly inside its 6..34
     // pixel core, so the gaps between pieces belong to no cell.
     bool PointsAt(int32_t px, int32_t py, int32_t x, int32_t y) const;
@@ -94,7 +95,8 @@ class GameMode : public Board {
     ImagePtr startHelpImage_;
     ImagePtr noMovesImage_;
     Sound selectSound_;
-    uint32_t nextCheckTime_ = 0;
+    // The board is checked for lines and moves once this has passed.
+    Deadline nextCheck_;
     // The screen position of the board's top-left cell.
     int32_t originX_ = 0;
     int32_t originY_ = 0;
@@ -103,5 +105,5 @@ class GameMode : public Board {
     int32_t startHelpX_ = 0;
     int32_t startHelpY_ = 0;
     bool noMovesShown_ = false;
-    uint32_t noMovesEnd_ = 0;
+    Deadline noMovesEnd_;
 };

@@ -85,7 +85,7 @@ void NormalGame::PlaceDemonstrationRow() {
 }
 
 void NormalGame::Update(Display& display, SoundSystem&, uint32_t now, const FontSet& fonts) {
-    if (TickAfter(now, nextCheckTime_)) {
+    if (nextCheck_.Passed(now)) {
         RunBoardCheck(now);
         if (FindSwapMoves().Empty() && !noMovesShown_) {
             ResetMoveState();
@@ -221,7 +221,7 @@ void NormalGame::AdvanceSwap() {
     }
     swappingBack_ = false;
     ResolveLines();
-    nextCheckTime_ = TickCount() + kCheckInterval;
+    nextCheck_.Start(TickCount(), kCheckInterval);
 }
 
 void NormalGame::ShowHint() {

@@ -59,7 +59,7 @@ void RotationalGame::ClearBlock() {
 }
 
 void RotationalGame::Update(Display& display, SoundSystem&, uint32_t now, const FontSet&) {
-    if (TickAfter(now, nextCheckTime_)) {
+    if (nextCheck_.Passed(now)) {
         RunBoardCheck(now);
         if (FindRotationMoves().Empty() && !noMovesShown_) {
             StartNoMovesNotice(now);
@@ -195,7 +195,7 @@ void RotationalGame::AdvanceRotation() {
         ClearHint();
         rotatingBack_ = false;
         ResolveLines();
-        nextCheckTime_ = TickCount() + kCheckInterval;
+        nextCheck_.Start(TickCount(), kCheckInterval);
         return;
     }
     rotating_ = true;

@@ -10,6 +10,7 @@
 #include "platform/Clock.h"
 #include "platform/DialogFont.h"
 #include "platform/ScriptedPrompts.h"
+#include "platform/Window.h"
 
 namespace {
 // A warm light panel, dark ink, a blue accent for the focus and the default.
@@ -23,10 +24,16 @@ constexpr SDL_Color kButtonBottom{222, 217, 208, 255};
 constexpr SDL_Color kButtonPushed{200, 195, 186, 255};
 
 constexpr int kWidth = 300;
+constexpr int kMessageWidth = 380;
 constexpr int kMargin = 18;
 constexpr int kTextTop = 16;
 constexpr int kButtonWidth = 80;
 constexpr int kCaretBlinkMs = 530;
+constexpr Uint32 kPollMs = 10;
+
+Window* owner = nullptr;
+std::function<void()> beforeOpen;
+const EditField* openField = nullptr;
 
 void Fill(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour) {
     SDL_Rect rect{x, y, w, h};
@@ -44,6 +51,15 @@ Uint8 Mix(Uint8 top, Uint8 bottom, int row, int rows) {
     return static_cast<Uint8>(top + (bottom - top) * row / std::max(1, rows - 1));
 }
 }  // namespace
+
+void DialogWindow::SetOwner(Window* window, std::function<void()> beforeOpening) {
+    owner = window;
+    beforeOpen = std::move(beforeOpening);
+}
+
+std::string DialogWindow::TextSoFar() {
+    return openField ? openField->Text() : std::string();
+}
 
 void DialogWindow::WindowFree::operator()(SDL_Window* window) const {
     SDL_DestroyWindow(window);
@@ -73,8 +89,13 @@ bool DialogWindow::CanShowWindows() {
 DialogWindow::DialogWindow(const TextPrompt& prompt)
     : prompt_(prompt), font_(std::make_unique<DialogFont>()), blinkStart_(TickCount()) {
     font_->Load(prompt);
-    lines_ = font_->WrapWords(prompt.message, kWidth - 2 * kMargin);
     int lineHeight = font_->LineHeight();
+    if (!prompt.askForText) {
+        LayOutMessageBox(lineHeight);
+        return;
+    }
+    width_ = kWidth;
+    lines_ = font_->WrapWords(prompt.message, kWidth - 2 * kMargin);
     int textBottom = kTextTop + static_cast<int>(lines_.size()) * lineHeight;
     edit_ = {70, textBottom + 10, 160, lineHeight + 6};
     int buttonTop = edit_.y + edit_.h + 14;
@@ -84,28 +105,48 @@ DialogWindow::DialogWindow(const TextPrompt& prompt)
     height_ = buttonTop + buttonHeight + 14;
 }
 
+// Each line of the text wrapped on its own, OK centred below.
+void DialogWindow::LayOutMessageBox(int lineHeight) {
+    width_ = kMessageWidth;
+    size_t start = 0;
+    while (start <= prompt_.message.size()) {
+        size_t end = std::min(prompt_.message.find('\n', start), prompt_.message.size());
+        for (std::string& line :
+             font_->WrapWords(prompt_.message.substr(start, end - start), width_ - 2 * kMargin)) {
+            lines_.push_back(std::move(line));
+        }
+        start = end + 1;
+    }
+    int buttonTop = kTextTop + static_cast<int>(lines_.size()) * lineHeight + 16;
+    ok_ = {(width_ - kButtonWidth) / 2, buttonTop, kButtonWidth, lineHeight + 10};
+    height_ = buttonTop + ok_.h + 14;
+}
+
 DialogWindow::~DialogWindow() = default;
 
 bool DialogWindow::Open() {
-    // Centred over the game's window, which has the keyboard until now.
-    SDL_Window* owner = SDL_GetKeyboardFocus();
+    // What the game drew before it stopped for the player's answer is what
+    // shows behind the dialog.
+    if (beforeOpen)
+        beforeOpen();
+    SDL_Window* parent = owner ? owner->Handle() : SDL_GetKeyboardFocus();
     int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
-    if (owner) {
-        int ownerX, ownerY, ownerW, ownerH;
-        SDL_GetWindowPosition(owner, &ownerX, &ownerY);
-        SDL_GetWindowSize(owner, &ownerW, &ownerH);
-        x = ownerX + (ownerW - kWidth) / 2;
-        y = ownerY + (ownerH - height_) / 2;
+    if (parent) {
+        int parentX, parentY, parentW, parentH;
+        SDL_GetWindowPosition(parent, &parentX, &parentY);
+        SDL_GetWindowSize(parent, &parentW, &parentH);
+        x = parentX + (parentW - width_) / 2;
+        y = parentY + (parentH - height_) / 2;
     }
-    window_.reset(SDL_CreateWindow(prompt_.caption.c_str(), x, y, kWidth, height_,
+    window_.reset(SDL_CreateWindow(prompt_.caption.c_str(), x, y, width_, height_,
                                    SDL_WINDOW_SHOWN | SDL_WINDOW_SKIP_TASKBAR));
     if (!window_) {
         std::fprintf(stderr, "Vlims: cannot open the \"%s\" window: %s\n", prompt_.caption.c_str(),
                      SDL_GetError());
         return false;
     }
-    if (owner)
-        SDL_SetWindowModalFor(window_.get(), owner);
+    if (parent)
+        SDL_SetWindowModalFor(window_.get(), parent);
     SDL_RaiseWindow(window_.get());
     SDL_SetWindowInputFocus(window_.get());
     return true;
@@ -113,22 +154,45 @@ bool DialogWindow::Open() {
 
 PromptAnswer DialogWindow::RunLoop() {
     bool textInputWasOn = SDL_IsTextInputActive();
-    SDL_StartTextInput();
+    if (prompt_.askForText)
+        SDL_StartTextInput();
+    openField = &field_;
     Outcome outcome;
+    bool dirty = true;
+    bool caretShown = false;
     while (!outcome) {
-        Paint();
+        bool caretOn = CaretOn();
+        if (dirty || caretOn != caretShown) {
+            Paint(caretOn);
+            caretShown = caretOn;
+            dirty = false;
+        }
+        // Polled, never waited for: a wait makes SDL wake itself with a
+        // message sent to the newest window, this one, over a second X
+        // connection. One still on its way when the window is destroyed got
+        // BadWindow from the server, and Xlib ended the game for it.
         SDL_Event event;
-        // Wake for the caret's next blink even when nothing happens.
-        uint32_t sinceBlink = TickCount() - blinkStart_;
-        int wait = kCaretBlinkMs - static_cast<int>(sinceBlink % kCaretBlinkMs);
-        if (SDL_WaitEventTimeout(&event, wait))
+        if (SDL_PollEvent(&event)) {
             outcome = Handle(event);
+            dirty = true;
+        } else {
+            SDL_Delay(kPollMs);
+        }
     }
-    if (!textInputWasOn)
+    openField = nullptr;
+    if (prompt_.askForText && !textInputWasOn)
         SDL_StopTextInput();
     window_.reset();
     for (SDL_Event& event : forLater_) SDL_PushEvent(&event);
-    return {*outcome, *outcome ? field_.Text() : std::string()};
+    PromptAnswer answer;
+    answer.accepted = *outcome == Closed::Ok;
+    answer.quit = *outcome == Closed::Quit;
+    answer.text = field_.Text();
+    return answer;
+}
+
+bool DialogWindow::CaretOn() const {
+    return prompt_.askForText && ((TickCount() - blinkStart_) / kCaretBlinkMs) % 2 == 0;
 }
 
 DialogWindow::Outcome DialogWindow::Handle(const SDL_Event& event) {
@@ -136,19 +200,20 @@ DialogWindow::Outcome DialogWindow::Handle(const SDL_Event& event) {
     switch (event.type) {
         case SDL_QUIT:
             forLater_.push_back(event);
-            return false;
+            return Closed::Quit;
         case SDL_WINDOWEVENT:
             if (event.window.windowID != ours)
                 return ForeignWindowEvent(event);
             if (event.window.event == SDL_WINDOWEVENT_CLOSE)
-                return false;
+                return prompt_.askForText ? Closed::Cancel : Closed::Ok;
             return std::nullopt;
         // The dialog is modal: whatever is typed is meant for it, even when the
         // window manager left the keyboard with the game's window.
         case SDL_KEYDOWN:
             return Key(event.key.keysym);
         case SDL_TEXTINPUT:
-            Changed([&] { field_.Type(event.text.text); });
+            if (prompt_.askForText)
+                Changed([&] { field_.Type(event.text.text); });
             return std::nullopt;
         case SDL_MOUSEMOTION:
             if (event.motion.windowID == ours)
@@ -173,7 +238,7 @@ DialogWindow::Outcome DialogWindow::Handle(const SDL_Event& event) {
 DialogWindow::Outcome DialogWindow::ForeignWindowEvent(const SDL_Event& event) {
     forLater_.push_back(event);
     if (event.window.event == SDL_WINDOWEVENT_CLOSE)
-        return false;
+        return Closed::Quit;
     if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
         if (SDL_Window* other = SDL_GetWindowFromID(event.window.windowID)) {
             SDL_UpdateWindowSurface(other);
@@ -186,9 +251,15 @@ DialogWindow::Outcome DialogWindow::Key(const SDL_Keysym& key) {
     switch (key.sym) {
         case SDLK_RETURN:
         case SDLK_KP_ENTER:
-            return true;
+            return Closed::Ok;
         case SDLK_ESCAPE:
-            return false;
+            return prompt_.askForText ? Closed::Cancel : Closed::Ok;
+        default:
+            break;
+    }
+    if (!prompt_.askForText)
+        return std::nullopt;
+    switch (key.sym) {
         case SDLK_BACKSPACE:
             Changed([&] { field_.Backspace(); });
             break;
@@ -250,9 +321,9 @@ DialogWindow::Outcome DialogWindow::Mouse(const SDL_Event& event) {
     Pressed released = pressed_;
     pressed_ = Pressed::None;
     if (released == Pressed::Ok && ok_.Contains(x, y))
-        return true;
+        return Closed::Ok;
     if (released == Pressed::Cancel && cancel_.Contains(x, y))
-        return false;
+        return Closed::Cancel;
     return std::nullopt;
 }
 
@@ -274,21 +345,23 @@ void DialogWindow::Changed(Edit edit) {
     blinkStart_ = TickCount();
 }
 
-void DialogWindow::Paint() {
+void DialogWindow::Paint(bool caretOn) {
     SDL_Surface* surface = SDL_GetWindowSurface(window_.get());
     if (!surface)
         return;
-    bool caretOn = ((TickCount() - blinkStart_) / kCaretBlinkMs) % 2 == 0;
     Fill(surface, 0, 0, surface->w, surface->h, kPanel);
     for (size_t i = 0; i < lines_.size(); ++i) {
         int y = kTextTop + static_cast<int>(i) * font_->LineHeight();
         font_->Draw(surface, lines_[i], kMargin, y, kInk);
     }
-    PaintEdit(surface, caretOn);
     bool pointerOnOk = ok_.Contains(pointerX_, pointerY_);
-    bool pointerOnCancel = cancel_.Contains(pointerX_, pointerY_);
     PaintButton(surface, ok_, "OK", pressed_ == Pressed::Ok && pointerOnOk, true);
-    PaintButton(surface, cancel_, "Cancel", pressed_ == Pressed::Cancel && pointerOnCancel, false);
+    if (prompt_.askForText) {
+        PaintEdit(surface, caretOn);
+        bool pointerOnCancel = cancel_.Contains(pointerX_, pointerY_);
+        PaintButton(surface, cancel_, "Cancel", pressed_ == Pressed::Cancel && pointerOnCancel,
+                    false);
+    }
     SDL_UpdateWindowSurface(window_.get());
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,14 +14,26 @@ struct SDL_Surface;
 struct SDL_Keysym;
 union SDL_Event;
 class DialogFont;
+class Window;
 
-// A small modal window of our own: the message, an edit box with a caret that
-// takes text input, OK (the default: Enter) and Cancel (Escape, the close
-// box). It runs its own event loop and returns only when OK or Cancel closed
-// it; nothing else of the game runs meanwhile. A request to quit the game
-// while it is open cancels it and is handed on to the main loop.
+// A small modal window of our own, centred over the game's window: the
+// message, an edit box with a caret that takes text input, OK (the default:
+// Enter) and Cancel (Escape, the close box). As a message box it has the
+// text and OK alone, which Enter, Escape and the close box answer. It runs
+// its own event loop and returns only when it is closed; nothing else of the
+// game runs meanwhile. A request to quit the game closes it too (the answer
+// says so) and is handed on to the main loop.
 class DialogWindow {
   public:
+    // The game's window, which dialogs are centred over and modal for, and
+    // what to do before one opens (show the frame drawn so far). Null: none.
+    static void SetOwner(Window* owner, std::function<void()> beforeOpen);
+    // What the open dialog's edit box holds ("" when none is open): all that
+    // is left of it when the display is lost.
+    static std::string TextSoFar();
+    // SDL video runs on a real screen (not the dummy or offscreen driver).
+    static bool CanShowWindows();
+
     // Shows the prompt and waits for its answer. While a ScriptedPrompts
     // lives the answer comes from it; with no screen to show a window on
     // (SDL video not started, or a dummy driver) the prompt is cancelled at
@@ -42,12 +55,14 @@ class DialogWindow {
         void operator()(SDL_Window* window) const;
     };
     enum class Pressed { None, Ok, Cancel };
-    using Outcome = std::optional<bool>;  // true OK, false Cancel, empty: still open
+    enum class Closed { Ok, Cancel, Quit };
+    using Outcome = std::optional<Closed>;  // empty: still open
 
     explicit DialogWindow(const TextPrompt& prompt);
-    static bool CanShowWindows();
+    void LayOutMessageBox(int lineHeight);
     bool Open();
     PromptAnswer RunLoop();
+    bool CaretOn() const;
 
     Outcome Handle(const SDL_Event& event);
     Outcome ForeignWindowEvent(const SDL_Event& event);
@@ -59,7 +74,7 @@ class DialogWindow {
     template <typename Edit>
     void Changed(Edit edit);
 
-    void Paint();
+    void Paint(bool caretOn);
     void PaintEdit(SDL_Surface* surface, bool caretOn);
     void PaintButton(SDL_Surface* surface, const Box& box, const char* label, bool pushed,
                      bool isDefault);
@@ -72,6 +87,7 @@ class DialogWindow {
     std::vector<SDL_Event> forLater_;
     EditField field_;
     Box edit_{}, ok_{}, cancel_{};
+    int width_ = 0;
     int height_ = 0;
     int scroll_ = 0;
     int pointerX_ = -1, pointerY_ = -1;

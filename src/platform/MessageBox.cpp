@@ -1,26 +1,18 @@
 #include "platform/MessageBox.h"
 
-#include <SDL.h>
-
 #include <cstdio>
-#include <cstring>
 
-#include "platform/Window.h"
+#include "platform/DialogWindow.h"
+#include "platform/DisplayLoss.h"
 
 namespace {
-Window* owner = nullptr;
 MessageBoxRecorder* recorder = nullptr;
-
-bool DummyVideo() {
-    const char* driver = SDL_GetCurrentVideoDriver();
-    if (!driver)
-        driver = SDL_getenv("SDL_VIDEODRIVER");
-    return driver && std::strcmp(driver, "dummy") == 0;
-}
+TextPrompt style;
 }  // namespace
 
-void SetMessageBoxOwner(Window* window) {
-    owner = window;
+void SetMessageBoxFont(const std::string& sheet, const std::string& metrics) {
+    style.fontSheet = sheet;
+    style.fontMetrics = metrics;
 }
 
 void ShowMessageBox(const std::string& caption, const std::string& text) {
@@ -28,17 +20,17 @@ void ShowMessageBox(const std::string& caption, const std::string& text) {
         recorder->Record(caption, text);
         return;
     }
-    // A headless run must never wait for a box nobody can see.
-    if (DummyVideo()) {
+    // A headless run, or one whose display is gone, must never wait for a
+    // box nobody can see.
+    if (DisplayLoss::Lost() || !DialogWindow::CanShowWindows()) {
         std::fprintf(stderr, "Vlims: %s: %s\n", caption.c_str(), text.c_str());
         return;
     }
-    SDL_Window* parent = owner ? owner->Handle() : nullptr;
-    if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption.c_str(), text.c_str(),
-                                 parent) != 0) {
-        std::fprintf(stderr, "Vlims: %s: %s\n(could not show a message box: %s)\n", caption.c_str(),
-                     text.c_str(), SDL_GetError());
-    }
+    TextPrompt prompt = style;
+    prompt.caption = caption;
+    prompt.message = text;
+    prompt.askForText = false;
+    DialogWindow::Run(prompt);
 }
 
 MessageBoxRecorder::MessageBoxRecorder() {

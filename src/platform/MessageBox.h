@@ -2,18 +2,18 @@
 #include <string>
 #include <vector>
 
-class Window;
-
-// A modal message box with one OK button. It blocks until the player
-// dismisses it, owned by the main window once one is set.
+// A modal message box with one OK button, a window of the game's own over
+// its main window (see DialogWindow). It blocks until the player dismisses
+// it or the game is asked to quit; the caller goes on as after OK either
+// way. With no window to show it in, or once the display is lost, the text
+// goes to stderr.
 void ShowMessageBox(const std::string& caption, const std::string& text);
 
-// The window that owns message boxes (nullptr: none). Set by the main window.
-void SetMessageBoxOwner(Window* owner);
+// The game's names of the font message boxes are written in.
+void SetMessageBoxFont(const std::string& sheet, const std::string& metrics);
 
 // For tests: while a MessageBoxRecorder lives, message boxes are recorded
-// here instead of shown, and answered at once. Under SDL's dummy video driver
-// boxes are never shown either; their text goes to stderr.
+// here instead of shown, and answered at once.
 class MessageBoxRecorder {
   public:
     struct Shown {

@@ -25,9 +25,7 @@ PromptAnswer ScriptedPrompts::Answer(const TextPrompt& prompt) {
         return {};
     Reply reply = replies_.front();
     replies_.pop_front();
-    if (!reply.accept)
-        return {};
     EditField field;
     field.Type(reply.typed);
-    return {true, field.Text()};
+    return {reply.accept, field.Text(), reply.quit};
 }

@@ -14,6 +14,7 @@ class ScriptedPrompts {
     struct Reply {
         bool accept;
         std::string typed;
+        bool quit;
     };
 
     ScriptedPrompts();
@@ -21,8 +22,10 @@ class ScriptedPrompts {
     ScriptedPrompts(const ScriptedPrompts&) = delete;
     ScriptedPrompts& operator=(const ScriptedPrompts&) = delete;
 
-    void Accept(const std::string& typed) { replies_.push_back({true, typed}); }
-    void Cancel() { replies_.push_back({false, ""}); }
+    void Accept(const std::string& typed) { replies_.push_back({true, typed, false}); }
+    void Cancel() { replies_.push_back({false, "", false}); }
+    // The game is asked to quit while `typed` is in the edit box.
+    void Quit(const std::string& typed) { replies_.push_back({false, typed, true}); }
     // Every prompt shown so far, in order.
     const std::vector<TextPrompt>& Shown() const { return shown_; }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/BitmapFile.h"
+#include "platform/DisplayLoss.h"
 #include "platform/HostPath.h"
 
 namespace {
@@ -29,6 +30,9 @@ std::unique_ptr<Window> Window::Open(const std::string& title, int left, int top
     // back it with an OpenGL texture, which costs far more under X.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    // The click that brings the window to the front is a click in the game
+    // too, delivered after the activation.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         if (error)
             *error = SDL_GetError();
@@ -48,7 +52,8 @@ std::unique_ptr<Window> Window::Open(const std::string& title, int left, int top
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
-    return std::unique_ptr<Window>(new Window(window));
+    DisplayLoss::Install();
+    return std::unique_ptr<Window>(new Window(window, left, top));
 }
 
 Window::~Window() {
@@ -70,6 +75,19 @@ void Window::SetIcon(const std::string& gamePath) {
 
 void Window::Show() {
     SDL_ShowWindow(window_);
+    // The window manager put its frame where the client area was asked to
+    // be. Once it has said how big the frame is (within half a second), the
+    // client area is moved to its place.
+    int top = 0, left = 0;
+    for (int wait = 0; wait < 50 && top == 0 && left == 0; ++wait) {
+        SDL_PumpEvents();
+        if (SDL_GetWindowBordersSize(window_, &top, &left, nullptr, nullptr) != 0)
+            break;
+        if (top == 0 && left == 0)
+            SDL_Delay(10);
+    }
+    if (top != 0 || left != 0)
+        SDL_SetWindowPosition(window_, left_, top_);
     SDL_RaiseWindow(window_);
 }
 

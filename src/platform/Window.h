@@ -5,9 +5,9 @@
 
 struct SDL_Window;
 
-// The game's main window: a fixed client area, not resizable, created hidden
-// and shown by Show. Opening it initialises SDL video; closing it shuts video
-// down again.
+// The game's main window: a fixed client area at a given place on the
+// desktop, not resizable, created hidden and shown by Show. Opening it initialises SDL video;
+// closing it shuts video down again.
 class Window {
   public:
     // Null on failure, with the reason in `error`.
@@ -25,6 +25,9 @@ class Window {
     SDL_Window* Handle() const { return window_; }
 
   private:
-    explicit Window(SDL_Window* window) : window_(window) {}
+    Window(SDL_Window* window, int left, int top) : window_(window), left_(left), top_(top) {}
     SDL_Window* window_;
+    // Where the client area's top-left corner belongs on the desktop.
+    int left_;
+    int top_;
 };

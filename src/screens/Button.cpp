@@ -25,8 +25,9 @@ void Button::Load(Display& display, SoundSystem& sound, int x, int y, int width,
     pushedImage_ = display.LoadImageFile(pushedPath, width, height);
     clickSound_ = std::make_unique<Sound>();
     clickSound_->LoadWav(soundPath, sound);
-    nextPressTime_ = TickCount();
-    releaseTime_ = 0;
+    // Not in the tick it was loaded in.
+    pressBlock_.Start(TickCount(), 0);
+    release_.Clear();
 }
 
 void Button::Load(Display& display, SoundSystem& sound, const ButtonLayout& layout) {
@@ -40,10 +41,10 @@ bool Button::Contains(int mouseX, int mouseY) const {
 }
 
 void Button::HandleMouse(int mouseX, int mouseY, bool leftDown, bool /*rightDown*/) {
-    if (!leftDown || pushed_ || !Contains(mouseX, mouseY))
-        return;
     const uint32_t now = TickCount();
-    if (!TickAfter(now, nextPressTime_))
+    // Looked at every tick, so that a block long over is forgotten.
+    bool blocked = !pressBlock_.Passed(now);
+    if (!leftDown || pushed_ || blocked || !Contains(mouseX, mouseY))
         return;
     StartPress(now);
     if (clickSound_)
@@ -56,8 +57,8 @@ void Button::PushSilently() {
 
 void Button::StartPress(uint32_t now) {
     pushed_ = true;
-    nextPressTime_ = now + kPressBlock;
-    releaseTime_ = now + kClickDelay;
+    pressBlock_.Start(now, kPressBlock);
+    release_.Start(now, kClickDelay);
 }
 
 void Button::Draw(Display& display) const {
@@ -72,7 +73,7 @@ void Button::DrawIfChanged(Display& display) const {
 }
 
 bool Button::IsClicked() const {
-    return pushed_ && TickAfter(TickCount(), releaseTime_);
+    return pushed_ && release_.Passed(TickCount());
 }
 
 std::unique_ptr<Button> Button::Create(Display& display, SoundSystem& sound,

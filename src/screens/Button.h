@@ -4,6 +4,7 @@
 #include <string>
 
 #include "engine/Image.h"
+#include "platform/Deadline.h"
 
 class Display;
 class Sound;
@@ -139,8 +140,8 @@ class Button {
     int Y() const { return y_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    uint32_t NextPressTime() const { return nextPressTime_; }
-    uint32_t ReleaseTime() const { return releaseTime_; }
+    uint32_t NextPressTime() const { return pressBlock_.At(); }
+    uint32_t ReleaseTime() const { return release_.At(); }
     const Sound* ClickSound() const { return clickSound_.get(); }
 
   private:
@@ -155,8 +156,10 @@ class Button {
     int width_ = 0;
     int height_ = 0;
     bool pushed_ = false;
-    uint32_t nextPressTime_ = 0;
-    uint32_t releaseTime_ = 0;
+    // The next press is taken once this has passed.
+    Deadline pressBlock_;
+    // A pushed button counts as clicked once this has passed.
+    Deadline release_;
     // What the last Draw showed; not state of the button itself.
     mutable bool drawn_ = false;
     mutable bool drawnPushed_ = false;

@@ -16,7 +16,8 @@ int NameDialog::DoModal() {
     prompt.fontMetrics = "Data\\Times Roman 10 Font Metrics.dat";
     prompt.fontCellSize = 16;
     PromptAnswer answer = DialogWindow::Run(prompt);
-    if (answer.accepted) {
+    // A quit is not a Cancel: the score goes in under the name typed so far.
+    if (answer.accepted || answer.quit) {
         OnNameOK(answer.text);
     } else {
         OnCancel();

@@ -7,9 +7,10 @@
 extern std::array<char, 32> EnteredName;
 
 // The modal "High Score" dialog that asks for the player's name. Its outcome
-// goes through process-wide values: OK copies at most the first 14 characters
-// of the edit box into EnteredName; Cancel (Escape, the close box) sets
-// shared.finalScore to 0, so nothing is entered.
+// goes through process-wide values: OK, and a request to quit the game,
+// copy at most the first 14 characters of the edit box into EnteredName;
+// Cancel (Escape, the close box) sets shared.finalScore to 0, so nothing is
+// entered.
 class NameDialog {
   public:
     static constexpr const char* kCaption = "High Score";

@@ -5,6 +5,8 @@
 #include "app/SharedState.h"
 #include "engine/Display.h"
 #include "engine/FontSet.h"
+#include "platform/DialogWindow.h"
+#include "platform/DisplayLoss.h"
 #include "screens/Button.h"
 #include "screens/NameDialog.h"
 
@@ -119,7 +121,17 @@ void ScoreScreen::EnterFinalScore() {
     if (rank < HighScoreTable::kRanks) {
         // Runs its own modal loop; Cancel clears the final score.
         NameDialog dialog;
-        dialog.DoModal();
+        {
+            // Should the display go while the player types, the score still
+            // goes in, under the name typed so far.
+            DisplayLoss::Saver enterAnyway([&] {
+                dialog.OnNameOK(DialogWindow::TextSoFar());
+                table_.InsertEntry(variant, difficulty, rank, EnteredName.data(),
+                                   shared.finalScore);
+                table_.SaveTable();
+            });
+            dialog.DoModal();
+        }
         if (shared.finalScore != 0) {
             table_.InsertEntry(variant, difficulty, rank, EnteredName.data(), shared.finalScore);
             table_.SaveTable();

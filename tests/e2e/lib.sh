@@ -105,15 +105,6 @@ e2e_client_size() {
     xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
 }
 
-e2e_screenshot() {
-    import -window root "$1"
-}
-
-# RGB of one pixel of a screenshot, as "r,g,b".
-e2e_pixel() {
-    convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
-}
-
 # A press the game's 10 ms tick cannot miss: the button stays down 150 ms,
 # as a player's click does, with the pointer settled first.
 e2e_click() {
@@ -123,6 +114,11 @@ e2e_click() {
     xdotool mousedown 1
     sleep 0.15
     xdotool mouseup 1
+}
+
+# A plain click with no hold: press and release arrive together.
+e2e_quick_click() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 
 # Asks the window manager to close the game's window, as the close box does.
@@ -155,4 +151,65 @@ e2e_expect_clean_exit() {
         "$E2E_TMP/game.stderr" 2>/dev/null; then
         e2e_fail "sanitizer report"
     fi
+}
+
+# The play tests: message boxes, window shots and the saved-board checks.
+# Moves the pointer onto an empty part of the panel, where nothing animates.
+play_park_pointer() {
+    xdotool mousemove --window "$1" 600 30
+}
+
+# Prints the id of the window (a message box, the name dialog) with this
+# caption once it shows (within $2 tenths of a second, 100 unless given).
+play_wait_box() {
+    local caption=$1 tenths=${2:-100} i id
+    for i in $(seq "$tenths"); do
+        id=$(xwininfo -name "$caption" 2>/dev/null | awk '/Window id:/ {print $4}' || true)
+        if [[ -n "$id" ]]; then
+            echo "$id"
+            return 0
+        fi
+        sleep 0.1
+    done
+    return 1
+}
+
+play_box_shown() {
+    xwininfo -name "$1" >/dev/null 2>&1
+}
+
+# The window's client area as raw RGB bytes (625 x 440 x 3).
+play_window_rgb() {
+    local window=$1 out=$2
+    import -window "$window" "$out.png"
+    convert "$out.png" -depth 8 "rgb:$out"
+    local size
+    size=$(stat -c %s "$out")
+    [[ "$size" == $((625 * 440 * 3)) ]] || e2e_fail "window shot is $size bytes"
+}
+
+play_saved() {
+    python3 "$E2E_LIB_DIR/saved_board.py" "$@"
+}
+
+# A saved game of variant $1 (0 Normal, 1 Rotational) on Normal difficulty,
+# level 1, total $2, on a board without lines: colour (x + 3y) mod 6 + 1
+# never repeats four times in any direction. Cells "INDEX=COLOUR" follow.
+play_write_saved() {
+    python3 - "$E2E_GAME_DIR/Data/Resume.dat" "$@" <<'PY'
+import struct, sys
+cells = [(x + 3 * y) % 6 + 1 for y in range(10) for x in range(10)]
+for change in sys.argv[4:]:
+    index, colour = map(int, change.split("="))
+    cells[index] = colour
+data = struct.pack("<104i", int(sys.argv[2]), 2, 1, int(sys.argv[3]), *cells)
+open(sys.argv[1], "wb").write(data)
+PY
+}
+
+# Starts the game with the start help already seen, so that nothing covers
+# the board in the shots.
+play_skip_start_help() {
+    echo 3 >"$E2E_GAME_DIR/Data/Help.dat"
+    echo 3 >"$E2E_GAME_DIR/Data/Help2.dat"
 }

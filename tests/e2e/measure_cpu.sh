@@ -3,7 +3,6 @@
 # on the start screen, on the play screen with nothing moving, and with the
 # pointer resting on a piece, which animates. Usage: measure_cpu.sh GAME_DIR
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/play_lib.sh"
 e2e_setup "$1"
 play_skip_start_help
 

@@ -4,20 +4,28 @@
 # Each time it starts, plays, tells the player what it could not save, and
 # ends cleanly; what it could not read it names on stderr.
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/play_lib.sh"
 e2e_setup "$1"
 DATA="$E2E_GAME_DIR/Data"
 NOT_SAVED="Your game could not be saved..."
 
-# Play Game, a click on two neighbours, then the close box; the box that
-# follows is dismissed and the game must end with exit code 1.
+# Play Game with one plain click while another window has the focus (the
+# click that activates the game counts), a click on two neighbours, then the
+# close box; the box that follows is dismissed and the game must end with
+# exit code 1.
 play_and_close() {
     local expected_box=$1
     e2e_start_game
-    local window box
+    local window box i
     window=$(e2e_find_window)
-    sleep 1
-    e2e_click "$window" 400 120  # Play Game
+    xmessage -geometry +700+500 "focus elsewhere" &
+    local other=$!
+    for i in $(seq 50); do
+        [[ "$(xdotool getactivewindow getwindowname 2>/dev/null)" == xmessage ]] && break
+        sleep 0.1
+    done
+    [[ "$(xdotool getactivewindow getwindowname 2>/dev/null)" == xmessage ]] || e2e_fail "xmessage has no focus"
+    e2e_quick_click "$window" 400 120  # Play Game
+    kill "$other"
     sleep 1.5
     e2e_click "$window" 180 180
     sleep 0.3

@@ -10,33 +10,19 @@ SAVED_CAPTION="Your game has been automatically saved..."
 # Colour (x + 3y) mod 6 + 1 never repeats four times in any direction. Blue
 # (1) on (5, 3), (6, 3) and (7, 3) waits for the Blue of (3, 3): turning the
 # block clockwise moves it to (4, 3) and completes row 3 from x = 4 to 7.
-echo 3 >"$E2E_GAME_DIR/Data/Help.dat"
-echo 3 >"$E2E_GAME_DIR/Data/Help2.dat"
-python3 - "$E2E_GAME_DIR/Data/Resume.dat" <<'PY'
-import struct, sys
-cells = [(x + 3 * y) % 6 + 1 for y in range(10) for x in range(10)]
-for x in (5, 6, 7):
-    cells[x + 30] = 1
-open(sys.argv[1], "wb").write(struct.pack("<104i", 1, 2, 1, 100, *cells))
-PY
+play_skip_start_help
+play_write_saved 1 100 35=1 36=1 37=1
 
 e2e_start_game
 window=$(e2e_find_window)
 sleep 1
 e2e_click "$window" 400 170  # Resume
 sleep 1.5                # the board grows in
-e2e_screenshot "$E2E_TMP/resumed.png"
 e2e_click "$window" 180 180  # the rotate button on corner (4, 4)
 sleep 1.5
-e2e_screenshot "$E2E_TMP/turned.png"
 
 e2e_close
-for i in $(seq 100); do
-    box=$(xwininfo -name "$SAVED_CAPTION" 2>/dev/null | awk '/Window id:/ {print $4}' || true)
-    [[ -n "$box" ]] && break
-    sleep 0.1
-done
-[[ -n "$box" ]] || e2e_fail "no \"$SAVED_CAPTION\" message"
+box=$(play_wait_box "$SAVED_CAPTION") || e2e_fail "no \"$SAVED_CAPTION\" message"
 xdotool key --window "$box" Return
 e2e_wait_exit
 e2e_expect_clean_exit 1  # the close path ends with 1, as the game always has

@@ -1,9 +1,9 @@
 #!/bin/bash
-# A whole game in the real window: Play Game, a swap on the board, closing
-# the window saves the game (with its message), Resume restores the same
+# A whole game in the real window: Play Game (a plain click, no hold), a
+# swap on the board, SIGHUP saves the game as a close does (with its
+# message, which a close request ends at once), Resume restores the same
 # board, and End leaves only the end marker.
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/play_lib.sh"
 e2e_setup "$1"
 play_skip_start_help
 saved="$E2E_GAME_DIR/Data/Resume.dat"
@@ -11,8 +11,8 @@ saved="$E2E_GAME_DIR/Data/Resume.dat"
 e2e_start_game
 window=$(e2e_find_window)
 sleep 1
-e2e_click "$window" 400 120  # Play Game
-sleep 1.5                     # 250 ms to act, then the pieces grow in
+e2e_quick_click "$window" 400 120  # Play Game
+sleep 1.5                           # 250 ms to act, then the pieces grow in
 play_park_pointer "$window"
 sleep 0.3
 play_window_rgb "$window" "$E2E_TMP/board.rgb"
@@ -26,11 +26,13 @@ play_park_pointer "$window"
 sleep 4.5  # the slide, a possible slide back, the board check and regrowth
 play_window_rgb "$window" "$E2E_TMP/before-close.rgb"
 
-e2e_close
-box=$(play_wait_box "Your game has been automatically saved...") ||
+kill -HUP "$E2E_GAME_PID"
+play_wait_box "Your game has been automatically saved..." >/dev/null ||
     e2e_fail "no message about the automatic save"
 [[ -f "$saved" ]] || e2e_fail "the box shows before the game is saved"
-xdotool key --window "$box" Return
+e2e_close
+sleep 1
+kill -0 "$E2E_GAME_PID" 2>/dev/null && e2e_fail "a close request left the game in its message box"
 e2e_wait_exit
 e2e_expect_clean_exit 1
 play_saved check "$saved" || e2e_fail "bad saved game"

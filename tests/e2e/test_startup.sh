@@ -1,6 +1,6 @@
 #!/bin/bash
-# The real game opens its window with a 625 x 440 client area and a close
-# request ends it cleanly with exit code 1.
+# The real game opens its window with a 625 x 440 client area at (50, 50)
+# and a close request ends it cleanly with exit code 1.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 
@@ -8,8 +8,9 @@ e2e_start_game
 window=$(e2e_find_window)
 size=$(e2e_client_size "$window")
 [[ "$size" == "625x440" ]] || e2e_fail "client area $size, expected 625x440"
+corner=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x "," y}')
+[[ "$corner" == "50,50" ]] || e2e_fail "client area at $corner, expected 50,50"
 sleep 1
-e2e_screenshot "$E2E_TMP/start.png"
 e2e_close
 e2e_wait_exit
 e2e_expect_clean_exit 1
@@ -23,6 +24,18 @@ sleep 0.5
 kill -TERM "$E2E_GAME_PID"
 e2e_wait_exit
 e2e_expect_clean_exit 1
+
+# The display goes away under a running game: what a close saves is saved.
+e2e_start_game
+window=$(e2e_find_window)
+sleep 1
+e2e_click "$window" 400 120  # Play Game
+sleep 1.5
+kill -KILL "$E2E_XVFB_PID"
+e2e_wait_exit
+e2e_expect_clean_exit 1
+play_saved check "$E2E_GAME_DIR/Data/Resume.dat" || e2e_fail "no saved game after the display was lost"
+grep -q "connection to the display was lost" "$E2E_TMP/game.stderr" || e2e_fail "nothing said on stderr"
 
 # With no screen to show a window on, the graphics check fails: the message
 # goes to stderr (no box can be shown either) and the game quits at once,

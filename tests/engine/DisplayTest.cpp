@@ -46,6 +46,27 @@ TEST_F(DisplayTest, BlackIsTransparentInEveryDraw) {
     EXPECT_EQ(display_->PixelAt(300, 308), kGround);
 }
 
+// A 16-bit 5-6-5 picture (BI_BITFIELDS), as some paint programs save them:
+// red with a black (transparent) top-left pixel.
+TEST_F(DisplayTest, BlackIsTransparentInA565Picture) {
+    auto le = [](uint32_t value, int bytes) {
+        std::string out;
+        for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+        return out;
+    };
+    // Bottom-up rows: red red, then black red.
+    std::string pixels = le(0xF800, 2) + le(0xF800, 2) + le(0, 2) + le(0xF800, 2);
+    std::string info = le(40, 4) + le(2, 4) + le(2, 4) + le(1, 2) + le(16, 2) + le(3, 4) +
+                       le(8, 4) + std::string(16, '\0') + le(0xF800, 4) + le(0x07E0, 4) +
+                       le(0x001F, 4);
+    std::string header = "BM" + le(14 + info.size() + 8, 4) + le(0, 4) + le(14 + info.size(), 4);
+    dir_.WriteFile("Key565.bmp", header + info + pixels);
+    ImagePtr image = display_->LoadImageFile("Key565.bmp", 2, 2);
+    EXPECT_TRUE(display_->DrawImage(image.get(), 40, 40));
+    EXPECT_EQ(display_->PixelAt(40, 40), kGround);
+    EXPECT_EQ(display_->PixelAt(41, 40) & 0xF80000, 0xF80000u);
+}
+
 TEST_F(DisplayTest, PictureWithoutBlackDrawsWholeAndOneBlackPixelStaysAHole) {
     // Opaque pictures skip the colour key for speed; near-black must still draw.
     dir_.WriteFile("Opaque.bmp", MakeBmp(3, 3, [](int, int) { return 0x010101u; }));

@@ -155,6 +155,17 @@ TEST_F(ButtonTest, TimesSurviveTheTickWrap) {
     EXPECT_TRUE(button.Pushed());
 }
 
+// 25 days is past 2^31 ms: a signed difference would read both as future.
+TEST_F(ButtonTest, DeadlinesLongPastStayPast) {
+    constexpr uint32_t k25Days = 25u * 24 * 3600 * 1000;
+    LoadAt(1000);
+    clock.Advance(k25Days);
+    PressInside();
+    ASSERT_TRUE(button.Pushed()) << "a button loaded 25 days ago refused the press";
+    clock.Advance(k25Days);
+    EXPECT_TRUE(button.IsClicked()) << "the variant marker pushed 25 days ago is no longer clicked";
+}
+
 TEST_F(ButtonTest, LoadJustBeforeTheWrapStillTakesPressesAfterIt) {
     LoadAt(0xFFFFFFFFu);
     clock.Set(0u);

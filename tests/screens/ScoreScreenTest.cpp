@@ -129,6 +129,13 @@ TEST_F(ScoreScreenTest, CancelOrAScoreThatEntersNoTableLeavesTheFileAlone) {
     EXPECT_EQ(dir_.ReadFile(kFile), before);
 }
 
+TEST_F(ScoreScreenTest, AQuitWhileTheDialogIsOpenEntersTheNameTypedSoFar) {
+    prompts_.Quit("Zed");
+    EndGameWith(1200);
+    Tick();
+    EXPECT_STREQ(NameAt(FileTable(), 8), "Zed");
+}
+
 // Another copy of the game may save a score while this one shows the table:
 // a table read and left unchanged must not be written back over it.
 TEST_F(ScoreScreenTest, TheTableIsReadOnEntryAndWrittenOnlyWhenChanged) {

@@ -1,0 +1,13 @@
+#include "platform/Deadline.h"
+
+void Deadline::Start(uint32_t now, uint32_t delay) {
+    start_ = now;
+    delay_ = delay;
+    pending_ = true;
+}
+
+bool Deadline::Passed(uint32_t now) const {
+    if (pending_ && now - start_ > delay_)
+        pending_ = false;
+    return !pending_;
+}
