@@ -33,6 +33,9 @@ std::unique_ptr<Window> Window::Open(const std::string& title, int left, int top
     // The click that brings the window to the front is a click in the game
     // too, delivered after the activation.
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // The close box is one request, not two: SDL would add a quit of its own,
+    // which would close at once the box that says the game was saved.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         if (error)
             *error = SDL_GetError();

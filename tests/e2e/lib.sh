@@ -159,24 +159,23 @@ play_park_pointer() {
     xdotool mousemove --window "$1" 600 30
 }
 
-# Prints the id of the window (a message box, the name dialog) with this
-# caption once it shows (within $2 tenths of a second, 100 unless given).
+play_box_shown() {
+    xwininfo -name "$1" >/dev/null 2>&1
+}
+
+# Waits for the window (a message box, the name dialog) with this caption,
+# within $2 tenths of a second (100 unless given). Keys for it are pressed
+# with no --window: it has the focus, and a key sent to a window that closes
+# on the press fails on the release.
 play_wait_box() {
-    local caption=$1 tenths=${2:-100} i id
-    for i in $(seq "$tenths"); do
-        id=$(xwininfo -name "$caption" 2>/dev/null | awk '/Window id:/ {print $4}' || true)
-        if [[ -n "$id" ]]; then
-            echo "$id"
-            return 0
-        fi
+    local i
+    for i in $(seq "${2:-100}"); do
+        play_box_shown "$1" && return 0
         sleep 0.1
     done
     return 1
 }
 
-play_box_shown() {
-    xwininfo -name "$1" >/dev/null 2>&1
-}
 
 # The window's client area as raw RGB bytes (625 x 440 x 3).
 play_window_rgb() {

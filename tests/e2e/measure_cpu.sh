@@ -36,7 +36,7 @@ sleep 1
 echo "play screen, pointer on a piece: $(cpu_percent 10)% of a core"
 
 e2e_close
-if box=$(play_wait_box "Your game has been automatically saved..."); then
-    xdotool key --window "$box" Return
+if play_wait_box "Your game has been automatically saved..."; then
+    xdotool key Return
 fi
 e2e_wait_exit

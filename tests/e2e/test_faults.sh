@@ -15,7 +15,7 @@ NOT_SAVED="Your game could not be saved..."
 play_and_close() {
     local expected_box=$1
     e2e_start_game
-    local window box i
+    local window i
     window=$(e2e_find_window)
     xmessage -geometry +700+500 "focus elsewhere" &
     local other=$!
@@ -32,8 +32,8 @@ play_and_close() {
     e2e_click "$window" 220 180
     sleep 1.5
     e2e_close
-    box=$(play_wait_box "$expected_box") || e2e_fail "no \"$expected_box\" box"
-    xdotool key --window "$box" Return
+    play_wait_box "$expected_box" || e2e_fail "no \"$expected_box\" box"
+    xdotool key Return
     e2e_wait_exit
     e2e_expect_clean_exit 1
 }
@@ -60,12 +60,12 @@ sleep 1
 e2e_click "$window" 450 360  # Menu
 sleep 1
 e2e_click "$window" 400 170  # Resume: there is none
-box=$(play_wait_box "No saved game...") || e2e_fail "Resume found a saved game in a folder"
-xdotool key --window "$box" Return
+play_wait_box "No saved game..." || e2e_fail "Resume found a saved game in a folder"
+xdotool key Return
 sleep 1.5
 e2e_close
-box=$(play_wait_box "$NOT_SAVED") || e2e_fail "no \"$NOT_SAVED\" box"
-xdotool key --window "$box" Return
+play_wait_box "$NOT_SAVED" || e2e_fail "no \"$NOT_SAVED\" box"
+xdotool key Return
 e2e_wait_exit
 e2e_expect_clean_exit 1
 [[ -d "$DATA/Resume.dat" ]] || e2e_fail "the folder in place of the saved game was touched"

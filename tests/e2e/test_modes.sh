@@ -22,8 +22,8 @@ e2e_click "$window" 180 180  # the rotate button on corner (4, 4)
 sleep 1.5
 
 e2e_close
-box=$(play_wait_box "$SAVED_CAPTION") || e2e_fail "no \"$SAVED_CAPTION\" message"
-xdotool key --window "$box" Return
+play_wait_box "$SAVED_CAPTION" || e2e_fail "no \"$SAVED_CAPTION\" message"
+xdotool key Return
 e2e_wait_exit
 e2e_expect_clean_exit 1  # the close path ends with 1, as the game always has
 

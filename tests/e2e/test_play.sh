@@ -27,7 +27,7 @@ sleep 4.5  # the slide, a possible slide back, the board check and regrowth
 play_window_rgb "$window" "$E2E_TMP/before-close.rgb"
 
 kill -HUP "$E2E_GAME_PID"
-play_wait_box "Your game has been automatically saved..." >/dev/null ||
+play_wait_box "Your game has been automatically saved..." ||
     e2e_fail "no message about the automatic save"
 [[ -f "$saved" ]] || e2e_fail "the box shows before the game is saved"
 e2e_close
@@ -57,8 +57,8 @@ cmp -s "$saved" "$E2E_TMP/saved-first.dat" || e2e_fail "resuming changed the sav
 # End: the score screen follows and only the end marker is left.
 e2e_click "$window" 535 400
 sleep 1
-if dialog=$(play_wait_box "High Score" 20); then
-    xdotool key --window "$dialog" Escape
+if play_wait_box "High Score" 20; then
+    xdotool key Escape
     sleep 0.5
 fi
 play_saved marker "$saved" || e2e_fail "End did not leave the end marker"

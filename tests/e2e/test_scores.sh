@@ -29,7 +29,7 @@ end_game_with() {
     e2e_click "$window" 400 170  # Resume
     sleep 1.2
     e2e_click "$window" 535 400  # End
-    play_wait_box "High Score" >/dev/null || e2e_fail "no \"High Score\" window for $1 points"
+    play_wait_box "High Score" || e2e_fail "no \"High Score\" window for $1 points"
     sleep 0.3
 }
 
