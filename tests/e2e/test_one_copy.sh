@@ -4,14 +4,13 @@
 # on and saves. Then a pipe where the display log belongs: the game starts as
 # usual and puts its log in its place.
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/play_lib.sh"
 e2e_setup "$1"
 SAVED="Your game has been automatically saved..."
 listing() { (cd "$E2E_GAME_DIR" && find . -printf '%p %s %T@\n' | sort); }
 close_saving() {
     e2e_close
-    box=$(play_wait_box "$SAVED") || e2e_fail "no \"$SAVED\" box"
-    xdotool key --window "$box" Return
+    play_wait_box "$SAVED" || e2e_fail "no \"$SAVED\" box"
+    xdotool key Return
     e2e_wait_exit
     e2e_expect_clean_exit 1
 }
@@ -25,7 +24,7 @@ sleep 1
 : >"$E2E_GAME_DIR/Data/Resume.dat.tmp-AbC123"  # as a save in progress leaves it
 listing >"$E2E_TMP/before.txt"
 e2e_start_game
-if box=$(play_wait_box "Already running..." 50); then xdotool key --window "$box" Return; fi
+if play_wait_box "Already running..." 50; then xdotool key Return; fi
 e2e_wait_exit
 e2e_expect_clean_exit 1
 grep -q "another copy of the game is using this folder" "$E2E_TMP/game.stderr" ||
