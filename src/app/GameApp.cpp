@@ -44,6 +44,7 @@ bool GameApp::OnIdle(long idleCount) {
         screen->Update(display_, soundSystem_, mouse.x, mouse.y, mouse.leftDown, mouse.rightDown);
     mainFrame_->TickRan();
     display_.Present();
+    soundSystem_.RestWhenQuiet();
     Screen* target = mainFrame_->TargetScreen(code);
     if (!target)
         return true;
@@ -74,8 +75,11 @@ int GameApp::ExitInstance() {
 int GameApp::Run() {
     InitInstance();
     long idleCount = 0;
+    // A wait that ran out has just found the queue empty: asking again
+    // before the tick would only cost another round of the event sources.
+    bool queueJustFoundEmpty = false;
     while (!mainFrame_->QuitPosted()) {
-        if (EventPump::DispatchOne(mainFrame_->WindowId(), *mainFrame_)) {
+        if (!queueJustFoundEmpty && EventPump::DispatchOne(mainFrame_->WindowId(), *mainFrame_)) {
             idleCount = 0;
             continue;
         }
@@ -83,8 +87,7 @@ int GameApp::Run() {
         if (mainFrame_->QuitPosted())
             break;
         uint32_t wait = MillisecondsToNextTick();
-        if (wait > 0)
-            EventPump::WaitForEvent(wait);
+        queueJustFoundEmpty = wait > 0 && !EventPump::WaitForEvent(wait);
     }
     return ExitInstance();
 }

@@ -14,6 +14,11 @@
 #include "platform/Window.h"
 
 namespace {
+uint64_t lastImageSerial = 0;
+// A tick draws a few hundred pictures. Draws that pile up past this without a
+// present (a caller that never presents) are carried out instead of kept.
+constexpr size_t kMaxRecordedDraws = 8192;
+
 // A keyed 32-bit format: black stays transparent through conversions, which
 // the alpha formats would drop.
 constexpr uint32_t kPixelFormat = SDL_PIXELFORMAT_RGB888;
@@ -87,6 +92,7 @@ bool Display::SetWindowed(int width, int height) {
         Log("\n Could not set windowed mode cooperative level!");
         return false;
     }
+    ForgetDraws();
     backBuffer_ = NewSurface(width, height);
     lastPresented_ = NewSurface(width, height);
     if (!backBuffer_ || !lastPresented_) {
@@ -101,6 +107,7 @@ bool Display::SetWindowed(int width, int height) {
 }
 
 bool Display::Release() {
+    ForgetDraws();
     backBuffer_.reset();
     lastPresented_.reset();
     window_ = nullptr;
@@ -114,7 +121,7 @@ bool Display::Inside(int x, int y, int width, int height) const {
            static_cast<int64_t>(y) + height <= bufferHeight_;
 }
 
-void Display::MarkChanged(int x, int y, int width, int height) {
+void Display::MarkChanged(int x, int y, int width, int height) const {
     if (changed_.Empty()) {
         changed_ = {x, y, x + width, y + height};
         return;
@@ -135,6 +142,7 @@ ImagePtr Display::LoadImageFile(const std::string& path, int width, int height) 
     }
     image->width = width;
     image->height = height;
+    image->serial = ++lastImageSerial;
     SDL_SetColorKey(image->surface.get(), SDL_TRUE, SDL_MapRGB(image->surface->format, 0, 0, 0));
 
     SurfacePtr file(LoadBitmapFile(HostPath(path)));
@@ -175,11 +183,8 @@ void Display::DrawImagePart(const Image* image, int x, int y, int left, int top,
         bottom > image->height || !Inside(x, y, width, height)) {
         return;
     }
-    SDL_Rect source{left, top, width, height};
-    SDL_Rect destination{x, y, width, height};
-    if (SDL_BlitSurface(image->surface.get(), &source, backBuffer_.get(), &destination) == 0) {
-        MarkChanged(x, y, width, height);
-    }
+    Record({DrawCall::Kind::Part, image->serial, 0, left, top, x, y, width, height},
+           image->surface);
 }
 
 bool Display::DrawImageScaled(const Image* image, int x, int y, int width, int height) {
@@ -187,17 +192,14 @@ bool Display::DrawImageScaled(const Image* image, int x, int y, int width, int h
         height <= 0 || !Inside(x, y, width, height)) {
         return false;
     }
-    SDL_Rect destination{x, y, width, height};
-    if (SDL_BlitScaled(image->surface.get(), nullptr, backBuffer_.get(), &destination) != 0) {
-        return false;
-    }
-    MarkChanged(x, y, width, height);
+    Record({DrawCall::Kind::Scaled, image->serial, 0, 0, 0, x, y, width, height}, image->surface);
     return true;
 }
 
 uint32_t Display::PixelAt(int x, int y) const {
     if (!backBuffer_ || x < 0 || y < 0 || x >= bufferWidth_ || y >= bufferHeight_)
         return 0;
+    CarryOutWaiting();
     return Row(backBuffer_.get(), y)[x] & 0xFFFFFF;
 }
 
@@ -210,10 +212,56 @@ void Display::FillRect(int x, int y, int width, int height, uint32_t rgb) {
     int bottom = std::min<int64_t>(static_cast<int64_t>(y) + height, bufferHeight_);
     if (right <= left || bottom <= top)
         return;
-    SDL_Rect area{left, top, right - left, bottom - top};
-    SDL_FillRect(backBuffer_.get(), &area,
-                 SDL_MapRGB(backBuffer_->format, (rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255));
-    MarkChanged(area.x, area.y, area.w, area.h);
+    uint32_t colour =
+        SDL_MapRGB(backBuffer_->format, (rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255);
+    Record({DrawCall::Kind::Fill, 0, colour, 0, 0, left, top, right - left, bottom - top}, nullptr);
+}
+
+void Display::Record(const DrawCall& call, const std::shared_ptr<SDL_Surface>& surface) {
+    if (tickDraws_.size() >= kMaxRecordedDraws) {
+        CarryOutWaiting();
+        tickDraws_.clear();
+        tickSurfaces_.clear();
+        carriedOut_ = 0;
+        tickIncomplete_ = true;
+    }
+    tickDraws_.push_back(call);
+    tickSurfaces_.push_back(surface);
+}
+
+void Display::CarryOutWaiting() const {
+    for (; carriedOut_ < tickDraws_.size(); ++carriedOut_) {
+        CarryOut(tickDraws_[carriedOut_], tickSurfaces_[carriedOut_].get());
+        tickSurfaces_[carriedOut_].reset();
+    }
+}
+
+void Display::CarryOut(const DrawCall& call, SDL_Surface* surface) const {
+    SDL_Rect destination{call.x, call.y, call.width, call.height};
+    int result = 0;
+    switch (call.kind) {
+        case DrawCall::Kind::Part: {
+            SDL_Rect source{call.left, call.top, call.width, call.height};
+            result = SDL_BlitSurface(surface, &source, backBuffer_.get(), &destination);
+            break;
+        }
+        case DrawCall::Kind::Scaled:
+            result = SDL_BlitScaled(surface, nullptr, backBuffer_.get(), &destination);
+            break;
+        case DrawCall::Kind::Fill:
+            result = SDL_FillRect(backBuffer_.get(), &destination, call.colour);
+            break;
+    }
+    if (result == 0)
+        MarkChanged(call.x, call.y, call.width, call.height);
+}
+
+void Display::ForgetDraws() {
+    tickDraws_.clear();
+    tickSurfaces_.clear();
+    carriedOut_ = 0;
+    tickIncomplete_ = false;
+    lastDraws_.clear();
 }
 
 bool Display::ChangedSinceLastPresent(const Area& area) const {
@@ -237,6 +285,22 @@ void Display::Remember(const Area& area) {
 
 void Display::Present() {
     if (!backBuffer_)
+        return;
+    // A tick of the same draws as the last one carried out would leave the
+    // same pixels, unless some of it already ran over what the last one left.
+    bool sameAsLastTick = !tickIncomplete_ && carriedOut_ == 0 && tickDraws_ == lastDraws_;
+    if (!sameAsLastTick) {
+        CarryOutWaiting();
+        lastDraws_.swap(tickDraws_);
+        // Only its tail is known; an empty list is the one safe to match.
+        if (tickIncomplete_)
+            lastDraws_.clear();
+    }
+    tickDraws_.clear();
+    tickSurfaces_.clear();
+    carriedOut_ = 0;
+    tickIncomplete_ = false;
+    if (sameAsLastTick && !wholeFrameDue_)
         return;
     Area area = changed_;
     if (wholeFrameDue_)

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/Image.h"
 
@@ -9,6 +10,14 @@ class Window;
 // The one drawing device: a 625 x 440 back buffer that screens draw into, and
 // Present, which shows it in the window. Without a window (headless tests)
 // Present does nothing and tests read the back buffer with PixelAt.
+//
+// Screens repaint the same pictures in the same places tick after tick. So
+// draws are recorded, not carried out at once: a tick (the draws between two
+// presents) that asks for exactly the draws of the last tick carried out
+// would leave the same pixels (every draw overwrites its opaque pixels and
+// leaves the rest, so doing a list twice is doing it once), and is skipped
+// with its present. Reading the back buffer carries out what is waiting
+// first, so to every reader the draws happened when they were asked for.
 class Display {
   public:
     // Creates "Direct Draw 5 Log.txt" empty in the working directory. The log
@@ -52,14 +61,29 @@ class Display {
     void Invalidate() { wholeFrameDue_ = true; }
 
   private:
+    // One draw as asked for; equal calls draw equal pixels.
+    struct DrawCall {
+        enum class Kind : uint8_t { Part, Scaled, Fill };
+        Kind kind = Kind::Fill;
+        uint64_t serial = 0;  // the picture's, none for fills
+        uint32_t colour = 0;  // fills: the back buffer's pixel value
+        int left = 0, top = 0;
+        int x = 0, y = 0, width = 0, height = 0;
+        bool operator==(const DrawCall&) const = default;
+    };
     struct Area {
         int left = 0, top = 0, right = 0, bottom = 0;
         bool Empty() const { return right <= left || bottom <= top; }
     };
 
     void Log(const char* message);
+    void Record(const DrawCall& call, const std::shared_ptr<SDL_Surface>& surface);
+    // Carries out the draws of this tick not done yet.
+    void CarryOutWaiting() const;
+    void CarryOut(const DrawCall& call, SDL_Surface* surface) const;
+    void ForgetDraws();
     bool Inside(int x, int y, int width, int height) const;
-    void MarkChanged(int x, int y, int width, int height);
+    void MarkChanged(int x, int y, int width, int height) const;
     bool ChangedSinceLastPresent(const Area& area) const;
     void Remember(const Area& area);
     void ShowInWindow(const Area& area);
@@ -71,8 +95,19 @@ class Display {
     int bufferWidth_ = 0;
     int bufferHeight_ = 0;
     int presentedFrames_ = 0;
+    // This tick's draws, the pictures they need (released once carried
+    // out), and how many of them are carried out already. Mutable: reading
+    // the buffer carries out waiting draws, which changes nothing a reader
+    // can tell.
+    mutable std::vector<DrawCall> tickDraws_;
+    mutable std::vector<std::shared_ptr<SDL_Surface>> tickSurfaces_;
+    mutable size_t carriedOut_ = 0;
+    // Draws of this tick were carried out and dropped to bound the list.
+    bool tickIncomplete_ = false;
+    // The draws of the last tick that was carried out.
+    std::vector<DrawCall> lastDraws_;
     // Union of what the draws since the last present touched.
-    Area changed_;
+    mutable Area changed_;
     bool wholeFrameDue_ = true;
     bool created_ = false;
 };

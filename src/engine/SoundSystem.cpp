@@ -60,6 +60,11 @@ bool SoundSystem::Create(Window* window) {
 bool SoundSystem::CreatePrimaryBuffer() {
     if (!audioInitialised_ || device_)
         return true;
+    deviceFound_ = OpenDevice();
+    return true;
+}
+
+bool SoundSystem::OpenDevice() {
     SDL_AudioSpec wanted{};
     wanted.freq = kSampleRate;
     wanted.format = AUDIO_S16SYS;
@@ -71,10 +76,27 @@ bool SoundSystem::CreatePrimaryBuffer() {
     device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (!device_) {
         std::fprintf(stderr, "Vlims: no sound device: %s\n", SDL_GetError());
-        return true;
+        return false;
     }
+    lastHeard_ = TickCount();
     SDL_PauseAudioDevice(device_, 0);
     return true;
+}
+
+void SoundSystem::RestWhenQuiet() {
+    if (!device_)
+        return;
+    {
+        AudioLock lock(device_);
+        if (!voices_.empty()) {
+            lastHeard_ = TickCount();
+            return;
+        }
+    }
+    if (TickCount() - lastHeard_ < kQuietBeforeRest)
+        return;
+    SDL_CloseAudioDevice(device_);
+    device_ = 0;
 }
 
 bool SoundSystem::Release() {
@@ -82,6 +104,7 @@ bool SoundSystem::Release() {
         SDL_CloseAudioDevice(device_);
         device_ = 0;
     }
+    deviceFound_ = false;
     if (audioInitialised_) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         audioInitialised_ = false;
@@ -112,6 +135,8 @@ bool SoundSystem::Start(const Sound& sound, bool loop) {
     if (started_.size() >= kStartedKept)
         started_.erase(started_.begin());
     started_.push_back(sound.Path());
+    if (deviceFound_ && !device_ && !OpenDevice())
+        deviceFound_ = false;
     AudioLock lock(device_);
     // The mixer may still hold the tail of the last play (the device runs a
     // little behind the clock): start over rather than play it twice.

@@ -27,7 +27,15 @@ class SoundSystem {
     bool Create(Window* window);  // always true
     bool CreatePrimaryBuffer();   // always true; opens the device if there is one
     bool Release();               // always true; closes the device
-    bool HasDevice() const { return device_ != 0; }
+    // Whether sounds reach a device (it may be resting, see RestWhenQuiet).
+    bool HasDevice() const { return deviceFound_; }
+    bool DeviceOpen() const { return device_ != 0; }
+
+    // Called every tick: closes the device once nothing has been mixed for
+    // kQuietBeforeRest ms, because its thread wakes for every buffer even
+    // with nothing to play. The next Start opens it again.
+    void RestWhenQuiet();
+    static constexpr uint32_t kQuietBeforeRest = 2000;
 
     // Starts `sound` from its beginning unless it is still playing (then it
     // just goes on). Whether it still plays is judged by the game clock, so
@@ -65,6 +73,7 @@ class SoundSystem {
     };
 
     uint32_t DurationOf(const Sound& sound) const;
+    bool OpenDevice();
 
     // Mixed by the audio thread; guarded by the device lock.
     std::vector<Voice> voices_;
@@ -74,5 +83,7 @@ class SoundSystem {
     std::vector<std::string> started_;
     std::set<Sound*> attached_;
     uint32_t device_ = 0;
+    bool deviceFound_ = false;
+    uint32_t lastHeard_ = 0;
     bool audioInitialised_ = false;
 };

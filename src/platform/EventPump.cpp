@@ -69,6 +69,7 @@ bool EventPump::DispatchOne(uint32_t windowId, WindowEvents& events) {
     return true;
 }
 
-void EventPump::WaitForEvent(uint32_t milliseconds) {
-    SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<uint32_t>(milliseconds, INT_MAX)));
+bool EventPump::WaitForEvent(uint32_t milliseconds) {
+    return SDL_WaitEventTimeout(nullptr,
+                                static_cast<int>(std::min<uint32_t>(milliseconds, INT_MAX))) != 0;
 }

@@ -1,42 +1,117 @@
 #!/bin/bash
-# Measures (does not assert) the game's CPU use under Xvfb over 10 s each:
-# on the start screen, on the play screen with nothing moving, and with the
-# pointer resting on a piece, which animates. Usage: measure_cpu.sh GAME_DIR
+# Measures (does not assert) what the game costs under Xvfb, in four states
+# of 10 s each: the start screen idle, the board idle, the pointer resting on
+# a piece (which animates), and playing with a move every 1.5 s. For each:
+# the game process's own CPU time (utime + stime of all its threads, from
+# /proc) as % of one core, and its wake-ups per second, counted as the
+# voluntary context switches of all its threads (each is a sleep in the
+# kernel that ended). Also the launch-to-window time and the peak RSS.
+# Several game folders are measured one after the other in each round, on
+# the same desktop, so that builds compare side by side.
+# Usage: measure_cpu.sh GAME_DIR [GAME_DIR...]   (ROUNDS=3 by default)
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
-play_skip_start_help
+rounds=${ROUNDS:-3}
+seconds=10
 
-# Percent of one core the game used over the next $1 seconds.
-cpu_percent() {
-    local seconds=$1 ticks before after
-    ticks=$(getconf CLK_TCK)
-    before=$(awk '{print $14 + $15}' "/proc/$E2E_GAME_PID/stat")
-    sleep "$seconds"
-    after=$(awk '{print $14 + $15}' "/proc/$E2E_GAME_PID/stat")
-    awk -v d=$((after - before)) -v t="$ticks" -v s="$seconds" \
-        'BEGIN {printf "%.1f", 100 * d / t / s}'
+games=()
+for i in $(seq "$#"); do
+    dir="$E2E_TMP/game$i"
+    cp -r "${!i}" "$dir"
+    rm -f "$dir"/Data/{Resume,Info,Help,Help2}.dat
+    games+=("$dir")
+done
+
+now_ms() { date +%s%3N; }
+
+# "cpu_ticks voluntary_switches" of the game so far.
+usage_sample() {
+    local ticks switches
+    ticks=$(awk '{print $14 + $15}' "/proc/$E2E_GAME_PID/stat")
+    switches=$(cat /proc/"$E2E_GAME_PID"/task/*/status 2>/dev/null |
+        awk '/^voluntary_ctxt_switches/ {s += $2} END {print s + 0}')
+    echo "$ticks $switches"
 }
 
-# The game itself, not a shell in front of it.
-(cd "$E2E_GAME_DIR" && exec ./vlims) 2>>"$E2E_TMP/game.stderr" &
-E2E_GAME_PID=$!
-window=$(e2e_find_window)
-play_park_pointer "$window"
-sleep 2
-echo "start screen: $(cpu_percent 10)% of a core"
+# Prints "cpu% wakeups/s" between two samples taken $3 seconds apart.
+usage_between() {
+    local before=($1) after=($2)
+    awk -v d=$((after[0] - before[0])) -v w=$((after[1] - before[1])) \
+        -v t="$(getconf CLK_TCK)" -v s="$3" 'BEGIN {printf "%.1f %.0f", 100 * d / t / s, w / s}'
+}
 
-e2e_click "$window" 400 120
-sleep 2
-play_park_pointer "$window"
-sleep 3  # past the first board check
-echo "play screen, nothing moving: $(cpu_percent 10)% of a core"
+measure_idle() {
+    local before
+    before=$(usage_sample)
+    sleep "$seconds"
+    usage_between "$before" "$(usage_sample)" "$seconds"
+}
 
-xdotool mousemove --window "$window" 180 180
-sleep 1
-echo "play screen, pointer on a piece: $(cpu_percent 10)% of a core"
+# A swap of two neighbours every 1.5 s, kept or undone by the game, down the
+# middle columns of the board so that no move repeats one just made.
+measure_playing() {
+    local before start k y
+    before=$(usage_sample)
+    start=$(now_ms)
+    for k in 0 1 2 3 4 5; do
+        y=$((100 + 40 * (k % 6)))
+        sleep "$(awk -v t=$((start + k * 1500 - $(now_ms))) 'BEGIN {print (t > 0 ? t : 0) / 1000}')"
+        e2e_click "$window" 180 "$y"
+        e2e_click "$window" 220 "$y"
+        play_park_pointer "$window"
+    done
+    sleep "$(awk -v t=$((start + seconds * 1000 - $(now_ms))) 'BEGIN {print (t > 0 ? t : 0) / 1000}')"
+    usage_between "$before" "$(usage_sample)" "$seconds"
+}
 
-e2e_close
-if play_wait_box "Your game has been automatically saved..."; then
-    xdotool key Return
-fi
-e2e_wait_exit
+# One game's run through the four states; leaves one line of results in RESULT.
+measure_game() {
+    local dir=$1 start shown start_screen board pointer playing rss
+    echo 3 >"$dir/Data/Help.dat"
+    echo 3 >"$dir/Data/Help2.dat"
+    rm -f "$dir/Data/Resume.dat"
+    start=$(now_ms)
+    (cd "$dir" && exec ./vlims) 2>>"$E2E_TMP/game.stderr" &
+    E2E_GAME_PID=$!
+    until window=$(xdotool search --onlyvisible --name "^${E2E_TITLE}\$" 2>/dev/null | head -n 1) &&
+        [[ -n "$window" ]]; do
+        kill -0 "$E2E_GAME_PID" 2>/dev/null || e2e_fail "the game ended early"
+        sleep 0.002
+    done
+    shown=$(now_ms)
+    play_park_pointer "$window"
+    sleep 2
+    start_screen=$(measure_idle)
+
+    e2e_click "$window" 400 120  # Play Game
+    sleep 2
+    play_park_pointer "$window"
+    sleep 3  # past the first board check
+    board=$(measure_idle)
+
+    xdotool mousemove --window "$window" 180 180
+    sleep 1
+    pointer=$(measure_idle)
+
+    playing=$(measure_playing)
+    rss=$(awk '/^VmHWM/ {printf "%.1f", $2 / 1024}' "/proc/$E2E_GAME_PID/status")
+
+    e2e_close
+    if play_wait_box "Your game has been automatically saved..."; then
+        xdotool key Return
+    fi
+    e2e_wait_exit
+    RESULT="$start_screen $board $pointer $playing $((shown - start)) $rss"
+}
+
+echo "% of one core over ${seconds} s (wake-ups per second), launch to window, peak RSS"
+echo "| game | round | start screen idle | board idle | pointer on a Vlim | playing | launch to window | peak RSS |"
+echo "|---|---|---|---|---|---|---|---|"
+for round in $(seq "$rounds"); do
+    for i in "${!games[@]}"; do
+        measure_game "${games[$i]}"
+        read -r s_cpu s_wake b_cpu b_wake p_cpu p_wake m_cpu m_wake launch rss <<<"$RESULT"
+        echo "| $((i + 1)) | $round | $s_cpu ($s_wake/s) | $b_cpu ($b_wake/s) | $p_cpu ($p_wake/s)" \
+            "| $m_cpu ($m_wake/s) | $launch ms | $rss MB |"
+    done
+done

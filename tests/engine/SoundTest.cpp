@@ -185,17 +185,27 @@ TEST(SoundSystemDevice, NoAudioDeviceMeansSilenceNotFailure) {
     EXPECT_TRUE(system.Release());
 }
 
-TEST(SoundSystemDevice, OpensOneDeviceAndReleasesIt) {
+// The device's thread wakes for every buffer, so a quiet game closes it.
+TEST(SoundSystemDevice, RestsTheDeviceWhenQuietAndWakesItForTheNextSound) {
     ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
     TempWorkDir dir;
+    ManualClock clock(0xFFFFFF00u);  // the quiet time runs across the tick wrap
     dir.WriteFile("Sounds/Click.wav", PcmWav(std::vector<int16_t>(kTenthOfASecond, 100)));
     SoundSystem system;
     EXPECT_TRUE(system.Create(nullptr));
     EXPECT_TRUE(system.CreatePrimaryBuffer());
-    EXPECT_TRUE(system.HasDevice());
     Sound sound;
     ASSERT_TRUE(sound.LoadWav("Sounds\\Click.wav", system));
-    sound.Play();  // mixed on the device's own thread
+    clock.Advance(SoundSystem::kQuietBeforeRest - 1);
+    system.RestWhenQuiet();
+    EXPECT_TRUE(system.DeviceOpen());
+    clock.Advance(1);
+    system.RestWhenQuiet();
+    EXPECT_FALSE(system.DeviceOpen());
+    EXPECT_TRUE(system.HasDevice());
+
+    EXPECT_TRUE(sound.Play());
+    EXPECT_TRUE(system.DeviceOpen());
     EXPECT_TRUE(system.Release());
     EXPECT_FALSE(system.HasDevice());
 }
