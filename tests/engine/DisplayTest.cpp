@@ -44,6 +44,7 @@ TEST_F(DisplayTest, BlackIsTransparentInEveryDraw) {
     EXPECT_EQ(display_->PixelAt(309, 307), kRed);
     EXPECT_EQ(display_->PixelAt(310, 300), kGround);
     EXPECT_EQ(display_->PixelAt(300, 308), kGround);
+
 }
 
 // A 16-bit 5-6-5 picture (BI_BITFIELDS), as some paint programs save them:
@@ -73,7 +74,6 @@ TEST_F(DisplayTest, PictureWithoutBlackDrawsWholeAndOneBlackPixelStaysAHole) {
     ImagePtr opaque = display_->LoadImageFile("Opaque.bmp", 3, 3);
     EXPECT_TRUE(display_->DrawImage(opaque.get(), 10, 10));
     EXPECT_EQ(display_->PixelAt(12, 12), 0x010101u);
-
     dir_.WriteFile("Dot.bmp",
                    MakeBmp(3, 3, [](int x, int y) { return x == 1 && y == 1 ? 0u : kRed; }));
     ImagePtr dot = display_->LoadImageFile("Dot.bmp", 3, 3);
@@ -168,8 +168,9 @@ TEST_F(DisplayTest, PresentSkipsFramesThatDidNotChange) {
 TEST_F(DisplayTest, RepeatedTicksLeaveThePixelsOfEveryDraw) {
     auto tick = [this](const Image* image, bool readMidway) {
         display_->FillRect(100, 100, 10, 4, kGround);
-        if (readMidway)
+        if (readMidway) {
             EXPECT_EQ(display_->PixelAt(100, 100), kGround);
+        }
         display_->DrawImage(image, 100, 100);
         display_->Present();
         return display_->PixelAt(100, 100);

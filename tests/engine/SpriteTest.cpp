@@ -76,26 +76,6 @@ TEST(Sprite, TakesOneStepOnlyAfterALongPause) {
     EXPECT_EQ(sprite.Current(), 2);
 }
 
-TEST(Sprite, SpritesOverTheSameFramesRunIndependently) {
-    ManualClock clock;
-    std::array<Frame, 3> frames{};
-    Sprite early;
-    Attach(early, frames);
-    clock.Advance(60);
-    Sprite late;
-    Attach(late, frames);
-
-    clock.Advance(41);  // early's first frame is over, late's is not
-    early.Advance();
-    late.Advance();
-    EXPECT_EQ(early.CurrentFrame(), &frames[1]);
-    EXPECT_EQ(late.CurrentFrame(), &frames[0]);
-    clock.Advance(60);
-    late.Advance();
-    EXPECT_EQ(late.CurrentFrame(), &frames[1]);
-    EXPECT_EQ(early.CurrentFrame(), &frames[1]);
-}
-
 TEST(Sprite, LoopsAtTheLastSlotAndAtTheFirstEmptySlot) {
     ManualClock clock;
     std::array<Frame, MAX_FRAMES> frames{};
