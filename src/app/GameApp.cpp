@@ -75,11 +75,8 @@ int GameApp::ExitInstance() {
 int GameApp::Run() {
     InitInstance();
     long idleCount = 0;
-    // A wait that ran out has just found the queue empty: asking again
-    // before the tick would only cost another round of the event sources.
-    bool queueJustFoundEmpty = false;
     while (!mainFrame_->QuitPosted()) {
-        if (!queueJustFoundEmpty && EventPump::DispatchOne(mainFrame_->WindowId(), *mainFrame_)) {
+        if (EventPump::DispatchOne(mainFrame_->WindowId(), *mainFrame_)) {
             idleCount = 0;
             continue;
         }
@@ -87,7 +84,8 @@ int GameApp::Run() {
         if (mainFrame_->QuitPosted())
             break;
         uint32_t wait = MillisecondsToNextTick();
-        queueJustFoundEmpty = wait > 0 && !EventPump::WaitForEvent(wait);
+        if (wait > 0)
+            EventPump::WaitForEvent(wait);
     }
     return ExitInstance();
 }

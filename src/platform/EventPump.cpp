@@ -69,7 +69,6 @@ bool EventPump::DispatchOne(uint32_t windowId, WindowEvents& events) {
     return true;
 }
 
-bool EventPump::WaitForEvent(uint32_t milliseconds) {
-    return SDL_WaitEventTimeout(nullptr,
-                                static_cast<int>(std::min<uint32_t>(milliseconds, INT_MAX))) != 0;
+void EventPump::WaitForEvent(uint32_t milliseconds) {
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<uint32_t>(milliseconds, INT_MAX)));
 }

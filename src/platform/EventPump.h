@@ -13,7 +13,6 @@ class EventPump {
     static bool DispatchOne(uint32_t windowId, WindowEvents& events);
 
     // Sleeps until an event arrives or `milliseconds` have passed; the event
-    // stays queued. This is what keeps an idle game from spinning. False when
-    // the time ran out with the queue still empty.
-    static bool WaitForEvent(uint32_t milliseconds);
+    // stays queued. This is what keeps an idle game from spinning.
+    static void WaitForEvent(uint32_t milliseconds);
 };
