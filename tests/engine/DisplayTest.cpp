@@ -44,7 +44,6 @@ TEST_F(DisplayTest, BlackIsTransparentInEveryDraw) {
     EXPECT_EQ(display_->PixelAt(309, 307), kRed);
     EXPECT_EQ(display_->PixelAt(310, 300), kGround);
     EXPECT_EQ(display_->PixelAt(300, 308), kGround);
-
 }
 
 // A 16-bit 5-6-5 picture (BI_BITFIELDS), as some paint programs save them:
