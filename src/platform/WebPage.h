@@ -4,8 +4,9 @@
 
 // Opens a page that ships in the game folder (a game path such as
 // "Help\Hints.html", relative to the working directory) in the browser. It
-// never blocks and its outcome is not reported to the player; false when the
-// request could not even be made.
+// never blocks; when no browser opens the page, its full path is said on
+// stderr so that the player can open it by hand. False when the request
+// could not even be made.
 bool OpenWebPage(const std::string& gamePath);
 
 // The file:// URL for a game path, made absolute from the working directory.

@@ -59,7 +59,7 @@ ScreenCode StartScreen::Update(Display& display, SoundSystem& /*sound*/, int x, 
     if (RunButton(*highScoresButton_, display, x, y, leftDown, rightDown))
         return ToScores;
     if (RunButton(*helpButton_, display, x, y, leftDown, rightDown)) {
-        OpenWebPage(kHintsPage);  // the browser's fate is not ours to report
+        OpenWebPage(kHintsPage);  // without a browser, it names the page on stderr
     }
     difficultyPicture_.StepIfPressed(x, y, leftDown);
     difficultyPicture_.RedrawIfChanged(display, background_.get());

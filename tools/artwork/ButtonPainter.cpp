@@ -9,51 +9,51 @@ namespace {
 constexpr double kLip = 3;   // the darker ledge under a raised face
 constexpr double kSink = 2;  // how far a pushed face moves down
 
+enum class Look { Raised, Pushed, Lit };
+
 // Paints the frame and face of a button and returns the face's top, where
 // the content is placed relative to.
-double Body(Canvas& canvas, const Colour& base, bool pushed, double radius) {
+double Body(Canvas& canvas, const Colour& base, Look look, double radius) {
     cairo_t* cr = canvas.Context();
     const double w = canvas.Width();
     const double h = canvas.Height();
+    const bool raised = look == Look::Raised;
     canvas.SetMatte(Colour::Bytes(30, 26, 52), 0.5);
     // The rim: the whole silhouette, the same in both pictures.
     draw::RoundedRect(cr, 0, 0, w, h, radius);
     draw::SetColour(cr, base.Darker(0.62).Mix(palette::kInk, 0.3));
     cairo_fill(cr);
-    const double faceTop = pushed ? 1 + kSink : 1;
-    const double faceHeight = pushed ? h - 2 - kSink : h - 2 - kLip;
-    if (!pushed) {
-        // The lip below the raised face.
-        draw::RoundedRect(cr, 1, 1, w - 2, h - 2, radius - 1);
-        draw::SetColour(cr, base.Darker(0.42));
-        cairo_fill(cr);
-    } else {
-        // The hollow the face has sunk into.
-        draw::RoundedRect(cr, 1, 1, w - 2, h - 2, radius - 1);
-        draw::SetColour(cr, base.Darker(0.55));
-        cairo_fill(cr);
-    }
+    const double faceTop = raised ? 1 : 1 + kSink;
+    const double faceHeight = raised ? h - 2 - kLip : h - 2 - kSink;
+    // Below a raised face its lip; around a sunk one the hollow.
+    draw::RoundedRect(cr, 1, 1, w - 2, h - 2, radius - 1);
+    draw::SetColour(cr, base.Darker(raised ? 0.42 : 0.55));
+    cairo_fill(cr);
     draw::RoundedRect(cr, 1, faceTop, w - 2, faceHeight, radius - 1);
-    const Colour top = pushed ? base.Darker(0.12) : base.Lighter(0.38);
-    const Colour bottom = pushed ? base.Darker(0.22) : base;
-    draw::FillVertical(cr, faceTop, faceTop + faceHeight, top, bottom);
-    if (pushed) {
+    static const double kTop[] = {0.38, -0.12, 0.5};  // lighter (+) or darker (-)
+    static const double kBottom[] = {0, -0.22, 0.15};
+    auto shade = [&](double t) { return t >= 0 ? base.Lighter(t) : base.Darker(-t); };
+    draw::FillVertical(cr, faceTop, faceTop + faceHeight, shade(kTop[int(look)]),
+                       shade(kBottom[int(look)]));
+    cairo_save(cr);
+    draw::RoundedRect(cr, 1, faceTop, w - 2, faceHeight, radius - 1);
+    cairo_clip(cr);
+    if (look == Look::Pushed) {
         // A soft shadow along the top edge inside the hollow.
-        cairo_save(cr);
-        draw::RoundedRect(cr, 1, faceTop, w - 2, faceHeight, radius - 1);
-        cairo_clip(cr);
-        cairo_pattern_t* shade = cairo_pattern_create_linear(0, faceTop, 0, faceTop + 6);
-        cairo_pattern_add_color_stop_rgba(shade, 0, 0.05, 0.03, 0.12, 0.45);
-        cairo_pattern_add_color_stop_rgba(shade, 1, 0.05, 0.03, 0.12, 0);
-        cairo_set_source(cr, shade);
+        cairo_pattern_t* shadow = cairo_pattern_create_linear(0, faceTop, 0, faceTop + 6);
+        cairo_pattern_add_color_stop_rgba(shadow, 0, 0.05, 0.03, 0.12, 0.45);
+        cairo_pattern_add_color_stop_rgba(shadow, 1, 0.05, 0.03, 0.12, 0);
+        cairo_set_source(cr, shadow);
         cairo_paint(cr);
-        cairo_pattern_destroy(shade);
-        cairo_restore(cr);
+        cairo_pattern_destroy(shadow);
+    } else if (look == Look::Lit) {
+        // Lit from inside: a warm glowing edge all round.
+        draw::RoundedRect(cr, 2.5, faceTop + 1.5, w - 5, faceHeight - 3, radius - 2);
+        cairo_set_line_width(cr, 2);
+        draw::SetColour(cr, Colour::Bytes(255, 248, 190));
+        cairo_stroke(cr);
     } else {
         // Gloss on the upper half and a one-pixel highlight line.
-        cairo_save(cr);
-        draw::RoundedRect(cr, 1, faceTop, w - 2, faceHeight, radius - 1);
-        cairo_clip(cr);
         draw::RoundedRect(cr, 3, faceTop + 1.5, w - 6, faceHeight * 0.45, radius - 3);
         draw::SetColour(cr, Colour{1, 1, 1}, 0.16);
         cairo_fill(cr);
@@ -62,8 +62,8 @@ double Body(Canvas& canvas, const Colour& base, bool pushed, double radius) {
         cairo_set_line_width(cr, 1);
         draw::SetColour(cr, Colour{1, 1, 1}, 0.55);
         cairo_stroke(cr);
-        cairo_restore(cr);
     }
+    cairo_restore(cr);
     return faceTop;
 }
 
@@ -167,15 +167,42 @@ void TurnArrow(cairo_t* cr, double cx, double cy, double radius, double width,
 void ButtonPainter::Labelled(Canvas& canvas, const std::string& label, const Colour& base,
                              bool pushed, double fontSize) {
     const double radius = canvas.Height() < 38 ? 8 : 10;
-    const double faceTop = Body(canvas, base, pushed, radius);
+    const double faceTop = Body(canvas, base, pushed ? Look::Pushed : Look::Raised, radius);
     const double faceHeight = canvas.Height() - 2 - kLip;
     draw::Text(canvas.Context(), label, canvas.Width() / 2.0, faceTop + faceHeight / 2,
                LabelStyle(fontSize, pushed));
 }
 
+void ButtonPainter::Choice(Canvas& canvas, const std::string& label, const Colour& base,
+                           bool selected, double fontSize) {
+    if (!selected) {
+        Labelled(canvas, label, base, false, fontSize);
+        return;
+    }
+    const double faceTop = Body(canvas, base, Look::Lit, 8);
+    cairo_t* cr = canvas.Context();
+    const draw::TextStyle style = LabelStyle(fontSize, false);
+    const double mark = fontSize * 0.8;
+    const double gap = 4;
+    const double left = (canvas.Width() - mark - gap - draw::TextWidth(cr, label, style)) / 2;
+    const double middle = faceTop + (canvas.Height() - 2 - kLip) / 2;
+    // The tick of the chosen game, outlined like the label.
+    for (const bool outline : {true, false}) {
+        cairo_move_to(cr, left, middle);
+        cairo_line_to(cr, left + mark * 0.38, middle + mark * 0.4);
+        cairo_line_to(cr, left + mark, middle - mark * 0.5);
+        cairo_set_line_width(cr, outline ? 4.6 : 2.4);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        draw::SetColour(cr, outline ? palette::kOutline : Colour::Bytes(80, 230, 90));
+        cairo_stroke(cr);
+    }
+    draw::Text(cr, label, left + mark + gap, middle, style, draw::Align::Left);
+}
+
 void ButtonPainter::Hint(Canvas& canvas, bool pushed) {
     const Colour base = Colour::Bytes(112, 76, 196);
-    const double faceTop = Body(canvas, base, pushed, 14);
+    const double faceTop = Body(canvas, base, pushed ? Look::Pushed : Look::Raised, 14);
     cairo_t* cr = canvas.Context();
     Wand(cr, faceTop - 1, pushed);
     draw::Text(cr, "Hint", canvas.Width() / 2.0, faceTop + 97, LabelStyle(24, pushed));

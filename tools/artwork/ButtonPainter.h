@@ -6,12 +6,17 @@
 
 // Paints the push buttons. Both pictures of a button cover exactly the same
 // pixels (the game draws one over the other without repainting), and the
-// pushed one looks pressed: darker, its face sunk two pixels, its lip gone.
+// pushed one looks pressed: its face sunk two pixels, its lip gone, darker
+// (or lit, for a button whose pushed state marks a choice).
 class ButtonPainter {
   public:
     // A labelled button filling the canvas.
     static void Labelled(Canvas& canvas, const std::string& label, const Colour& base, bool pushed,
                          double fontSize);
+    // One of a pair of buttons that marks the choice in force by staying
+    // pushed: selected, it is lit, with a tick before its label.
+    static void Choice(Canvas& canvas, const std::string& label, const Colour& base, bool selected,
+                       double fontSize);
     // The hint button: a magic wand above the word Hint.
     static void Hint(Canvas& canvas, bool pushed);
     // The small round turn arrow on the board's inner corners, black around.

@@ -75,14 +75,21 @@ void Catalogue::Interface(ArtworkSet& set) {
     Picture(set, kGui + "Background Score.bmp", 625, 440, BackgroundPainter::Score);
 
     Button(set, "Play Game Button", ButtonPainter::Green(), 150, 40, 18, "Play Game");
-    Button(set, "Resume Button", ButtonPainter::Blue(), 150, 40, 18, "Resume");
+    Button(set, "Resume Button", ButtonPainter::Blue(), 150, 40, 18, "Resume Game");
     Button(set, "High Scores Button", ButtonPainter::Purple(), 150, 40, 18, "High Scores");
     Button(set, "Help Button", ButtonPainter::Teal(), 150, 40, 18, "Help");
     Button(set, "New Game Button", ButtonPainter::Green(), 150, 40, 18, "New Game");
     Button(set, "End Button", ButtonPainter::Red(), 150, 40, 18, "End");
     Button(set, "Menu Button", ButtonPainter::Blue(), 150, 40, 18, "Menu");
-    Button(set, "N Type Button", ButtonPainter::Orange(), 75, 35, 14, "Swap");
-    Button(set, "R Type Button", ButtonPainter::Orange(), 75, 35, 14, "Turn");
+    for (const auto& [name, label] :
+         {std::pair{"N Type Button", "Swap"}, {"R Type Button", "Turn"}}) {
+        for (bool selected : {false, true}) {
+            Picture(set, kGui + name + (selected ? " Pushed" : "") + ".bmp", 75, 35,
+                    [&](Canvas& c) {
+                        ButtonPainter::Choice(c, label, ButtonPainter::Orange(), selected, 14);
+                    });
+        }
+    }
     for (bool pushed : {false, true}) {
         Picture(set, kGui + (pushed ? "Hint Button Pushed.bmp" : "Hint Button.bmp"), 150, 125,
                 [&](Canvas& c) { ButtonPainter::Hint(c, pushed); });
@@ -99,7 +106,8 @@ void Catalogue::Interface(ArtworkSet& set) {
     }
     Picture(set, kGui + "Select.bmp", 40, 40, PicturePainter::Select);
     Picture(set, kGui + "Start Help.bmp", 160, 160, PicturePainter::StartHelpSwap);
-    Picture(set, kGui + "Start Help 2.bmp", 160, 160, PicturePainter::StartHelpTurn);
+    Picture(set, kGui + "Start Help 2.bmp", 160, 160,
+            [](Canvas& c) { PicturePainter::StartHelpTurn(c); });
     Picture(set, kGui + "No Moves Left.bmp", 200, 50, PicturePainter::NoMovesLeft);
     for (int points : {25, 50, 100, 250, 500, 1000, 5000}) {
         Picture(set, kGui + std::to_string(points) + " Points.bmp", 100, 40,

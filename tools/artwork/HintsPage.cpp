@@ -89,8 +89,8 @@ const char* const kPage = R"(<!DOCTYPE html>
 <h2>The Vlims</h2>
 <p>The board is a 10 by 10 grid of Vlims in six colours. Each colour has its own shape, so
 you can tell them apart by shape as well as by colour: Blue is a drop, Green has a sprout,
-Red is spiky, Yellow is square with an antenna, Purple is a dome and White is a little ghost.
-A Vlim cheers up when you point at it and gets scared when you pick it.</p>
+Red is spiky, Yellow is square with an antenna, Purple is a bell and White is a little ghost.
+A Vlim cheers up when you point at it and gets scared, glowing, when you pick it.</p>
 <img src="Vlims.png" width="480" height="240" alt="The six Vlims: calm, happy and scared">
 
 <h2>Lines</h2>
@@ -137,7 +137,7 @@ board is dealt for every level, and your score carries on.</p>
 <h2>Hints</h2>
 <div class="pair">
 <img src="Hint.png" width="150" height="125" alt="The Hint button">
-<p>Stuck? Press <strong>Hint</strong> and two Vlims that make a line look scared: that is
+<p>Stuck? Press <strong>Hint</strong> and two Vlims that make a line glow and look scared: that is
 your move. A hint costs 100 points when you have more than 100 points on the current level,
 and is free otherwise.</p>
 </div>
@@ -153,7 +153,7 @@ White.</p>
 
 <h2>Saving and high scores</h2>
 <p>A game in progress is saved by itself when you leave it, even when you close the
-window; <strong>Resume</strong> on the start screen brings it back. <strong>End</strong>
+window; <strong>Resume Game</strong> on the start screen brings it back. <strong>End</strong>
 finishes the game: if your score is among the ten best of that game and difficulty, you are
 asked for your name. <strong>High Scores</strong> shows both tables for the chosen
 difficulty.</p>
@@ -166,7 +166,8 @@ difficulty.</p>
 void HintsPage::Write(ArtworkSet& set) {
     VlimChart(set);
     Copy(set, "Help\\Swap.png", 160, 160, PicturePainter::StartHelpSwap);
-    Copy(set, "Help\\Turn.png", 160, 160, PicturePainter::StartHelpTurn);
+    Copy(set, "Help\\Turn.png", 160, 160,
+         [](Canvas& c) { PicturePainter::StartHelpTurn(c, true); });
     Copy(set, "Help\\Hint.png", 150, 125, [](Canvas& c) { ButtonPainter::Hint(c, false); });
     PointsStrip(set);
     DifficultyStrip(set);

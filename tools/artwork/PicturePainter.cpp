@@ -6,6 +6,7 @@
 #include "BackgroundPainter.h"
 #include "ButtonPainter.h"
 #include "Drawing.h"
+#include "IconPainter.h"
 #include "VlimPainter.h"
 
 namespace {
@@ -38,10 +39,7 @@ draw::TextStyle Ink(double size) {
     return style;
 }
 
-void Card(Canvas& canvas, const Colour& top, const Colour& bottom, double radius) {
-    cairo_t* cr = canvas.Context();
-    const double w = canvas.Width();
-    const double h = canvas.Height();
+void Card(cairo_t* cr, double w, double h, const Colour& top, const Colour& bottom, double radius) {
     draw::RoundedRect(cr, 0, 0, w, h, radius);
     draw::SetColour(cr, palette::kOutline);
     cairo_fill(cr);
@@ -95,10 +93,39 @@ void Arrow(cairo_t* cr, double x0, double y0, double x1, double y1, double bend,
     cairo_fill(cr);
 }
 
-void HelpCard(Canvas& canvas, const char* title) {
-    canvas.SetMatte(BackgroundPainter::WellColour(), 0.5);
-    Card(canvas, Colour::Bytes(255, 250, 232), Colour::Bytes(250, 226, 190), 14);
-    draw::Text(canvas.Context(), title, 80, 17, Label(17, palette::kGold));
+const Colour kHelpTop = Colour::Bytes(255, 250, 232);
+const Colour kHelpBottom = Colour::Bytes(250, 226, 190);
+const Colour kHelpArrow = Colour::Bytes(230, 110, 40);
+
+// A clockwise arc around (cx, cy) from angle `from` to `to` (radians, y
+// down), outlined so that it reads over any piece, with a head at its end.
+void TurnArc(cairo_t* cr, double cx, double cy, double radius, double from, double to) {
+    const double tipX = cx + radius * std::cos(to);
+    const double tipY = cy + radius * std::sin(to);
+    const double tx = -std::sin(to);
+    const double ty = std::cos(to);
+    const double nx = std::cos(to);
+    const double ny = std::sin(to);
+    for (const bool outline : {true, false}) {
+        const double grow = outline ? 1.5 : 0;
+        cairo_arc(cr, cx, cy, radius, from, to);
+        cairo_set_line_width(cr, 4 + 2 * grow);
+        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+        draw::SetColour(cr, outline ? palette::kOutline : kHelpArrow.Lighter(0.15));
+        cairo_stroke(cr);
+        cairo_move_to(cr, tipX + tx * (9 + grow), tipY + ty * (9 + grow));
+        cairo_line_to(cr, tipX + nx * (7 + grow) - tx * grow, tipY + ny * (7 + grow) - ty * grow);
+        cairo_line_to(cr, tipX - nx * (7 + grow) - tx * grow, tipY - ny * (7 + grow) - ty * grow);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+    }
+}
+
+// Ink text shrunk, if need be, to fit `width`.
+void FittedInk(cairo_t* cr, const std::string& text, double cx, double cy, double width) {
+    draw::TextStyle style = Ink(12);
+    style.size *= std::min(1.0, width / draw::TextWidth(cr, text, style));
+    draw::Text(cr, text, cx, cy, style);
 }
 
 }  // namespace
@@ -110,23 +137,25 @@ void PicturePainter::Difficulty(Canvas& canvas, int difficulty) {
     static const Colour kTops[] = {Colour::Bytes(120, 220, 130), Colour::Bytes(110, 170, 250),
                                    Colour::Bytes(250, 120, 110)};
     const int index = difficulty - 1;
-    Card(canvas, kTops[index], kTops[index].Darker(0.35), 16);
+    // The score screen puts the picture on the window's bottom edge: the
+    // card stops short of the picture's bottom so that it never looks cut.
+    Card(cr, canvas.Width(), kDifficultyCardHeight, kTops[index], kTops[index].Darker(0.35), 16);
     draw::Text(cr, kNames[index], 75, 22, Label(24));
     switch (difficulty) {
         case 1:
-            PaintVlim(cr, 39, 36, 1.8, Kind::Green, Mood::Emotion, 2);
+            PaintVlim(cr, 39, 34, 1.8, Kind::Green, Mood::Emotion, 2);
             break;
         case 2:
-            PaintVlim(cr, 12, 44, 1.5, Kind::Blue, Mood::Standard, 0);
-            PaintVlim(cr, 78, 44, 1.5, Kind::Yellow, Mood::Emotion, 0);
+            PaintVlim(cr, 12, 41, 1.5, Kind::Blue, Mood::Standard, 0);
+            PaintVlim(cr, 78, 41, 1.5, Kind::Yellow, Mood::Emotion, 0);
             break;
         default:
-            PaintVlim(cr, 4, 50, 1.25, Kind::Red, Mood::Scared, 0);
-            PaintVlim(cr, 51, 42, 1.25, Kind::White, Mood::Standard, 0);
-            PaintVlim(cr, 97, 50, 1.25, Kind::White, Mood::Scared, 1);
+            PaintVlim(cr, 4, 46, 1.25, Kind::Red, Mood::Standard, 0);
+            PaintVlim(cr, 51, 38, 1.25, Kind::White, Mood::Standard, 0);
+            PaintVlim(cr, 97, 46, 1.25, Kind::White, Mood::Emotion, 1);
             break;
     }
-    Stars(cr, 75, 132, difficulty);
+    Stars(cr, 75, 122, difficulty);
 }
 
 void PicturePainter::Select(Canvas& canvas) {
@@ -150,60 +179,71 @@ void PicturePainter::Select(Canvas& canvas) {
 }
 
 void PicturePainter::StartHelpSwap(Canvas& canvas) {
-    HelpCard(canvas, "Swap!");
+    // The card teaches the row of the first game (White, White, White, Red,
+    // White on the fifth row, 5 to 45 pixels below the card's foot) and
+    // leaves that row in full view: below kSwapCardFoot all is transparent
+    // but for a pointer that ends above the Red.
     cairo_t* cr = canvas.Context();
-    // Two neighbours trading places, the first one picked.
-    PaintVlim(cr, 26, 40, 1.1, Kind::Blue, Mood::Scared, 0);
-    PaintVlim(cr, 90, 40, 1.1, Kind::Red, Mood::Standard, 0);
-    const Colour arrow = Colour::Bytes(230, 110, 40);
-    Arrow(cr, 52, 38, 106, 38, -16, arrow);
-    Arrow(cr, 106, 94, 52, 94, 16, arrow);
-    draw::Text(cr, "Click a Vlim,", 80, 116, Ink(12));
-    draw::Text(cr, "then a neighbour,", 80, 131, Ink(12));
-    draw::Text(cr, "even diagonally.", 80, 146, Ink(12));
+    canvas.SetMatte(BackgroundPainter::WellColour(), 0.5);
+    const double foot = kSwapCardFoot - 12;
+    Card(cr, canvas.Width(), foot, kHelpTop, kHelpBottom, 14);
+    cairo_move_to(cr, 50, foot - 2);
+    cairo_line_to(cr, 60, kSwapCardFoot - 1);
+    cairo_line_to(cr, 70, foot - 2);
+    cairo_close_path(cr);
+    draw::SetColour(cr, palette::kOutline);
+    cairo_fill(cr);
+    cairo_move_to(cr, 53, foot - 3);
+    cairo_line_to(cr, 60, kSwapCardFoot - 4);
+    cairo_line_to(cr, 67, foot - 3);
+    cairo_close_path(cr);
+    draw::SetColour(cr, kHelpBottom);
+    cairo_fill(cr);
+    draw::Text(cr, "Swap!", 80, 15, Label(17, palette::kGold));
+    // The row in small, the Red and its right-hand neighbour trading places.
+    const Kind row[] = {Kind::White, Kind::White, Kind::White, Kind::Red, Kind::White};
+    for (int i = 0; i < 5; ++i) PaintVlim(cr, 20 + 24 * i, 36, 0.6, row[i], Mood::Standard, 0);
+    Arrow(cr, 104, 35, 128, 35, -9, kHelpArrow);
+    Arrow(cr, 128, 62, 104, 62, 9, kHelpArrow);
+    FittedInk(cr, "Click the Red Vlim below,", 80, 76, 148);
+    FittedInk(cr, "then the White beside it:", 80, 90, 148);
+    FittedInk(cr, "four in a row make a line!", 80, 104, 148);
 }
 
-void PicturePainter::StartHelpTurn(Canvas& canvas) {
-    HelpCard(canvas, "Turn!");
+void PicturePainter::StartHelpTurn(Canvas& canvas, bool withBlock) {
+    // An overlay: the 2 x 2 block at the centre stays in full view, circled
+    // by four arrows that each carry a Vlim one place on, clockwise; the
+    // caption sits on a slim strip at the top.
     cairo_t* cr = canvas.Context();
-    const double cx = 80;
-    const double cy = 75;
-    const Colour orange = Colour::Bytes(230, 110, 40);
-    // A clockwise ring around the block, behind the Vlims, with two heads.
-    cairo_arc(cr, cx, cy, 44, 0, 2 * M_PI);
-    cairo_set_line_width(cr, 3);
-    draw::SetColour(cr, orange);
-    cairo_stroke(cr);
-    for (double angle : {-M_PI / 4, 3 * M_PI / 4}) {
-        const double x = cx + 44 * std::cos(angle);
-        const double y = cy + 44 * std::sin(angle);
-        // Clockwise on screen: the tangent turns from +x towards +y.
-        const double tx = -std::sin(angle);
-        const double ty = std::cos(angle);
-        cairo_move_to(cr, x + 7 * tx, y + 7 * ty);
-        cairo_line_to(cr, x - 3 * tx + 6 * std::cos(angle), y - 3 * ty + 6 * std::sin(angle));
-        cairo_line_to(cr, x - 3 * tx - 6 * std::cos(angle), y - 3 * ty - 6 * std::sin(angle));
-        cairo_close_path(cr);
-        cairo_fill(cr);
+    canvas.SetMatte(BackgroundPainter::WellColour(), 0.5);
+    const double c = canvas.Width() / 2.0;
+    if (withBlock) {
+        const Kind block[] = {Kind::Green, Kind::Purple, Kind::Blue, Kind::Yellow};
+        for (int i = 0; i < 4; ++i)
+            PaintVlim(cr, c - 40 + 40 * (i % 2), c - 40 + 40 * (i / 2), 1, block[i], Mood::Standard,
+                      0);
+        Canvas button(20, 20);
+        ButtonPainter::Rotate(button, false);
+        cairo_set_source_surface(cr, button.Surface(), c - 10, c - 10);
+        cairo_paint(cr);
     }
-    const double scale = 0.85;
-    const double cell = 40 * scale;
-    PaintVlim(cr, cx - cell, cy - cell, scale, Kind::Green, Mood::Standard, 0);
-    PaintVlim(cr, cx, cy - cell, scale, Kind::Purple, Mood::Standard, 0);
-    PaintVlim(cr, cx, cy, scale, Kind::Yellow, Mood::Standard, 0);
-    PaintVlim(cr, cx - cell, cy, scale, Kind::Blue, Mood::Standard, 0);
-    Canvas button(20, 20);
-    ButtonPainter::Rotate(button, false);
-    cairo_set_source_surface(cr, button.Surface(), cx - 10, cy - 10);
-    cairo_paint(cr);
-    draw::Text(cr, "Click a corner to", 80, 132, Ink(12));
-    draw::Text(cr, "turn four clockwise.", 80, 147, Ink(12));
+    for (int quarter = 0; quarter < 4; ++quarter) {
+        const double middle = -M_PI / 2 + quarter * M_PI / 2;
+        TurnArc(cr, c, c, 58, middle - 0.5, middle + 0.5);
+    }
+    draw::RoundedRect(cr, 10, 0, canvas.Width() - 20, 18, 7);
+    draw::SetColour(cr, palette::kOutline);
+    cairo_fill(cr);
+    draw::RoundedRect(cr, 11.5, 1.5, canvas.Width() - 23, 15, 6);
+    draw::FillVertical(cr, 1.5, 16.5, kHelpTop, kHelpBottom);
+    FittedInk(cr, "Click a corner to turn!", c, 9.5, canvas.Width() - 30);
 }
 
 void PicturePainter::NoMovesLeft(Canvas& canvas) {
     cairo_t* cr = canvas.Context();
     canvas.SetMatte(BackgroundPainter::WellColour(), 0.5);
-    Card(canvas, Colour::Bytes(255, 130, 90), Colour::Bytes(200, 50, 70), 14);
+    Card(cr, canvas.Width(), canvas.Height(), Colour::Bytes(255, 130, 90),
+         Colour::Bytes(200, 50, 70), 14);
     draw::Text(cr, "No Moves Left", 100, 25, Label(24));
 }
 
@@ -295,7 +335,7 @@ void PicturePainter::NameStripe(Canvas& canvas, int which) {
 }
 
 void PicturePainter::Icon(Canvas& canvas) {
-    cairo_t* cr = canvas.Context();
+    // The window shows the same icon as the desktop.
     canvas.SetMatte(Colour::Bytes(40, 40, 60), 0.5);
-    PaintVlim(cr, -1, 0, 0.85, Kind::Blue, Mood::Standard, 0);
+    IconPainter::Paint(canvas.Context(), canvas.Width());
 }

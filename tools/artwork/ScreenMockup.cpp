@@ -1,6 +1,8 @@
 #include "ScreenMockup.h"
 
+#include <map>
 #include <string>
+#include <utility>
 
 #include "Random.h"
 
@@ -83,17 +85,17 @@ class Screen {
 
 const char* const kColours[] = {"Blue", "Green", "Red", "Yellow", "Purple", "White"};
 
-void Board(Screen& screen, uint32_t seed) {
+// A random board; `special` names the picture of some cells by (column, row).
+void Board(Screen& screen, uint32_t seed,
+           const std::map<std::pair<int, int>, std::string>& special) {
     Random random(seed);
     for (int row = 0; row < 10; ++row) {
         for (int col = 0; col < 10; ++col) {
-            const std::string colour = kColours[random.Next() % 6];
-            std::string mood = "Standard 1";
-            if (row == 3 && col == 4)
-                mood = "Emotion 2";
-            if (row == 6 && col == 2)
-                mood = "Scared 1";
-            screen.Draw(colour + " Vlim " + mood + ".bmp", 20 + 40 * col, 20 + 40 * row);
+            std::string picture = std::string(kColours[random.Next() % 6]) + " Vlim Standard 1.bmp";
+            const auto found = special.find({col, row});
+            if (found != special.end())
+                picture = found->second;
+            screen.Draw(picture, 20 + 40 * col, 20 + 40 * row);
         }
     }
 }
@@ -124,7 +126,17 @@ SurfacePtr Start(const ArtworkSet& set) {
 SurfacePtr PlayNormal(const ArtworkSet& set) {
     Screen screen(set);
     screen.Draw("Background.bmp", 0, 0);
-    Board(screen, 7);
+    // The first game: its demonstration row under the start help, one piece
+    // picked and one under the pointer.
+    const std::string white = "White Vlim Standard 1.bmp";
+    Board(screen, 7,
+          {{{3, 4}, white},
+           {{4, 4}, white},
+           {{5, 4}, white},
+           {{6, 4}, "Red Vlim Standard 1.bmp"},
+           {{7, 4}, white},
+           {{2, 6}, "Yellow Vlim Scared 1.bmp"},
+           {{4, 3}, "Blue Vlim Emotion 2.bmp"}});
     screen.Draw("Select.bmp", 20 + 40 * 2, 20 + 40 * 6);
     screen.Draw("250 Points.bmp", 120, 90);
     screen.Draw("Start Help.bmp", 220, 45);
@@ -136,7 +148,8 @@ SurfacePtr PlayNormal(const ArtworkSet& set) {
 SurfacePtr PlayRotational(const ArtworkSet& set) {
     Screen screen(set);
     screen.Draw("Background.bmp", 0, 0);
-    Board(screen, 11);
+    // A hint on show, with the start help of the first game.
+    Board(screen, 11, {{{7, 8}, "Green Vlim Scared 1.bmp"}, {{8, 7}, "Red Vlim Scared 2.bmp"}});
     for (int r = 1; r <= 9; ++r) {
         for (int c = 1; c <= 9; ++c) {
             const bool current = r == 4 && c == 5;
@@ -145,7 +158,7 @@ SurfacePtr PlayRotational(const ArtworkSet& set) {
         }
     }
     screen.Draw("5000 Points.bmp", 260, 300);
-    screen.Draw("No Moves Left.bmp", 110, 195);
+    screen.Draw("Start Help 2.bmp", 140, 140);
     Panel(screen, true, 12, 98765, 390);
     return screen.Take();
 }

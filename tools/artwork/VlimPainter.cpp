@@ -98,12 +98,15 @@ void DropPath(cairo_t* cr) {
     cairo_close_path(cr);
 }
 
-void BlobPath(cairo_t* cr) {
-    cairo_save(cr);
-    cairo_translate(cr, 0, 0.16);
-    cairo_scale(cr, 1.0, 0.84);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    cairo_restore(cr);
+// A low, wide mound with a flat base: the sprout on top makes up its height.
+void MoundPath(cairo_t* cr) {
+    cairo_move_to(cr, -1.04, 0.72);
+    cairo_curve_to(cr, -1.04, -0.16, -0.62, -0.58, 0, -0.58);
+    cairo_curve_to(cr, 0.62, -0.58, 1.04, -0.16, 1.04, 0.72);
+    cairo_curve_to(cr, 1.04, 0.94, 0.92, 1, 0.74, 1);
+    cairo_line_to(cr, -0.74, 1);
+    cairo_curve_to(cr, -0.92, 1, -1.04, 0.94, -1.04, 0.72);
+    cairo_close_path(cr);
 }
 
 void StarPath(cairo_t* cr) {
@@ -113,7 +116,7 @@ void StarPath(cairo_t* cr) {
         const double angle = 2 * M_PI * i / kPoints - M_PI / 2;
         // A soft bump per spike, flattened near the ground so the star stands.
         const double bump = std::pow(0.5 + 0.5 * std::cos(kSpikes * (angle + M_PI / 2)), 2.2);
-        const double radius = 0.8 + 0.22 * bump;
+        const double radius = 0.74 + 0.3 * bump;
         const double x = radius * std::cos(angle);
         const double y = std::min(radius * std::sin(angle) * 0.98 + 0.05, 1.0);
         if (i == 0) {
@@ -126,31 +129,36 @@ void StarPath(cairo_t* cr) {
 }
 
 void SquarePath(cairo_t* cr) {
-    draw::RoundedRect(cr, -0.94, -0.84, 1.88, 1.84, 0.42);
+    draw::RoundedRect(cr, -1, -0.86, 2, 1.86, 0.34);
 }
 
-void DomePath(cairo_t* cr) {
-    cairo_move_to(cr, 0, -1.12);
-    cairo_curve_to(cr, 0.12, -0.8, 0.98, -0.45, 0.98, 0.3);
-    cairo_curve_to(cr, 0.98, 0.78, 0.6, 1, 0, 1);
-    cairo_curve_to(cr, -0.6, 1, -0.98, 0.78, -0.98, 0.3);
-    cairo_curve_to(cr, -0.98, -0.45, -0.12, -0.8, 0, -1.12);
+// A bell: a round head, slim waist, flaring out to a wide rim with a lip.
+void BellPath(cairo_t* cr) {
+    cairo_move_to(cr, 0, -0.98);
+    cairo_curve_to(cr, 0.36, -0.98, 0.54, -0.72, 0.54, -0.38);
+    cairo_curve_to(cr, 0.54, 0.1, 0.8, 0.5, 0.9, 0.7);
+    cairo_curve_to(cr, 1.06, 0.72, 1.08, 0.8, 1.08, 0.88);
+    cairo_curve_to(cr, 1.08, 0.98, 1.02, 1, 0.9, 1);
+    cairo_line_to(cr, -0.9, 1);
+    cairo_curve_to(cr, -1.02, 1, -1.08, 0.98, -1.08, 0.88);
+    cairo_curve_to(cr, -1.08, 0.8, -1.06, 0.72, -0.9, 0.7);
+    cairo_curve_to(cr, -0.8, 0.5, -0.54, 0.1, -0.54, -0.38);
+    cairo_curve_to(cr, -0.54, -0.72, -0.36, -0.98, 0, -0.98);
     cairo_close_path(cr);
 }
 
 void GhostPath(cairo_t* cr, double sway) {
-    cairo_move_to(cr, -0.9, 0.1);
-    cairo_curve_to(cr, -0.9, -0.62, -0.5, -0.98, 0, -0.98);
-    cairo_curve_to(cr, 0.5, -0.98, 0.9, -0.62, 0.9, 0.1);
-    // A wavy hem of three scallops, swinging a little with the sway.
-    const double s = 0.08 * sway;
-    cairo_line_to(cr, 0.9 + s, 0.92);
-    cairo_curve_to(cr, 0.8 + s, 1.04, 0.66 + s, 1.04, 0.6 + s, 0.92);
-    cairo_curve_to(cr, 0.48 + s, 0.76, 0.36 + s, 0.76, 0.3 + s, 0.92);
-    cairo_curve_to(cr, 0.2 + s, 1.06, 0.02 + s, 1.06, -0.02 + s, 0.92);
-    cairo_curve_to(cr, -0.1 + s, 0.76, -0.28 + s, 0.76, -0.34 + s, 0.92);
-    cairo_curve_to(cr, -0.42 + s, 1.06, -0.6 + s, 1.06, -0.66 + s, 0.92);
-    cairo_curve_to(cr, -0.72 + s, 0.8, -0.86 + s, 0.8, -0.9 + s, 0.92);
+    cairo_move_to(cr, -0.84, 0.1);
+    cairo_curve_to(cr, -0.84, -0.66, -0.46, -1.02, 0, -1.02);
+    cairo_curve_to(cr, 0.46, -1.02, 0.84, -0.66, 0.84, 0.1);
+    // A hem of three pointed tails, swinging a little with the sway.
+    const double s = 0.1 * sway;
+    cairo_line_to(cr, 0.86 + s, 1);
+    cairo_curve_to(cr, 0.7 + s, 0.76, 0.58 + s, 0.64, 0.42 + s, 0.62);
+    cairo_curve_to(cr, 0.3 + s, 0.7, 0.16 + s, 0.86, s, 1);
+    cairo_curve_to(cr, -0.16 + s, 0.86, -0.3 + s, 0.7, -0.42 + s, 0.62);
+    cairo_curve_to(cr, -0.58 + s, 0.64, -0.7 + s, 0.76, -0.86 + s, 1);
+    cairo_line_to(cr, -0.84, 0.1);
     cairo_close_path(cr);
 }
 
@@ -160,7 +168,7 @@ void BodyPath(cairo_t* cr, Kind kind, const Pose& pose) {
             DropPath(cr);
             break;
         case Kind::Green:
-            BlobPath(cr);
+            MoundPath(cr);
             break;
         case Kind::Red:
             StarPath(cr);
@@ -169,7 +177,7 @@ void BodyPath(cairo_t* cr, Kind kind, const Pose& pose) {
             SquarePath(cr);
             break;
         case Kind::Purple:
-            DomePath(cr);
+            BellPath(cr);
             break;
         case Kind::White:
             GhostPath(cr, pose.sway);
@@ -204,15 +212,20 @@ void ShadeBody(cairo_t* cr, const Colour& base) {
     cairo_pattern_destroy(shade);
 }
 
-void Gloss(cairo_t* cr) {
+// The highlight, kept inside the body however narrow its top is.
+void Gloss(cairo_t* cr, Kind kind, const Pose& pose) {
     cairo_save(cr);
-    cairo_translate(cr, -0.45, -0.42);
+    BodyPath(cr, kind, pose);
+    cairo_clip(cr);
+    cairo_save(cr);
+    cairo_translate(cr, kind == Kind::Purple ? -0.26 : -0.45, kind == Kind::Green ? -0.2 : -0.42);
     cairo_rotate(cr, -0.6);
     cairo_scale(cr, 0.22, 0.12);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
     draw::SetColour(cr, Colour{1, 1, 1}, 0.75);
     cairo_fill(cr);
+    cairo_restore(cr);
 }
 
 // Markings beyond the outline: the sprout's leaves, the dome's knob.
@@ -220,8 +233,8 @@ void Crown(cairo_t* cr, Kind kind, const Pose& pose, const Colour& base, const C
     if (kind == Kind::Green) {
         const double tilt = 0.12 * pose.sway;
         cairo_save(cr);
-        cairo_translate(cr, 0.02, -0.5);
-        cairo_scale(cr, 0.9, 0.85);
+        cairo_translate(cr, 0.02, -0.4);
+        cairo_scale(cr, 1.1, 1.0);
         cairo_rotate(cr, tilt);
         cairo_move_to(cr, 0, 0.05);
         cairo_curve_to(cr, 0, -0.2, 0.02, -0.3, 0.05, -0.38);
@@ -239,7 +252,7 @@ void Crown(cairo_t* cr, Kind kind, const Pose& pose, const Colour& base, const C
         cairo_restore(cr);
     }
     if (kind == Kind::Purple) {
-        cairo_arc(cr, 0, -1.0, 0.11, 0, 2 * M_PI);
+        cairo_arc(cr, 0, -1.04, 0.12, 0, 2 * M_PI);
         draw::SetColour(cr, base.Lighter(0.5));
         cairo_fill_preserve(cr);
         StrokePixels(cr, 1.0, rim);
@@ -380,8 +393,13 @@ void SweatDrop(cairo_t* cr, double side) {
 }
 
 void Face(cairo_t* cr, Kind kind, const Pose& pose, const Colour& rim) {
-    // The drop and the dome are narrow at the top: their faces sit lower.
-    const double eyeY = (kind == Kind::Blue || kind == Kind::Purple) ? 0.12 : 0.0;
+    // The drop is narrow at the top, the bell's head too narrow for the
+    // whole face and the mound low: their faces sit lower.
+    double eyeY = 0.0;
+    if (kind == Kind::Blue)
+        eyeY = 0.12;
+    if (kind == Kind::Purple || kind == Kind::Green)
+        eyeY = 0.26;
     const double mouthY = eyeY + 0.36;
     for (int side : {-1, 1}) Eye(cr, side * 0.36, eyeY, pose, rim);
     if (pose.eyes == Pose::Eyes::Wide)
@@ -391,6 +409,25 @@ void Face(cairo_t* cr, Kind kind, const Pose& pose, const Colour& rim) {
     Mouth(cr, pose, mouthY);
     if (pose.sweat)
         SweatDrop(cr, pose.sway < 0 ? -1.0 : 1.0);
+}
+
+// A hinted or selected piece must catch the eye on a full board: a glowing
+// halo with a bright ring behind it, flashing between gold and orange.
+void Alarm(cairo_t* cr, int frame) {
+    const bool gold = frame % 2 == 0;
+    const Colour glow = gold ? Colour::Bytes(255, 214, 60) : Colour::Bytes(255, 136, 48);
+    cairo_pattern_t* halo = cairo_pattern_create_radial(20, 20.5, 6, 20, 20.5, 20);
+    cairo_pattern_add_color_stop_rgba(halo, 0, glow.r, glow.g, glow.b, 1);
+    cairo_pattern_add_color_stop_rgba(halo, 0.8, glow.r, glow.g, glow.b, 0.85);
+    cairo_pattern_add_color_stop_rgba(halo, 1, glow.r, glow.g, glow.b, 0);
+    cairo_arc(cr, 20, 20.5, 20, 0, 2 * M_PI);
+    cairo_set_source(cr, halo);
+    cairo_fill(cr);
+    cairo_pattern_destroy(halo);
+    cairo_arc(cr, 20, 20.5, 17.8, 0, 2 * M_PI);
+    cairo_set_line_width(cr, 2);
+    draw::SetColour(cr, gold ? Colour{1, 1, 1} : Colour::Bytes(255, 240, 120));
+    cairo_stroke(cr);
 }
 
 }  // namespace
@@ -429,6 +466,8 @@ void VlimPainter::Paint(cairo_t* cr, Kind kind, Mood mood, int frame, double sca
                                            : base.Darker(0.55).Mix(palette::kInk, 0.2);
     cairo_save(cr);
     cairo_scale(cr, scale, scale);
+    if (mood == Mood::Scared)
+        Alarm(cr, frame);
     cairo_translate(cr, kCentreX + pose.shiftX, kGround - pose.lift);
     cairo_scale(cr, kUnit * pose.stretchX, kUnit * pose.stretchY);
     cairo_translate(cr, 0, -1);
@@ -438,7 +477,7 @@ void VlimPainter::Paint(cairo_t* cr, Kind kind, Mood mood, int frame, double sca
     BodyPath(cr, kind, pose);
     ShadeBody(cr, base);
     StrokePixels(cr, 1.4, rim);
-    Gloss(cr);
+    Gloss(cr, kind, pose);
     Face(cr, kind, pose, rim);
     cairo_restore(cr);
 }
