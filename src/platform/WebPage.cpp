@@ -12,8 +12,11 @@
 #include "platform/HostPath.h"
 
 #ifndef _WIN32
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 #endif
 
 namespace {
@@ -53,44 +56,29 @@ bool Launch(const std::string& url, const std::string& unopened) {
     return false;
 }
 #else
-// xdg-open may wait for the browser it starts, and SDL's launcher never
-// learns whether it found one. So a watcher process, detached from the game
-// at once, runs it, waits for it and names the page when it failed; the game
-// itself waits only for the short-lived process that starts the watcher.
-// Between fork and exit only async-signal-safe calls are made.
-[[noreturn]] void Watch(const std::string& url, const std::string& unopened) {
-    // The watcher may outlive the game: it must not keep the game's files,
-    // its folder lock or its display connection open meanwhile.
-    close_range(STDERR_FILENO + 1, ~0U, 0);
-    const pid_t opener = fork();
-    if (opener == 0) {
-        execlp("xdg-open", "xdg-open", url.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    const bool opened = opener > 0 && waitpid(opener, &status, 0) == opener && WIFEXITED(status) &&
-                        WEXITSTATUS(status) == 0;
-    if (!opened && write(STDERR_FILENO, unopened.data(), unopened.size()) < 0)
-        _exit(1);
-    _exit(0);
-}
-
+// xdg-open may wait for the browser it starts, and tells whether it found one
+// only by its exit status. So a shell runs it in the background, detached
+// from the game, and names the page when it failed; the game waits only for
+// that shell, which returns at once. Spawning (rather than forking the game)
+// keeps the game's threads and sanitizers out of the child.
 bool Launch(const std::string& url, const std::string& unopened) {
-    const pid_t starter = fork();
-    if (starter < 0) {
+    static const char kScript[] = "(xdg-open \"$1\" || printf '%s' \"$2\" >&2) &";
+    const char* const argv[] = {"sh", "-c", kScript, "sh", url.c_str(), unopened.c_str(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    // It may outlive the game: it must not keep the game's files, its folder
+    // lock or its display connection open meanwhile.
+    posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+    pid_t shell = 0;
+    const int error =
+        posix_spawn(&shell, "/bin/sh", &actions, nullptr, const_cast<char* const*>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0) {
         std::fputs(unopened.c_str(), stderr);
         return false;
     }
-    if (starter == 0) {
-        const pid_t watcher = fork();
-        if (watcher == 0)
-            Watch(url, unopened);
-        if (watcher < 0 && write(STDERR_FILENO, unopened.data(), unopened.size()) < 0)
-            _exit(1);
-        _exit(0);
-    }
     int status = 0;
-    while (waitpid(starter, &status, 0) < 0 && errno == EINTR) {
+    while (waitpid(shell, &status, 0) < 0 && errno == EINTR) {
     }
     return true;
 }
