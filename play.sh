@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source tools/setup.sh
 
-vlims_ensure_packages
+vlims_ensure_packages "${VLIMS_GAME_PACKAGES[@]}"
 cmake -S . -B build -DVLIMS_SANITIZE=OFF
 cmake --build build -j "$(nproc)" --target vlims
 cd build/game

@@ -13,7 +13,7 @@ source tools/setup.sh
 vlims_ensure_packages
 
 filter=${1:-'*LongPlayTest*:AssetSweepTest.*:KillWhileSavingTest.*'}
-cmake -S . -B build-test -DVLIMS_SANITIZE=ON >/dev/null
+cmake -S . -B build-test -DVLIMS_SANITIZE=ON -DVLIMS_WERROR=ON -DVLIMS_TESTS=ON -DVLIMS_BENCH=ON >/dev/null
 cmake --build build-test -j 2 --target vlims_tests vlims
 cd build-test
 export VLIMS_SOAK=1 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy

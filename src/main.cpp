@@ -1,12 +1,18 @@
 #include <cstdio>
+#include <optional>
 
 #include "app/GameApp.h"
 #include "platform/FileIo.h"
 #include "platform/FolderLock.h"
+#include "platform/GameFolders.h"
 #include "platform/HostPath.h"
 #include "platform/MessageBox.h"
 
 int main() {
+    std::optional<GameFolders> folders = GameFolders::ForThisProcess();
+    if (!folders)
+        return 1;
+    UseGameFolders(*folders);
     // One copy per game folder: a second one would delete the first one's
     // half-written saves and write over its scores. It leaves without
     // touching a file.

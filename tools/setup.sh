@@ -1,28 +1,42 @@
-# Sourced by play.sh, test.sh and .ci/run: the Debian 12 packages the game,
-# its tests and its artwork need, and the check that they are installed.
+# Sourced by play.sh, test.sh, fuzz.sh, soak.sh and .ci/run: the Debian 12
+# packages the game needs, those its tests and packaging checks need, and the
+# check that they are installed.
 
-VLIMS_PACKAGES=(
+# Building the game and painting its artwork.
+VLIMS_GAME_PACKAGES=(
     cmake g++ make pkg-config
     libsdl2-dev libcairo2-dev fonts-liberation2
-    libgtest-dev libbenchmark-dev
-    xvfb xauth openbox xdotool wmctrl imagemagick x11-utils
-    clang libclang-rt-14-dev clang-format
 )
 
+# The unit tests, benchmarks, fuzzing, the end-to-end tests under Xvfb, and
+# building and checking the Debian package.
+VLIMS_TEST_PACKAGES=(
+    libgtest-dev libbenchmark-dev
+    xvfb xauth openbox xdotool wmctrl imagemagick x11-utils python3
+    clang libclang-rt-14-dev clang-format
+    dpkg-dev file lintian desktop-file-utils appstream
+)
+
+VLIMS_PACKAGES=("${VLIMS_GAME_PACKAGES[@]}" "${VLIMS_TEST_PACKAGES[@]}")
+
+# Prints those of the given packages (all of them when none are given) that
+# are not installed.
 vlims_missing_packages() {
     local package
-    for package in "${VLIMS_PACKAGES[@]}"; do
+    (($# > 0)) || set -- "${VLIMS_PACKAGES[@]}"
+    for package in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
             echo "$package"
         fi
     done
 }
 
-# Installs what is missing when run as root; otherwise prints the one line
-# to run as root and stops the calling script.
+# Installs those of the given packages (all of them when none are given)
+# that are missing, when run as root; otherwise prints the one line to run as
+# root and stops the calling script.
 vlims_ensure_packages() {
     local missing
-    missing=$(vlims_missing_packages | tr '\n' ' ')
+    missing=$(vlims_missing_packages "$@" | tr '\n' ' ')
     missing=${missing% }
     [[ -z "$missing" ]] && return 0
     if [[ $(id -u) -eq 0 ]]; then

@@ -20,7 +20,7 @@ class Window;
 // first, so to every reader the draws happened when they were asked for.
 class Display {
   public:
-    // Creates "Direct Draw 5 Log.txt" empty in the working directory. The log
+    // Creates "Direct Draw 5 Log.txt" empty in the game's folder. The log
     // is written the way saves are: whatever stands at its name (a link, a
     // pipe) is replaced, never opened.
     Display();

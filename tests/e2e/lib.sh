@@ -38,19 +38,24 @@ e2e_cleanup() {
     if [[ -n "$E2E_TMP" && -z "${E2E_KEEP:-}" ]]; then rm -rf "$E2E_TMP"; fi
 }
 
-# Starts Xvfb on a display number it picks itself (several runs may share the
-# machine) and openbox on it, and copies the game folder to a scratch folder
-# so that the test's saved files never touch the build's own.
+# Copies the game folder to a scratch folder, so that the test's saved files
+# never touch the build's own, and starts the X server (e2e_start_x).
 e2e_setup() {
     local game_dir=$1
     [[ -x "$game_dir/$E2E_PROGRAM" ]] || e2e_fail "no game at $game_dir/$E2E_PROGRAM"
-    E2E_TMP=$(mktemp -d /tmp/vlims-e2e.XXXXXX)
-    trap e2e_cleanup EXIT
+    e2e_start_x
     cp -r "$game_dir" "$E2E_TMP/game"
     rm -f "$E2E_TMP/game/Data/Resume.dat" "$E2E_TMP/game/Data/Info.dat" \
         "$E2E_TMP/game/Data/Help.dat" "$E2E_TMP/game/Data/Help2.dat"
     E2E_GAME_DIR="$E2E_TMP/game"
+    e2e_log "game in $E2E_GAME_DIR"
+}
 
+# Makes the scratch folder and starts Xvfb on a display number it picks
+# itself (several runs may share the machine) and openbox on it.
+e2e_start_x() {
+    E2E_TMP=$(mktemp -d /tmp/vlims-e2e.XXXXXX)
+    trap e2e_cleanup EXIT
     local fd_file="$E2E_TMP/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>"$E2E_TMP/xvfb.log" &
     E2E_XVFB_PID=$!
@@ -74,7 +79,7 @@ e2e_setup() {
         sleep 0.1
     done
     wmctrl -m >/dev/null 2>&1 || e2e_fail "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
-    e2e_log "X server on $DISPLAY, game in $E2E_GAME_DIR"
+    e2e_log "X server on $DISPLAY"
 }
 
 # Starts the game from its folder (its working directory) in the background.
