@@ -31,6 +31,7 @@ e2e_click "$window" 180 180  # a Vlim and its right-hand neighbour
 sleep 0.3
 e2e_click "$window" 220 180
 sleep 4.5
+[[ -n "${E2E_KEEP:-}" ]] && e2e_screenshot "$E2E_TMP/board.png"
 e2e_close
 box=$(play_wait_box "Your game has been automatically saved...") ||
     e2e_fail "no message about the automatic save"
@@ -43,5 +44,7 @@ saved="$PLAYER_DIR/Data/Resume.dat"
 [[ $(stat -c %s "$saved") == 416 ]] || e2e_fail "the saved game is $(stat -c %s "$saved") bytes"
 [[ $(stat -c %U "$saved") == "$PLAYER" ]] || e2e_fail "the saved game is not the player's"
 play_saved check "$saved" || e2e_fail "bad saved game"
+# Every picture, sound and font was found in the prefix: none is named missing.
+[[ ! -s "$E2E_TMP/game.stderr" ]] || e2e_fail "the game complained on stderr"
 [[ -f "$PLAYER_DIR/Direct Draw 5 Log.txt" ]] || e2e_fail "no display log in the player's folder"
 e2e_log "ok: the installed game saved $saved"
