@@ -26,30 +26,6 @@ kill -TERM "$E2E_GAME_PID"
 e2e_wait_exit
 e2e_expect_clean_exit 1
 
-# The display goes away under a running game: what a close saves is saved.
-e2e_start_game
-window=$(e2e_find_window)
-sleep 1
-e2e_click "$window" 400 120  # Play Game
-sleep 1.5
-kill -KILL "$E2E_XVFB_PID"
-e2e_wait_exit
-e2e_expect_clean_exit 1
-play_saved check "$E2E_GAME_DIR/Data/Resume.dat" || e2e_fail "no saved game after the display was lost"
-grep -q "connection to the display was lost" "$E2E_TMP/game.stderr" || e2e_fail "nothing said on stderr"
-
-# With no screen to show a window on, the graphics check fails: the message
-# goes to stderr (no box can be shown either) and the game quits at once,
-# before creating anything.
-rm -f "$E2E_GAME_DIR/Data/Info.dat"
-(cd "$E2E_GAME_DIR" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER \
-    timeout 20 ./vlims) 2>"$E2E_TMP/nodisplay.stderr" && rc=0 || rc=$?
-[[ $rc == 1 ]] || e2e_fail "exit code $rc without a screen, expected 1"
-grep -q "Vlims requires DirectX 5." "$E2E_TMP/nodisplay.stderr" || e2e_fail "no check message"
-grep -q "graphics check failed" "$E2E_TMP/nodisplay.stderr" || e2e_fail "no reason on stderr"
-! grep -qE "Sanitizer|runtime error:" "$E2E_TMP/nodisplay.stderr" || e2e_fail "sanitizer report"
-[[ ! -e "$E2E_GAME_DIR/Data/Info.dat" ]] || e2e_fail "the score screen was created"
-
 # What a new player meets: Help with no browser says where the page is, and
 # the first game's start help leaves its five demonstration pieces in view.
 mkdir "$E2E_TMP/bin"
@@ -78,8 +54,33 @@ for i, colour in enumerate(["White", "White", "White", "Red", "White"]):
     assert hidden == 0, f"{colour} of ({3 + i}, 4): {hidden} pixels not as drawn"
 PY
 e2e_close
-box=$(play_wait_box "Your game has been automatically saved...") || e2e_fail "no save message"
-xdotool key --window "$box" Return
+play_wait_box "Your game has been automatically saved..." || e2e_fail "no save message"
+xdotool key Return
 e2e_wait_exit
 e2e_expect_clean_exit 1
+
+# The display goes away under a running game: what a close saves is saved.
+e2e_start_game
+window=$(e2e_find_window)
+sleep 1
+e2e_click "$window" 400 120  # Play Game
+sleep 1.5
+kill -KILL "$E2E_XVFB_PID"
+e2e_wait_exit
+e2e_expect_clean_exit 1
+play_saved check "$E2E_GAME_DIR/Data/Resume.dat" || e2e_fail "no saved game after the display was lost"
+grep -q "connection to the display was lost" "$E2E_TMP/game.stderr" || e2e_fail "nothing said on stderr"
+
+# With no screen to show a window on, the graphics check fails: the message
+# goes to stderr (no box can be shown either) and the game quits at once,
+# before creating anything.
+rm -f "$E2E_GAME_DIR/Data/Info.dat"
+(cd "$E2E_GAME_DIR" && exec env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER \
+    timeout 20 ./vlims) 2>"$E2E_TMP/nodisplay.stderr" && rc=0 || rc=$?
+[[ $rc == 1 ]] || e2e_fail "exit code $rc without a screen, expected 1"
+grep -q "Vlims requires DirectX 5." "$E2E_TMP/nodisplay.stderr" || e2e_fail "no check message"
+grep -q "graphics check failed" "$E2E_TMP/nodisplay.stderr" || e2e_fail "no reason on stderr"
+! grep -qE "Sanitizer|runtime error:" "$E2E_TMP/nodisplay.stderr" || e2e_fail "sanitizer report"
+[[ ! -e "$E2E_GAME_DIR/Data/Info.dat" ]] || e2e_fail "the score screen was created"
+
 e2e_log "ok"
