@@ -1,8 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-
-#include <csignal>
 
 #include "modes/ModeFixture.h"
 #include "modes/SavedGame.h"
@@ -68,39 +64,4 @@ TEST(SavedGameTest, RefusesFilesThatCannotBePlayedOrComeFromPlay) {
     EXPECT_FALSE(SavedGame::Decode(With(With(good, 8, 2'000'000), 12, 2'147'483'642)));
     EXPECT_TRUE(SavedGame::Decode(With(With(good, 8, 1), 12, INT32_MAX)));
     EXPECT_TRUE(SavedGame::Decode(With(good, 12, 5000)));
-}
-
-TEST(SavedGameTest, AFileThatCannotBeReadIsNeverWrittenOver) {
-    TempWorkDir dir;
-    EXPECT_FALSE(SampleGame().Write()) << "no Data folder";
-    EXPECT_FALSE(dir.Exists("Data/Resume.dat"));
-    dir.WriteFile("Data/keep", "");
-    ASSERT_EQ(mkfifo("Data/Resume.dat", 0600), 0);
-    testing::internal::CaptureStderr();
-    EXPECT_FALSE(SampleGame().Write());
-    EXPECT_TRUE(SavedGame::End()) << "the unreadable file is not the ended game";
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot be read"), std::string::npos);
-    struct stat info {};
-    ASSERT_EQ(lstat("Data/Resume.dat", &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-}
-
-// A disk too full for the end marker: the ended game must still be gone.
-TEST(SavedGameTest, EndOnAFullDiskRemovesTheSavedGame) {
-    TempWorkDir dir;
-    dir.WriteFile("Data/keep", "");
-    ASSERT_TRUE(SampleGame().Write());
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit none = old;
-    none.rlim_cur = 0;
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    testing::internal::CaptureStderr();
-    setrlimit(RLIMIT_FSIZE, &none);
-    const bool ended = SavedGame::End();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previous);
-    testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(ended);
-    EXPECT_FALSE(dir.Exists("Data/Resume.dat"));
 }

@@ -3,7 +3,6 @@
 # Play Game, and the close request that saves it: the message box, a whole
 # "Data\Resume.dat" of that game, exit code 1.
 source "$(dirname "$0")/../e2e/lib.sh"
-source "$(dirname "$0")/../e2e/play_lib.sh"
 source "$(dirname "$0")/wine.sh"
 E2E_PROGRAM=vlims.exe
 E2E_LAUNCHER=$WINE
@@ -28,8 +27,9 @@ play_window_rgb "$window" "$E2E_TMP/board.rgb"
 play_saved pieces "$E2E_TMP/board.rgb" "$E2E_GAME_DIR" || e2e_fail "no board of pieces after Play Game"
 
 e2e_close
-box=$(play_wait_box "Your game has been automatically saved...") ||
+play_wait_box "Your game has been automatically saved..." ||
     e2e_fail "no message about the automatic save"
+box=$(xwininfo -name "Your game has been automatically saved..." | awk '/Window id:/ {print $4}')
 [[ -f "$saved" ]] || e2e_fail "the box shows before the game is saved"
 # Wine ignores keys sent to a window; the box has the focus, so type into it.
 xdotool windowactivate --sync "$box" 2>/dev/null || xdotool windowfocus --sync "$box"

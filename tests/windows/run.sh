@@ -9,6 +9,8 @@ started=$SECONDS
 ./windows.sh
 cmake --build build-windows/cross -j "$(nproc)" --target vlims_tests
 cp build-windows/cross/game/SDL2.dll build-windows/cross/
+# The artwork tests also read the desktop icons, painted beside the game folder.
+rm -rf build-windows/cross/icons && cp -r build-windows/native/icons build-windows/cross/icons
 
 source tests/windows/wine.sh
 trap wine_stop EXIT
