@@ -6,7 +6,6 @@
 #
 #   installed_game.sh [USER]     as root; USER (made when missing) plays
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/play_lib.sh"
 PLAYER=${1:-vlims-player}
 GAME=/usr/games/vlims
 [[ $(id -u) -eq 0 ]] || e2e_fail "run as root: it makes a player and plays as them"
@@ -33,9 +32,9 @@ e2e_click "$window" 220 180
 sleep 4.5
 [[ -n "${E2E_KEEP:-}" ]] && e2e_screenshot "$E2E_TMP/board.png"
 e2e_close
-box=$(play_wait_box "Your game has been automatically saved...") ||
+play_wait_box "Your game has been automatically saved..." ||
     e2e_fail "no message about the automatic save"
-xdotool key --window "$box" Return
+xdotool key Return
 e2e_wait_exit
 e2e_expect_clean_exit 1
 
