@@ -12,6 +12,7 @@
 #include "engine/FontSet.h"
 #include "engine/SoundSystem.h"
 #include "modes/GameMode.h"
+#include "modes/SavedGame.h"
 #include "platform/ManualClock.h"
 #include "support/TempWorkDir.h"
 
@@ -21,6 +22,17 @@ inline std::string Int32Bytes(int32_t value) {
     for (int i = 0; i < 4; ++i)
         bytes.push_back(static_cast<char>((uint32_t(value) >> 8 * i) & 0xFF));
     return bytes;
+}
+
+// A Hard Rotational game on level 4 with points play can reach there.
+inline SavedGame SampleSavedGame() {
+    SavedGame game;
+    game.variant = 1;
+    game.difficulty = 3;
+    game.level = 4;
+    game.totalScore = 5275;
+    for (int cell = 0; cell < SavedGame::kCellCount; ++cell) game.colours[cell] = cell % 6 + 1;
+    return game;
 }
 
 // A headless game folder for the modes: every picture a mode loads is a flat

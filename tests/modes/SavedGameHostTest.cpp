@@ -6,29 +6,18 @@
 
 #include <csignal>
 
+#include "modes/ModeFixture.h"
 #include "modes/SavedGame.h"
 #include "support/TempWorkDir.h"
 
-namespace {
-SavedGame SampleGame() {
-    SavedGame game;
-    game.variant = 1;
-    game.difficulty = 3;
-    game.level = 4;
-    game.totalScore = 5275;
-    for (int cell = 0; cell < SavedGame::kCellCount; ++cell) game.colours[cell] = cell % 6 + 1;
-    return game;
-}
-}  // namespace
-
 TEST(SavedGameHostTest, AFileThatCannotBeReadIsNeverWrittenOver) {
     TempWorkDir dir;
-    EXPECT_FALSE(SampleGame().Write()) << "no Data folder";
+    EXPECT_FALSE(SampleSavedGame().Write()) << "no Data folder";
     EXPECT_FALSE(dir.Exists("Data/Resume.dat"));
     dir.WriteFile("Data/keep", "");
     ASSERT_EQ(mkfifo("Data/Resume.dat", 0600), 0);
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(SampleGame().Write());
+    EXPECT_FALSE(SampleSavedGame().Write());
     EXPECT_TRUE(SavedGame::End()) << "the unreadable file is not the ended game";
     EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot be read"), std::string::npos);
     struct stat info {};
@@ -40,7 +29,7 @@ TEST(SavedGameHostTest, AFileThatCannotBeReadIsNeverWrittenOver) {
 TEST(SavedGameHostTest, EndOnAFullDiskRemovesTheSavedGame) {
     TempWorkDir dir;
     dir.WriteFile("Data/keep", "");
-    ASSERT_TRUE(SampleGame().Write());
+    ASSERT_TRUE(SampleSavedGame().Write());
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     rlimit none = old;

@@ -5,16 +5,6 @@
 #include "support/TempWorkDir.h"
 
 namespace {
-SavedGame SampleGame() {
-    SavedGame game;
-    game.variant = 1;
-    game.difficulty = 3;
-    game.level = 4;
-    game.totalScore = 5275;
-    for (int cell = 0; cell < SavedGame::kCellCount; ++cell) game.colours[cell] = cell % 6 + 1;
-    return game;
-}
-
 std::string With(std::string bytes, size_t offset, int32_t value) {
     return bytes.replace(offset, 4, Int32Bytes(value));
 }
@@ -23,7 +13,7 @@ std::string With(std::string bytes, size_t offset, int32_t value) {
 TEST(SavedGameTest, EncodesLittleEndianInFieldOrderAndReadsBackTheSame) {
     TempWorkDir dir;
     dir.WriteFile("Data/keep", "");
-    const SavedGame saved = SampleGame();
+    const SavedGame saved = SampleSavedGame();
     std::string bytes = saved.Encode();
     ASSERT_EQ(bytes.size(), 416u);
     EXPECT_EQ(bytes.substr(0, 16),
@@ -44,7 +34,7 @@ TEST(SavedGameTest, EncodesLittleEndianInFieldOrderAndReadsBackTheSame) {
 }
 
 TEST(SavedGameTest, RefusesFilesThatCannotBePlayedOrComeFromPlay) {
-    const std::string good = SampleGame().Encode();
+    const std::string good = SampleSavedGame().Encode();
     EXPECT_FALSE(SavedGame::Decode(good.substr(0, 415))) << "one byte short";
     EXPECT_FALSE(SavedGame::Decode(""));
     struct Case {
