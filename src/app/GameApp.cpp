@@ -85,7 +85,7 @@ int GameApp::Run() {
             break;
         uint32_t wait = MillisecondsToNextTick();
         if (wait > 0)
-            EventPump::WaitForEvent(wait);
+            EventPump::WaitForEvent(mainFrame_->WindowId(), wait);
     }
     return ExitInstance();
 }

@@ -62,7 +62,7 @@ constexpr const char* kLogName = "Direct Draw 5 Log.txt";
 }  // namespace
 
 Display::Display() {
-    WriteFileAtomically(HostPath(kLogName), logText_);
+    WriteFileAtomically(HostPath(kLogName), logText_, WriteDurability::Whole);
 }
 
 Display::~Display() = default;
@@ -70,7 +70,7 @@ Display::~Display() = default;
 void Display::Log(const char* message) {
     // CR LF line ends on every system, so the log reads alike wherever it was made.
     logText_ += ToTextMode(message);
-    WriteFileAtomically(HostPath(kLogName), logText_);
+    WriteFileAtomically(HostPath(kLogName), logText_, WriteDurability::Whole);
 }
 
 bool Display::Create(Window* window) {

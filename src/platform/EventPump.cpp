@@ -7,7 +7,73 @@
 
 #include "platform/WindowEvents.h"
 
+#if defined(__unix__) && __has_include(<X11/Xlib.h>) && __has_include(<dlfcn.h>)
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <dlfcn.h>
+#include <poll.h>
+#define VLIMS_XLIB 1
+#endif
+
 namespace {
+#ifdef VLIMS_XLIB
+// SDL's own timed wait reads the display connection three times over (two
+// rounds of its event sources and its wait), and an idle game waits a
+// hundred times a second. With our queue just drained, sleeping on the
+// connection itself is all a wait needs.
+struct DisplayConnection {
+    ::Display* display = nullptr;
+    int fd = -1;
+    int (*eventsQueued)(::Display*, int) = nullptr;
+    int (*flush)(::Display*) = nullptr;
+};
+
+DisplayConnection FindDisplayConnection(uint32_t windowId) {
+    SDL_Window* window = SDL_GetWindowFromID(windowId);
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return {};
+    // SDL loads Xlib itself; these are that same library's functions.
+    void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
+    if (!xlib)
+        return {};
+    using Query = int (*)(::Display*);
+    auto connectionNumber = reinterpret_cast<Query>(dlsym(xlib, "XConnectionNumber"));
+    DisplayConnection connection;
+    connection.display = info.info.x11.display;
+    connection.eventsQueued =
+        reinterpret_cast<int (*)(::Display*, int)>(dlsym(xlib, "XEventsQueued"));
+    connection.flush = reinterpret_cast<Query>(dlsym(xlib, "XFlush"));
+    if (connectionNumber && connection.eventsQueued && connection.flush)
+        connection.fd = connectionNumber(connection.display);
+    return connection;
+}
+
+// False when the window's display is not an X connection we can wait on.
+bool WaitOnDisplayConnection(uint32_t windowId, uint32_t milliseconds) {
+    static uint32_t knownWindow = 0;
+    static DisplayConnection connection;
+    if (windowId != knownWindow) {
+        connection = FindDisplayConnection(windowId);
+        knownWindow = windowId;
+    }
+    if (connection.fd < 0)
+        return false;
+    // What the tick asked of the server goes out before we sleep, and an
+    // event already read off the connection (a reply's wait reads any that
+    // came first) is not left waiting for data that may never come.
+    connection.flush(connection.display);
+    if (SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) ||
+        connection.eventsQueued(connection.display, QueuedAlready) > 0) {
+        return true;
+    }
+    pollfd ready{connection.fd, POLLIN, 0};
+    poll(&ready, 1, static_cast<int>(std::min<uint32_t>(milliseconds, INT_MAX)));
+    return true;
+}
+#endif
+
 void DispatchWindowEvent(const SDL_WindowEvent& event, WindowEvents& events) {
     switch (event.event) {
         case SDL_WINDOWEVENT_CLOSE:
@@ -69,6 +135,12 @@ bool EventPump::DispatchOne(uint32_t windowId, WindowEvents& events) {
     return true;
 }
 
-void EventPump::WaitForEvent(uint32_t milliseconds) {
+void EventPump::WaitForEvent(uint32_t windowId, uint32_t milliseconds) {
+#ifdef VLIMS_XLIB
+    if (WaitOnDisplayConnection(windowId, milliseconds))
+        return;
+#else
+    (void)windowId;
+#endif
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<uint32_t>(milliseconds, INT_MAX)));
 }

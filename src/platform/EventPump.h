@@ -13,6 +13,8 @@ class EventPump {
     static bool DispatchOne(uint32_t windowId, WindowEvents& events);
 
     // Sleeps until an event arrives or `milliseconds` have passed; the event
-    // stays queued. This is what keeps an idle game from spinning.
-    static void WaitForEvent(uint32_t milliseconds);
+    // stays queued. This is what keeps an idle game from spinning. Called
+    // with the queue drained (DispatchOne found it empty); on X it sleeps on
+    // the display connection of the window `windowId`.
+    static void WaitForEvent(uint32_t windowId, uint32_t milliseconds);
 };

@@ -33,10 +33,14 @@ FileRead ReadFileCarefully(const std::string& path, size_t limit) {
         close(fd);
         return result;
     }
-    std::string bytes;
-    char buffer[4096];
-    while (bytes.size() < limit) {
-        ssize_t got = read(fd, buffer, std::min(sizeof buffer, limit - bytes.size()));
+    // Sized by what the file says it holds, so a picture is read in one go;
+    // a file that grows meanwhile is still read only up to the limit.
+    std::string bytes(std::min(static_cast<size_t>(std::max<off_t>(info.st_size, 0)), limit), '\0');
+    size_t filled = 0;
+    while (filled < limit) {
+        if (filled == bytes.size())
+            bytes.resize(std::min(limit, bytes.size() + 4096));
+        ssize_t got = read(fd, bytes.data() + filled, bytes.size() - filled);
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -46,9 +50,10 @@ FileRead ReadFileCarefully(const std::string& path, size_t limit) {
         }
         if (got == 0)
             break;
-        bytes.append(buffer, static_cast<size_t>(got));
+        filled += static_cast<size_t>(got);
     }
     close(fd);
+    bytes.resize(filled);
     result.bytes = std::move(bytes);
     return result;
 }
@@ -122,13 +127,15 @@ int RemoveStaleTemporaries(const std::string& folder) {
     return removed;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+bool WriteFileAtomically(const std::string& path, const std::string& bytes,
+                         WriteDurability durability) {
+    const bool onDisk = durability == WriteDurability::OnDisk;
     std::string temporary = path + ".tmp-XXXXXX";
     int fd = mkstemp(temporary.data());
     if (fd < 0)
         return Fail(path, "", errno);
     fchmod(fd, ModeForReplacing(path));
-    if (!WriteAll(fd, bytes) || fsync(fd) != 0) {
+    if (!WriteAll(fd, bytes) || (onDisk && fsync(fd) != 0)) {
         int error = errno ? errno : EIO;
         close(fd);
         return Fail(path, temporary, error);
@@ -137,7 +144,8 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
         return Fail(path, temporary, errno);
     if (rename(temporary.c_str(), path.c_str()) != 0)
         return Fail(path, temporary, errno);
-    SyncFolderOf(path);
+    if (onDisk)
+        SyncFolderOf(path);
     return true;
 }
 

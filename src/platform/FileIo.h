@@ -33,8 +33,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit =
 // file keeps the permissions of the regular file it replaces; a file new to
 // the folder gets those the user's umask gives. On failure the old file is
 // untouched, one line naming the file and the reason goes to stderr, and
-// false is returned.
-bool WriteFileAtomically(const std::string& path, const std::string& bytes);
+// false is returned. `Whole` skips the flushes to disk: for a file that holds
+// nothing a player would miss after a power cut (the display log), where
+// waiting on the disk at every start would only slow the start.
+enum class WriteDurability { OnDisk, Whole };
+bool WriteFileAtomically(const std::string& path, const std::string& bytes,
+                         WriteDurability durability = WriteDurability::OnDisk);
 
 // Deletes the file at `path`; true when it is gone (or was never there).
 bool RemoveFile(const std::string& path);

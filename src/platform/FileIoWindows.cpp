@@ -138,12 +138,14 @@ bool RemoveFile(const std::string& path) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
 
-bool WriteFileAtomically(const std::string& path, const std::string& bytes) {
+bool WriteFileAtomically(const std::string& path, const std::string& bytes,
+                         WriteDurability durability) {
     std::string temporary;
     FileHandle file(CreateTemporary(path, temporary));
     if (!file.Valid())
         return Fail(path, "", GetLastError());
-    if (!WriteAll(file.Get(), bytes) || !FlushFileBuffers(file.Get())) {
+    const bool onDisk = durability == WriteDurability::OnDisk;
+    if (!WriteAll(file.Get(), bytes) || (onDisk && !FlushFileBuffers(file.Get()))) {
         const DWORD error = GetLastError();
         file.Close();
         return Fail(path, temporary, error);

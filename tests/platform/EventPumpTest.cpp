@@ -102,10 +102,10 @@ TEST_F(EventPumpTest, WindowEventsAndQuitBecomeCloseExposeAndActivation) {
 
 TEST_F(EventPumpTest, WaitingReturnsWhenAnEventArrivesOrTimeIsUp) {
     uint32_t before = SDL_GetTicks();
-    EventPump::WaitForEvent(30);
+    EventPump::WaitForEvent(window_->Id(), 30);
     EXPECT_GE(SDL_GetTicks() - before, 25u);  // nothing came: it slept
     PushMouse(SDL_MOUSEMOTION, 0, 1, 1, window_->Id());
-    EventPump::WaitForEvent(10000);  // returns at once; the event stays queued
+    EventPump::WaitForEvent(window_->Id(), 10000);  // returns at once; the event stays queued
     EXPECT_EQ(DispatchAll(), Log{"Move 1,1"});
 }
 }  // namespace

@@ -2,14 +2,15 @@
 # Measures (does not assert) what the game costs under Xvfb, in four states
 # of 10 s each: the start screen idle, the board idle, the pointer resting on
 # a piece (which animates), and playing with a move every 1.5 s. For each:
-# the game process's own CPU time (utime + stime of all its threads, from
-# /proc) as % of one core, and its wake-ups per second, counted as the
+# the game process's own CPU time (the nanosecond run times of all its
+# threads, from /proc; the tick-based utime and stime are too coarse for
+# figures near 1%) as % of one core, and its wake-ups per second, counted as the
 # voluntary context switches of all its threads (each is a sleep in the
 # kernel that ended). Also the launch-to-window time and the peak RSS.
 # Several game folders are measured one after the other in each round, on
 # the same desktop, so that builds compare side by side.
 # Usage: measure_cpu.sh GAME_DIR [GAME_DIR...]   (ROUNDS=3 by default)
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/../tests/e2e/lib.sh"
 e2e_setup "$1"
 rounds=${ROUNDS:-3}
 seconds=10
@@ -24,20 +25,22 @@ done
 
 now_ms() { date +%s%3N; }
 
-# "cpu_ticks voluntary_switches" of the game so far.
+# "cpu_nanoseconds voluntary_switches" of the game's live threads so far. A
+# thread that ends in between (the sound device's, when it rests) takes its
+# time with it; in the idle states it ended long before.
 usage_sample() {
-    local ticks switches
-    ticks=$(awk '{print $14 + $15}' "/proc/$E2E_GAME_PID/stat")
+    local ns switches
+    ns=$(cat /proc/"$E2E_GAME_PID"/task/*/schedstat 2>/dev/null | awk '{s += $1} END {printf "%d", s}')
     switches=$(cat /proc/"$E2E_GAME_PID"/task/*/status 2>/dev/null |
         awk '/^voluntary_ctxt_switches/ {s += $2} END {print s + 0}')
-    echo "$ticks $switches"
+    echo "$ns $switches"
 }
 
 # Prints "cpu% wakeups/s" between two samples taken $3 seconds apart.
 usage_between() {
     local before=($1) after=($2)
     awk -v d=$((after[0] - before[0])) -v w=$((after[1] - before[1])) \
-        -v t="$(getconf CLK_TCK)" -v s="$3" 'BEGIN {printf "%.1f %.0f", 100 * d / t / s, w / s}'
+        -v s="$3" 'BEGIN {printf "%.2f %.0f", 100 * d / 1e9 / s, w / s}'
 }
 
 measure_idle() {
