@@ -34,13 +34,15 @@ FileRead ReadFileCarefully(const std::string& path, size_t limit) {
         return result;
     }
     // Sized by what the file says it holds, so a picture is read in one go;
-    // a file that grows meanwhile is still read only up to the limit.
+    // past that, a file that grows meanwhile is read in steps up to the limit.
     std::string bytes(std::min(static_cast<size_t>(std::max<off_t>(info.st_size, 0)), limit), '\0');
     size_t filled = 0;
+    char more[4096];
     while (filled < limit) {
-        if (filled == bytes.size())
-            bytes.resize(std::min(limit, bytes.size() + 4096));
-        ssize_t got = read(fd, bytes.data() + filled, bytes.size() - filled);
+        const bool inPlace = filled < bytes.size();
+        char* into = inPlace ? bytes.data() + filled : more;
+        ssize_t got =
+            read(fd, into, inPlace ? bytes.size() - filled : std::min(sizeof more, limit - filled));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0) {
@@ -50,6 +52,8 @@ FileRead ReadFileCarefully(const std::string& path, size_t limit) {
         }
         if (got == 0)
             break;
+        if (!inPlace)
+            bytes.append(more, static_cast<size_t>(got));
         filled += static_cast<size_t>(got);
     }
     close(fd);
