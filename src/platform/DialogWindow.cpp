@@ -9,6 +9,7 @@
 
 #include "platform/Clock.h"
 #include "platform/DialogFont.h"
+#include "platform/Headless.h"
 #include "platform/ScriptedPrompts.h"
 #include "platform/Window.h"
 
@@ -68,7 +69,7 @@ void DialogWindow::WindowFree::operator()(SDL_Window* window) const {
 PromptAnswer DialogWindow::Run(const TextPrompt& prompt) {
     if (ScriptedPrompts* script = ScriptedPrompts::Active())
         return script->Answer(prompt);
-    if (!CanShowWindows()) {
+    if (!HasScreen()) {
         std::fprintf(stderr, "Vlims: no screen to show \"%s\" on; taken as Cancel\n",
                      prompt.caption.c_str());
         return {};
@@ -77,13 +78,6 @@ PromptAnswer DialogWindow::Run(const TextPrompt& prompt) {
     if (!dialog.Open())
         return {};
     return dialog.RunLoop();
-}
-
-bool DialogWindow::CanShowWindows() {
-    if (!SDL_WasInit(SDL_INIT_VIDEO))
-        return false;
-    const char* driver = SDL_GetCurrentVideoDriver();
-    return driver && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
 }
 
 DialogWindow::DialogWindow(const TextPrompt& prompt)

@@ -31,12 +31,10 @@ class DialogWindow {
     // What the open dialog's edit box holds ("" when none is open): all that
     // is left of it when the display is lost.
     static std::string TextSoFar();
-    // SDL video runs on a real screen (not the dummy or offscreen driver).
-    static bool CanShowWindows();
 
     // Shows the prompt and waits for its answer. While a ScriptedPrompts
     // lives the answer comes from it; with no screen to show a window on
-    // (SDL video not started, or a dummy driver) the prompt is cancelled at
+    // (see HasScreen) the prompt is cancelled at
     // once and stderr says so, since a window nobody sees would wait for ever.
     static PromptAnswer Run(const TextPrompt& prompt);
 

@@ -4,6 +4,7 @@
 
 #include "platform/DialogWindow.h"
 #include "platform/DisplayLoss.h"
+#include "platform/Headless.h"
 
 namespace {
 MessageBoxRecorder* recorder = nullptr;
@@ -22,7 +23,7 @@ void ShowMessageBox(const std::string& caption, const std::string& text) {
     }
     // A headless run, or one whose display is gone, must never wait for a
     // box nobody can see.
-    if (DisplayLoss::Lost() || !DialogWindow::CanShowWindows()) {
+    if (DisplayLoss::Lost() || !HasScreen()) {
         std::fprintf(stderr, "Vlims: %s: %s\n", caption.c_str(), text.c_str());
         return;
     }

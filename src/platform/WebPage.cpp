@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/Headless.h"
 #include "platform/HostPath.h"
 
 #ifndef _WIN32
@@ -100,10 +101,13 @@ bool OpenWebPage(const std::string& gamePath) {
         recorder->Record(url);
         return true;
     }
-    const char* driver = SDL_GetCurrentVideoDriver();
-    if (driver && std::strcmp(driver, "dummy") == 0)
+    // Without a browser, or without a screen, the player still learns where
+    // the page is.
+    if (!HasScreen()) {
+        std::fprintf(stderr, "Vlims: no screen to open the page on; it is at %s\n",
+                     FullPath(gamePath).c_str());
         return true;
-    // Without a browser the player still learns where the page is.
+    }
     return Launch(url,
                   "Vlims: no web browser opened the page; it is at " + FullPath(gamePath) + "\n");
 }

@@ -13,7 +13,7 @@ bool OpenWebPage(const std::string& gamePath);
 std::string FileUrl(const std::string& gamePath);
 
 // For tests: while a WebPageRecorder lives, URLs are recorded instead of
-// opened. Under SDL's dummy video driver nothing is opened either.
+// opened. Without a screen (see HasScreen) nothing is opened either.
 class WebPageRecorder {
   public:
     WebPageRecorder();

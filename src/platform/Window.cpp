@@ -3,22 +3,21 @@
 #include <SDL.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "platform/BitmapFile.h"
 #include "platform/DisplayLoss.h"
+#include "platform/Headless.h"
 #include "platform/HostPath.h"
 
 namespace {
-// SDL falls back to drivers that draw into memory when no display server
-// answers; a game nobody can see is no game, so those count only when asked
-// for by name (headless tests ask for "dummy").
-bool OnARealScreen() {
+// A game nobody can see is no game, so a memory-only driver SDL fell back to
+// does not count; one asked for by name (headless tests ask for "dummy") does.
+bool ScreenOrAskedForDriver() {
+    if (HasScreen())
+        return true;
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver)
         return false;
-    if (std::strcmp(driver, "offscreen") != 0 && std::strcmp(driver, "dummy") != 0)
-        return true;
     const char* requested = SDL_getenv("SDL_VIDEODRIVER");
     return requested && SDL_strcasecmp(requested, driver) == 0;
 }
@@ -41,7 +40,7 @@ std::unique_ptr<Window> Window::Open(const std::string& title, int left, int top
             *error = SDL_GetError();
         return nullptr;
     }
-    if (!OnARealScreen()) {
+    if (!ScreenOrAskedForDriver()) {
         if (error)
             *error = "no screen to show the window on (is DISPLAY set?)";
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
