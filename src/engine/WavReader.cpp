@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/LittleEndian.h"
+
 namespace {
 // One chunk as the multimedia file functions see it: its id, its claimed
 // size and where its data starts. Offsets are 64-bit so no claimed size can
@@ -13,25 +15,12 @@ struct Chunk {
     uint64_t dataOffset;
 };
 
-uint32_t ReadLe32(const std::string& bytes, uint64_t offset) {
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = (value << 8) | static_cast<uint8_t>(bytes[static_cast<size_t>(offset) + i]);
-    }
-    return value;
-}
-
-uint16_t ReadLe16(const std::string& bytes, uint64_t offset) {
-    return static_cast<uint16_t>(static_cast<uint8_t>(bytes[static_cast<size_t>(offset)]) |
-                                 static_cast<uint8_t>(bytes[static_cast<size_t>(offset) + 1]) << 8);
-}
-
 // The chunk header at `offset`, if its 8 bytes lie before `end`.
 bool ReadChunkHeader(const std::string& bytes, uint64_t offset, uint64_t end, Chunk& chunk) {
     if (offset + 8 > end)
         return false;
     std::memcpy(chunk.id, bytes.data() + offset, 4);
-    chunk.size = ReadLe32(bytes, offset + 4);
+    chunk.size = ReadLe32(bytes.data() + offset + 4);
     chunk.dataOffset = offset + 8;
     return true;
 }
@@ -90,7 +79,7 @@ bool ReadWavSamples(const std::string& bytes, std::vector<int16_t>& samples) {
     if (format.dataOffset + kFormatRecordBytes > fileEnd)
         return false;
     constexpr uint16_t kPcm = 1;
-    if (ReadLe16(bytes, format.dataOffset) != kPcm)
+    if (ReadLe16(bytes.data() + format.dataOffset) != kPcm)
         return false;
 
     Chunk data{};
@@ -103,7 +92,7 @@ bool ReadWavSamples(const std::string& bytes, std::vector<int16_t>& samples) {
     samples.resize(static_cast<size_t>(count));
     for (uint64_t i = 0; i < count; ++i) {
         samples[static_cast<size_t>(i)] =
-            static_cast<int16_t>(ReadLe16(bytes, data.dataOffset + 2 * i));
+            static_cast<int16_t>(ReadLe16(bytes.data() + data.dataOffset + 2 * i));
     }
     return true;
 }

@@ -4,21 +4,16 @@
 
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
+#include "platform/LittleEndian.h"
 
 namespace {
+// The file's `index`th integer.
 int32_t ReadInt32(const std::string& bytes, size_t index) {
-    uint32_t value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = (value << 8) | static_cast<unsigned char>(bytes[4 * index + i]);
-    }
-    return static_cast<int32_t>(value);
+    return static_cast<int32_t>(ReadLe32(bytes.data() + 4 * index));
 }
 
 void AppendInt32(std::string& bytes, int32_t value) {
-    uint32_t bits = static_cast<uint32_t>(value);
-    for (int i = 0; i < 4; ++i) {
-        bytes.push_back(static_cast<char>((bits >> (8 * i)) & 0xFF));
-    }
+    AppendLe32(bytes, static_cast<uint32_t>(value));
 }
 
 bool IsColourCode(int32_t code) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/FileIo.h"
+#include "platform/LittleEndian.h"
 
 namespace {
 // The game's pictures are at most a few hundred pixels a side.
@@ -22,10 +23,9 @@ int64_t ClaimedPixels(SDL_RWops* stream) {
     SDL_RWseek(stream, 0, RW_SEEK_SET);
     if (got < sizeof header)
         return 0;
-    auto le16 = [&](int at) { return static_cast<int64_t>(header[at] | header[at + 1] << 8); };
+    auto le16 = [&](int at) { return static_cast<int64_t>(ReadLe16(header + at)); };
     auto le32 = [&](int at) {
-        return static_cast<int64_t>(static_cast<int32_t>(
-            static_cast<uint32_t>(le16(at)) | static_cast<uint32_t>(le16(at + 2)) << 16));
+        return static_cast<int64_t>(static_cast<int32_t>(ReadLe32(header + at)));
     };
     // The old 12-byte core header has 16-bit sizes; every later one 32-bit.
     const bool coreHeader = le32(14) == 12;

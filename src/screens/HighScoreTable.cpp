@@ -7,6 +7,7 @@
 
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
+#include "platform/LittleEndian.h"
 #include "platform/TextMode.h"
 
 namespace {
@@ -14,17 +15,6 @@ constexpr const char* kDefaultName = "Player";
 // Twice the table (every byte a translated line feed) with room to spare;
 // a bigger file is read only this far.
 constexpr size_t kLargestFile = 1 << 20;
-
-void PutScore(std::string& out, int32_t score) {
-    uint32_t bits = static_cast<uint32_t>(score);
-    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>(bits >> shift));
-}
-
-int32_t GetScore(const char* bytes) {
-    uint32_t bits = 0;
-    for (int i = 3; i >= 0; --i) bits = (bits << 8) | static_cast<unsigned char>(bytes[i]);
-    return static_cast<int32_t>(bits);
-}
 
 // A lone 0x0A cannot come from the text-mode writer, which stores every
 // 0x0A as 0x0D 0x0A.
@@ -112,7 +102,7 @@ std::string HighScoreTable::Encode() const {
         size_t length = std::strlen(entry.Name());
         stream.append(entry.Name(), length);
         stream.append(kNameSize - length, '\0');
-        PutScore(stream, entry.score);
+        AppendLe32(stream, static_cast<uint32_t>(entry.score));
     }
     return ToTextMode(stream);
 }
@@ -132,7 +122,7 @@ void HighScoreTable::Decode(const std::string& fileBytes) {
         entries_[i].SetName(std::string_view(stream.data() + start, kNameSize));
         if (stream.size() < start + kEntrySize)
             return;
-        entries_[i].score = GetScore(stream.data() + start + kNameSize);
+        entries_[i].score = static_cast<int32_t>(ReadLe32(stream.data() + start + kNameSize));
     }
 }
 
