@@ -69,6 +69,7 @@ uint32_t GameApp::MillisecondsToNextTick() const {
 
 int GameApp::ExitInstance() {
     mainFrame_.reset();
+    // 1, not 0, for every normal quit: what the launch scripts and tests expect.
     return 1;
 }
 

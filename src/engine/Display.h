@@ -34,6 +34,7 @@ class Display {
     // Shows the back buffer, stretched to the client area; skipped when the
     // back buffer has not changed since the last present.
     void Present();
+    // Frees the back buffer; always true (a result kept for callers that test it).
     bool Release();
 
     // Never fails: a missing file gives an all-black (fully transparent)
