@@ -86,7 +86,7 @@ BENCHMARK(BM_FindLines);
 void BM_FindLinesOnBoardWithLines(benchmark::State& state) {
     ManualClock clock;
     Board board;
-    board.SetDifficulty(0);  // every dealt piece Blue: 46 lines
+    board.SetDifficulty(static_cast<Difficulty>(0));  // every dealt piece Blue: 46 lines
     board.FillEmptyCells();
     const long before = allocations.load();
     for (auto _ : state) {

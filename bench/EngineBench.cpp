@@ -69,7 +69,7 @@ struct TextScene {
 
 void BM_DrawString20(benchmark::State& state) {
     TextScene scene;
-    const int layout = static_cast<int>(state.range(0));
+    const auto layout = static_cast<TextLayout>(state.range(0));
     for (auto _ : state) {
         scene.fonts->DrawString(scene.display, kText, 1, 420, 100, 610, 200, layout);
         benchmark::ClobberMemory();

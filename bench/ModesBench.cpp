@@ -122,7 +122,7 @@ struct Scene {
         display.Create(nullptr);
         display.SetWindowed(625, 440);
         fonts = std::make_unique<FontSet>(display);
-        mode.NewGame(display, sound, 20, 20, false, NormalDifficulty);
+        mode.NewGame(display, sound, 20, 20, false, NormalDifficulty, clock.Now());
         // Let the dealt board grow in and the first check pass.
         for (int i = 0; i < 150; ++i) Frame();
     }

@@ -64,7 +64,7 @@ struct PlayScene {
         display.SetWindowed(625, 440);
         sound.Create(nullptr);
         shared = SharedState{};
-        screen.Enter(display, sound);
+        screen.Enter(display, sound, clock.Now());
         screen.Draw(display);
     }
     ~PlayScene() {
@@ -75,7 +75,7 @@ struct PlayScene {
     // As the main loop ticks: the screen's update, then the present.
     void Tick(int x, int y) {
         clock.Advance(10);
-        benchmark::DoNotOptimize(screen.Update(display, sound, x, y, false, false));
+        benchmark::DoNotOptimize(screen.Update(display, sound, clock.Now(), x, y, false, false));
         display.Present();
     }
 

@@ -34,14 +34,15 @@ bool GameApp::OnIdle(long idleCount) {
     (void)idleCount;
     if (!mainFrame_ || !mainFrame_->AppActive() || !mainFrame_->CurrentScreen())
         return true;
-    if (!TickDue(TickCount()))
+    const uint32_t now = TickCount();
+    if (!TickDue(now))
         return true;
     ticked_ = true;
-    nextTickTime_ = TickCount() + kTickInterval;
+    nextTickTime_ = now + kTickInterval;
 
     Screen* screen = mainFrame_->CurrentScreen();
-    ScreenCode code =
-        screen->Update(display_, soundSystem_, mouse.x, mouse.y, mouse.leftDown, mouse.rightDown);
+    ScreenCode code = screen->Update(display_, soundSystem_, now, mouse.x, mouse.y, mouse.leftDown,
+                                     mouse.rightDown);
     mainFrame_->TickRan();
     display_.Present();
     soundSystem_.RestWhenQuiet();
@@ -50,7 +51,7 @@ bool GameApp::OnIdle(long idleCount) {
         return true;
 
     screen->Leave();
-    target->Enter(display_, soundSystem_);
+    target->Enter(display_, soundSystem_, now);
     mainFrame_->MakeCurrent(target);
     target->Draw(display_);
     return true;

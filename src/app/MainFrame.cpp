@@ -5,6 +5,7 @@
 #include "app/MouseState.h"
 #include "engine/Display.h"
 #include "engine/SoundSystem.h"
+#include "platform/Clock.h"
 #include "platform/DialogWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
@@ -63,7 +64,7 @@ MainFrame::MainFrame(Display& display, SoundSystem& soundSystem, Setup setup)
         screens_ = setup.makeScreens();
 
     if (screens_.start) {
-        screens_.start->Enter(display_, soundSystem_);
+        screens_.start->Enter(display_, soundSystem_, TickCount());
         currentScreen_ = screens_.start.get();
         screens_.start->Draw(display_);
     }

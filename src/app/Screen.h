@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+
 #include "app/ScreenCode.h"
 
 class Display;
@@ -6,14 +8,18 @@ class SoundSystem;
 
 // A full-window screen. It loads its assets in Enter and frees them all in
 // Leave, so Leave may run twice (on a switch and from the destructor).
+// `now` is the tick count of the tick being run: the one time every timed
+// rule of that tick goes by.
 class Screen {
   public:
     virtual ~Screen() = default;
-    virtual void Enter(Display& display, SoundSystem& sound) { (void)display, (void)sound; }
+    virtual void Enter(Display& display, SoundSystem& sound, uint32_t now) {
+        (void)display, (void)sound, (void)now;
+    }
     virtual void Draw(Display& display) { (void)display; }
-    virtual ScreenCode Update(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
-                              bool rightDown) {
-        (void)display, (void)sound, (void)x, (void)y, (void)leftDown, (void)rightDown;
+    virtual ScreenCode Update(Display& display, SoundSystem& sound, uint32_t now, int x, int y,
+                              bool leftDown, bool rightDown) {
+        (void)display, (void)sound, (void)now, (void)x, (void)y, (void)leftDown, (void)rightDown;
         return Stay;
     }
     virtual void Leave() {}

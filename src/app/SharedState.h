@@ -1,13 +1,12 @@
 #pragma once
 #include <cstdint>
 
-enum GameVariant : int32_t { NormalVariant = 0, RotationalVariant = 1 };
-enum Difficulty : int32_t { Easy = 1, NormalDifficulty = 2, Hard = 3 };
+#include "board/GameKind.h"
 
 // Plain values the three screens hand to each other.
 struct SharedState {
-    int32_t variant = NormalVariant;
-    int32_t difficulty = NormalDifficulty;
+    GameVariant variant = NormalVariant;
+    Difficulty difficulty = NormalDifficulty;
     bool resumeRequested = false;
     // -1 while a game runs; 0 when there is nothing to enter in the table.
     int32_t finalScore = 0;

@@ -18,6 +18,12 @@ int32_t Roll(int32_t sides) {
     return std::rand() % sides + 1;
 }
 
+// One of the first `colours` colours, each as likely.
+PieceColour RollColour(int32_t colours) {
+    // 1 to colours (at most 6): a colour by construction.
+    return static_cast<PieceColour>(Roll(colours));
+}
+
 using PieceMaker = Piece* (*)(std::unique_ptr<Sprite>, std::unique_ptr<Sprite>,
                               std::unique_ptr<Sprite>);
 
@@ -47,9 +53,10 @@ Piece* Board::At(int32_t x, int32_t y) const {
 }
 
 void Board::PlacePiece(int32_t x, int32_t y, int32_t colour) {
-    if (IsInside(x, y)) {
-        cells_[CellIndex(x, y)] = CreatePiece(colour);
-    }
+    if (!IsInside(x, y))
+        return;
+    const std::optional<PieceColour> known = ColourFromCode(colour);
+    cells_[CellIndex(x, y)] = known ? CreatePiece(*known) : nullptr;
 }
 
 std::array<int32_t, Board::kCellCount> Board::Colours() const {
@@ -94,10 +101,7 @@ bool Board::RotateBlock(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool clo
     return true;
 }
 
-std::unique_ptr<Piece> Board::CreatePiece(int32_t colour) {
-    if (colour < Blue || colour > White) {
-        return nullptr;
-    }
+std::unique_ptr<Piece> Board::CreatePiece(PieceColour colour) {
     auto standard = PieceFrames(colour, Standard).CreateSprite();
     auto emotion = PieceFrames(colour, Emotion).CreateSprite();
     auto scared = PieceFrames(colour, Scared).CreateSprite();
@@ -105,26 +109,27 @@ std::unique_ptr<Piece> Board::CreatePiece(int32_t colour) {
         kPieceMakers[colour - 1](std::move(standard), std::move(emotion), std::move(scared)));
 }
 
-int32_t Board::RandomColour() const {
+PieceColour Board::RandomColour() const {
     switch (difficulty_) {
         case Easy:
-            return Roll(5);
+            return RollColour(5);
         case NormalDifficulty:
-            return Roll(6);
+            return RollColour(6);
         case Hard: {
             // A second roll of 5 or 6 turns any other colour White: 4/9 White.
-            const int32_t colour = Roll(6);
+            const PieceColour colour = RollColour(6);
             if (colour != White && Roll(6) > 4) {
                 return White;
             }
             return colour;
         }
         default:
+            // Only a value forced past DifficultyFromCode gets here.
             return Blue;
     }
 }
 
-void Board::PlaceNewPiece(int32_t index, int32_t colour) {
+void Board::PlaceNewPiece(int32_t index, PieceColour colour) {
     cells_[index] = CreatePiece(colour);
     if (cells_[index]) {
         cells_[index]->StartGrowing();
@@ -219,7 +224,7 @@ void Board::ReplaceLineCells() {
         for (int32_t i = 0; i < line.length; ++i) {
             const int32_t index = CellIndex(line.cells[i].x, line.cells[i].y);
             if (cells_[index]) {
-                PlaceNewPiece(index, Roll(kRefillColours));
+                PlaceNewPiece(index, RollColour(kRefillColours));
             }
         }
     }

@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/SharedState.h"
+#include "board/GameKind.h"
 #include "board/LineList.h"
 #include "board/MoveList.h"
 #include "board/Piece.h"
@@ -40,7 +40,7 @@ class Board {
     // The piece in a cell; nullptr for an empty cell or one outside the grid.
     Piece* At(int32_t x, int32_t y) const;
     // Puts a new piece of that colour, at rest, into the cell: how a board is
-    // laid out by hand. A colour outside 1 to 6 empties the cell.
+    // laid out by hand. A number outside 1 to 6 empties the cell.
     void PlacePiece(int32_t x, int32_t y, int32_t colour);
     // The colour of every cell, 0 for an empty one, in CellIndex order.
     std::array<int32_t, kCellCount> Colours() const;
@@ -53,10 +53,10 @@ class Board {
     bool RotateBlock(int32_t x1, int32_t y1, int32_t x2, int32_t y2, bool clockwise);
 
     // A new piece of that colour with its own three mood sprites made from
-    // the frame sets; nullptr for a colour outside 1 to 6.
-    std::unique_ptr<Piece> CreatePiece(int32_t colour);
+    // the frame sets.
+    std::unique_ptr<Piece> CreatePiece(PieceColour colour);
     // The colour of a newly dealt piece, by difficulty.
-    int32_t RandomColour() const;
+    PieceColour RandomColour() const;
 
     // Empties every cell.
     void Clear();
@@ -80,21 +80,21 @@ class Board {
     // board as it found it.
     MoveList FindRotationMoves();
 
-    FrameSet& PieceFrames(int32_t colour, PieceMood mood) {
+    FrameSet& PieceFrames(PieceColour colour, PieceMood mood) {
         return pieceFrames_[colour - 1][mood - 1];
     }
 
     // Points scored in the current level.
     int32_t LevelScore() const { return score_; }
     void SetLevelScore(int32_t score) { score_ = score; }
-    int32_t DifficultyLevel() const { return difficulty_; }
-    void SetDifficulty(int32_t difficulty) { difficulty_ = difficulty; }
+    Difficulty DifficultyLevel() const { return difficulty_; }
+    void SetDifficulty(Difficulty difficulty) { difficulty_ = difficulty; }
     // The move the hint marks, while it is shown.
     std::optional<Move> Hint() const { return hint_; }
 
   protected:
     // Puts a new piece into the cell, Standard and growing in.
-    void PlaceNewPiece(int32_t index, int32_t colour);
+    void PlaceNewPiece(int32_t index, PieceColour colour);
     void SetHint(const Move& move) { hint_ = move; }
     void ClearHint() { hint_.reset(); }
     // Played when lines are cleared and when a fresh board is dealt.
@@ -112,6 +112,6 @@ class Board {
     std::array<std::unique_ptr<Piece>, kCellCount> cells_;
     std::optional<Move> hint_;
     int32_t score_ = 0;
-    int32_t difficulty_ = NormalDifficulty;
+    Difficulty difficulty_ = NormalDifficulty;
     std::unique_ptr<ScorePopupList> popups_;
 };

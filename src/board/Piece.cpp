@@ -3,7 +3,7 @@
 #include "engine/Display.h"
 #include "engine/Frame.h"
 
-Piece::Piece(int32_t colour, std::unique_ptr<Sprite> standard, std::unique_ptr<Sprite> emotion,
+Piece::Piece(PieceColour colour, std::unique_ptr<Sprite> standard, std::unique_ptr<Sprite> emotion,
              std::unique_ptr<Sprite> scared)
     : colour_(colour), sprites_{std::move(standard), std::move(emotion), std::move(scared)} {}
 

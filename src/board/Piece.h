@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "engine/MotionTimer.h"
@@ -12,6 +13,14 @@ class Display;
 enum PieceColour : int32_t { Blue = 1, Green = 2, Red = 3, Yellow = 4, Purple = 5, White = 6 };
 enum PieceMood : int32_t { Standard = 1, Emotion = 2, Scared = 3 };
 
+// The one way from a number (a saved game's cell, a board laid out by hand)
+// to a colour: nothing for a number outside 1 to 6.
+constexpr std::optional<PieceColour> ColourFromCode(int32_t code) {
+    if (code < Blue || code > White)
+        return std::nullopt;
+    return static_cast<PieceColour>(code);
+}
+
 // One Vlim on the board. It owns its three mood sprites (never their frames,
 // which belong to the board's frame sets) and grows in from nothing when a
 // caller sets `growing` and starts `growthTimer` at 40 pixels per second.
@@ -21,7 +30,7 @@ class Piece {
     static constexpr int kSize = 40;
     static constexpr float kGrowthRate = 40.0f;
 
-    Piece(int32_t colour, std::unique_ptr<Sprite> standard, std::unique_ptr<Sprite> emotion,
+    Piece(PieceColour colour, std::unique_ptr<Sprite> standard, std::unique_ptr<Sprite> emotion,
           std::unique_ptr<Sprite> scared);
     virtual ~Piece();
     Piece(const Piece&) = delete;
@@ -33,7 +42,7 @@ class Piece {
     // Advances the current mood's animation only.
     virtual void Animate();
 
-    int32_t Colour() const { return colour_; }
+    PieceColour Colour() const { return colour_; }
     // Standard mood, growing from size 0 starting now.
     void StartGrowing();
     // The sprite of a mood, or nullptr for a value outside 1 to 3.
@@ -50,7 +59,7 @@ class Piece {
   private:
     Sprite* CurrentSprite();
 
-    int32_t colour_;
+    PieceColour colour_;
     std::array<std::unique_ptr<Sprite>, 3> sprites_;
 };
 

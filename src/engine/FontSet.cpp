@@ -44,7 +44,7 @@ const BitmapFont* FontSet::Font(int fontId) const {
 }
 
 void FontSet::DrawString(Display& display, const char* text, int fontId, int left, int top,
-                         int right, int bottom, int layout) const {
+                         int right, int bottom, TextLayout layout) const {
     const BitmapFont* font = Font(fontId);
     if (font == nullptr || text == nullptr)
         return;
@@ -55,8 +55,6 @@ void FontSet::DrawString(Display& display, const char* text, int fontId, int lef
         case RightAligned:
         case Centred:
             DrawAligned(display, *font, text, left, top, right, layout);
-            break;
-        default:
             break;
     }
 }
@@ -79,7 +77,7 @@ void FontSet::DrawWrapped(Display& display, const BitmapFont& font, const char* 
 }
 
 void FontSet::DrawAligned(Display& display, const BitmapFont& font, const char* text, int left,
-                          int top, int right, int layout) {
+                          int top, int right, TextLayout layout) {
     int y = top;
     for (const char* line = text;; ++line) {
         int width = WidthUpToBreak(font, line);

@@ -17,9 +17,9 @@ class FontSet {
     FontSet(const FontSet&) = delete;
     FontSet& operator=(const FontSet&) = delete;
 
-    // Unknown font ids or layouts draw nothing. Allocates nothing.
+    // Unknown font ids draw nothing. Allocates nothing.
     void DrawString(Display& display, const char* text, int fontId, int left, int top, int right,
-                    int bottom, int layout) const;
+                    int bottom, TextLayout layout) const;
     // Width of the text up to its first line break; 0 for an unknown font.
     int LineWidth(const char* text, int fontId) const;
     // Line breaks plus one; 1 for an empty text.
@@ -35,7 +35,7 @@ class FontSet {
     // Each line ends at `right` (RightAligned) or is centred between `left`
     // and `right` (Centred); neither `left` nor the bottom limits it.
     static void DrawAligned(Display& display, const BitmapFont& font, const char* text, int left,
-                            int top, int right, int layout);
+                            int top, int right, TextLayout layout);
 
     std::array<std::unique_ptr<BitmapFont>, 10> fonts_{};
 };

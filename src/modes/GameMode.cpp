@@ -9,24 +9,26 @@
 
 namespace {
 struct PieceFrameFiles {
-    const char* colour;
+    PieceColour colour;
+    const char* name;
     int emotionFrames;
 };
 
 // Standard has one frame, Scared four; Emotion differs by colour.
 constexpr PieceFrameFiles kPieceFrameFiles[Board::kColourCount] = {
-    {"Blue", 4}, {"Green", 8}, {"Red", 4}, {"Yellow", 6}, {"Purple", 4}, {"White", 2},
+    {Blue, "Blue", 4},     {Green, "Green", 8},   {Red, "Red", 4},
+    {Yellow, "Yellow", 6}, {Purple, "Purple", 4}, {White, "White", 2},
 };
 constexpr int kStandardFrames = 1;
 constexpr int kScaredFrames = 4;
 constexpr int kFrameDelay = 200;
 }  // namespace
 
-GameMode::GameMode(int32_t variantCode) : variantCode_(variantCode) {}
+GameMode::GameMode(GameVariant variant) : variant_(variant) {}
 
 GameMode::~GameMode() = default;
 
-void GameMode::NewGame(Display&, SoundSystem&, int32_t, int32_t, bool, int32_t) {}
+void GameMode::NewGame(Display&, SoundSystem&, int32_t, int32_t, bool, Difficulty, uint32_t) {}
 void GameMode::DrawBoard(Display&, const FontSet&) {}
 void GameMode::Update(Display&, SoundSystem&, uint32_t, const FontSet&) {}
 void GameMode::HandleMouse(int32_t, int32_t, bool, bool) {}
@@ -34,19 +36,20 @@ void GameMode::ShowHint() {}
 
 bool GameMode::SaveGame(const std::string& fileName, int32_t level, int32_t totalScore) {
     SavedGame game;
-    game.variant = variantCode_;
+    game.variant = variant_;
     game.difficulty = DifficultyLevel();
     game.level = level;
     game.totalScore = totalScore;
     const auto colours = Colours();
     for (int32_t index = 0; index < kCellCount; ++index) {
-        if (colours[index] == 0) {
+        const std::optional<PieceColour> colour = ColourFromCode(colours[index]);
+        if (!colour) {
             // Never write a file that would resume with a hole in the board.
             std::fprintf(stderr, "Vlims: not saving \"%s\": the board is incomplete\n",
                          fileName.c_str());
             return false;
         }
-        game.colours[index] = colours[index];
+        game.colours[index] = *colour;
     }
     return game.Write(fileName);
 }
@@ -81,9 +84,9 @@ void GameMode::ResetGameFields(int32_t newOriginX, int32_t newOriginY) {
 }
 
 void GameMode::StartPlay(Display& display, bool nextLevel) {
-    for (int32_t colour = 1; colour <= kColourCount; ++colour) {
-        const PieceFrameFiles& files = kPieceFrameFiles[colour - 1];
-        std::string base = std::string("Graphics\\Vlims\\") + files.colour + " Vlim ";
+    for (const PieceFrameFiles& files : kPieceFrameFiles) {
+        const PieceColour colour = files.colour;
+        std::string base = std::string("Graphics\\Vlims\\") + files.name + " Vlim ";
         PieceFrames(colour, Standard)
             .LoadFrames(display, base + "Standard ", kStandardFrames, kFrameDelay, 40, 40);
         PieceFrames(colour, Emotion)
@@ -120,7 +123,7 @@ bool GameMode::RestoreBoard(const std::string& fileName) {
     std::optional<SavedGame> game = SavedGame::Read(fileName);
     if (!game)
         return false;
-    variantCode_ = game->variant;
+    variant_ = game->variant;
     SetDifficulty(game->difficulty);
     for (int32_t index = 0; index < kCellCount; ++index) PlaceNewPiece(index, game->colours[index]);
     return true;

@@ -26,11 +26,12 @@ class GameMode : public Board {
     static constexpr int32_t kNoMovesY = 195;
     static constexpr int32_t kBoardAreaWidth = 420;
 
-    explicit GameMode(int32_t variantCode);
+    explicit GameMode(GameVariant variant);
     virtual ~GameMode();
 
+    // `now` is the tick the game starts in.
     virtual void NewGame(Display& display, SoundSystem& soundSystem, int32_t originX,
-                         int32_t originY, bool nextLevel, int32_t difficulty);
+                         int32_t originY, bool nextLevel, Difficulty difficulty, uint32_t now);
     // Draws the whole board area at rest, without notices or popups.
     virtual void DrawBoard(Display& display, const FontSet& fonts);
     // One frame: board check, move animation, then the board area drawn.
@@ -47,7 +48,7 @@ class GameMode : public Board {
     virtual bool ResumeGame(const std::string& fileName, Display& display, SoundSystem& soundSystem,
                             int32_t originX, int32_t originY, bool nextLevel);
 
-    int32_t VariantCode() const { return variantCode_; }
+    GameVariant Variant() const { return variant_; }
     bool StartHelpShown() const { return startHelpShown_; }
     bool NoMovesShown() const { return noMovesShown_; }
     uint32_t NextCheckTime() const { return nextCheck_.At(); }
@@ -100,7 +101,7 @@ class GameMode : public Board {
     // The screen position of the board's top-left cell.
     int32_t originX_ = 0;
     int32_t originY_ = 0;
-    int32_t variantCode_;
+    GameVariant variant_;
     bool startHelpShown_ = false;
     int32_t startHelpX_ = 0;
     int32_t startHelpY_ = 0;

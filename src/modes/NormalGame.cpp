@@ -5,14 +5,13 @@
 #include "engine/Display.h"
 #include "engine/FontSet.h"
 #include "modes/HelpCounter.h"
-#include "platform/Clock.h"
 
 namespace {
 // The help game's row on y = 4 from x = 3: three Whites, a Red, a White.
 // Swapping the Red with the White beside it shows how a line of four is made.
 constexpr int32_t kDemoRowY = 4;
 constexpr int32_t kDemoRowX = 3;
-constexpr int32_t kDemoColours[] = {White, White, White, Red, White};
+constexpr PieceColour kDemoColours[] = {White, White, White, Red, White};
 constexpr int kDemoLength = 5;
 // Re-rolls that keep the demonstration row from forming a line at once.
 constexpr int kDemoRepairPasses = 100;
@@ -23,7 +22,8 @@ NormalGame::NormalGame() : GameMode(NormalVariant) {}
 NormalGame::~NormalGame() = default;
 
 void NormalGame::NewGame(Display& display, SoundSystem& soundSystem, int32_t newOriginX,
-                         int32_t newOriginY, bool nextLevel, int32_t newDifficulty) {
+                         int32_t newOriginY, bool nextLevel, Difficulty newDifficulty,
+                         uint32_t /*now*/) {
     LoadAssets(display, soundSystem, "Graphics\\Gui\\Start Help.bmp");
     SetDifficulty(newDifficulty);
     ResetGameFields(newOriginX, newOriginY);
@@ -92,7 +92,7 @@ void NormalGame::Update(Display& display, SoundSystem&, uint32_t now, const Font
             StartNoMovesNotice(now);
         }
     }
-    AdvanceSwap();
+    AdvanceSwap(now);
     DrawBackgroundPart(display);
     DrawPieces(display);
     DrawSelection(display);
@@ -197,7 +197,7 @@ void NormalGame::SetSwapPositions(int32_t distance) {
     swapPosBY_ = CellTop(swapBY_) - dy * distance;
 }
 
-void NormalGame::AdvanceSwap() {
+void NormalGame::AdvanceSwap(uint32_t now) {
     if (!swapping_)
         return;
     startHelpShown_ = false;
@@ -221,7 +221,7 @@ void NormalGame::AdvanceSwap() {
     }
     swappingBack_ = false;
     ResolveLines();
-    nextCheck_.Start(TickCount(), kCheckInterval);
+    nextCheck_.Start(now, kCheckInterval);
 }
 
 void NormalGame::ShowHint() {

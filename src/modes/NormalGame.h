@@ -15,7 +15,7 @@ class NormalGame : public GameMode {
     ~NormalGame() override;
 
     void NewGame(Display& display, SoundSystem& soundSystem, int32_t originX, int32_t originY,
-                 bool nextLevel, int32_t difficulty) override;
+                 bool nextLevel, Difficulty difficulty, uint32_t now) override;
     void DrawBoard(Display& display, const FontSet& fonts) override;
     void Update(Display& display, SoundSystem& soundSystem, uint32_t now,
                 const FontSet& fonts) override;
@@ -28,7 +28,7 @@ class NormalGame : public GameMode {
     void SelectCell(int32_t x, int32_t y);
     // Moves a running swap on by the time passed; exchanges the pieces once
     // they have met, and swaps them back when that made no line.
-    void AdvanceSwap();
+    void AdvanceSwap(uint32_t now);
 
     bool HasSelection() const { return selectedX_ >= 0; }
     int32_t SelectedX() const { return selectedX_; }

@@ -22,7 +22,8 @@ void RotationalGame::LoadRotationAssets(Display& display, SoundSystem& soundSyst
 }
 
 void RotationalGame::NewGame(Display& display, SoundSystem& soundSystem, int32_t newOriginX,
-                             int32_t newOriginY, bool nextLevel, int32_t newDifficulty) {
+                             int32_t newOriginY, bool nextLevel, Difficulty newDifficulty,
+                             uint32_t now) {
     LoadRotationAssets(display, soundSystem);
     SetDifficulty(newDifficulty);
     ResetGameFields(newOriginX, newOriginY);
@@ -33,7 +34,7 @@ void RotationalGame::NewGame(Display& display, SoundSystem& soundSystem, int32_t
     int count = HelpCounter::ReadAndRaise(HelpCounter::kRotationalFile);
     startHelpShown_ = count < HelpCounter::kHelpGames;
     if (startHelpShown_) {
-        startHelpEnd_ = TickCount() + kStartHelpDuration;
+        startHelpEnd_ = now + kStartHelpDuration;
         startHelpX_ = kStartHelpX;
         startHelpY_ = kStartHelpY;
     }
@@ -67,7 +68,7 @@ void RotationalGame::Update(Display& display, SoundSystem&, uint32_t now, const 
             ResetMoveState();
         }
     }
-    AdvanceRotation();
+    AdvanceRotation(now);
     DrawBackgroundPart(display);
     DrawPieces(display, true);
     DrawRotateButtons(display);
@@ -179,7 +180,7 @@ void RotationalGame::SetBlockPositions(int32_t d) {
     }
 }
 
-void RotationalGame::AdvanceRotation() {
+void RotationalGame::AdvanceRotation(uint32_t now) {
     if (!rotating_)
         return;
     startHelpShown_ = false;
@@ -195,7 +196,7 @@ void RotationalGame::AdvanceRotation() {
         ClearHint();
         rotatingBack_ = false;
         ResolveLines();
-        nextCheck_.Start(TickCount(), kCheckInterval);
+        nextCheck_.Start(now, kCheckInterval);
         return;
     }
     rotating_ = true;

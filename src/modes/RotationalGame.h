@@ -23,7 +23,7 @@ class RotationalGame : public GameMode {
     ~RotationalGame() override;
 
     void NewGame(Display& display, SoundSystem& soundSystem, int32_t originX, int32_t originY,
-                 bool nextLevel, int32_t difficulty) override;
+                 bool nextLevel, Difficulty difficulty, uint32_t now) override;
     void DrawBoard(Display& display, const FontSet& fonts) override;
     void Update(Display& display, SoundSystem& soundSystem, uint32_t now,
                 const FontSet& fonts) override;
@@ -34,7 +34,7 @@ class RotationalGame : public GameMode {
 
     // Moves a running turn on; turns the block once the pieces have arrived,
     // and turns it back (after a 100 ms pause) when that made no line.
-    void AdvanceRotation();
+    void AdvanceRotation(uint32_t now);
     // The corner (c, r), 1..9 each, whose click area holds the pointer;
     // false when none does.
     bool CornerAt(int32_t px, int32_t py, int32_t& c, int32_t& r) const;

@@ -16,10 +16,6 @@ void AppendInt32(std::string& bytes, int32_t value) {
     AppendLe32(bytes, static_cast<uint32_t>(value));
 }
 
-bool IsColourCode(int32_t code) {
-    return code >= 1 && code <= 6;
-}
-
 // The least total a game can have at `level`. Completing level L takes its
 // points to 1000 x L, and the points carried into it are at least
 // 1000 x (L - 1) (a resume carries exactly that); no hint takes a level's
@@ -52,22 +48,22 @@ std::optional<SavedGame> SavedGame::Read(const std::string& gamePath) {
 std::optional<SavedGame> SavedGame::Decode(const std::string& bytes) {
     if (bytes.size() < kFileSize)
         return std::nullopt;
+    const std::optional<GameVariant> variant = VariantFromCode(ReadInt32(bytes, 0));
+    const std::optional<Difficulty> difficulty = DifficultyFromCode(ReadInt32(bytes, 1));
+    if (!variant || !difficulty)
+        return std::nullopt;
     SavedGame game;
-    game.variant = ReadInt32(bytes, 0);
-    game.difficulty = ReadInt32(bytes, 1);
+    game.variant = *variant;
+    game.difficulty = *difficulty;
     game.level = ReadInt32(bytes, 2);
     game.totalScore = ReadInt32(bytes, 3);
-    if (game.variant != 0 && game.variant != 1)
-        return std::nullopt;
-    // Any other difficulty would deal nothing but one colour: lines without end.
-    if (game.difficulty < 1 || game.difficulty > 3)
-        return std::nullopt;
     if (game.level < 1 || game.totalScore < LeastTotalAt(game.level))
         return std::nullopt;
     for (int cell = 0; cell < kCellCount; ++cell) {
-        game.colours[cell] = ReadInt32(bytes, 4 + cell);
-        if (!IsColourCode(game.colours[cell]))
+        const std::optional<PieceColour> colour = ColourFromCode(ReadInt32(bytes, 4 + cell));
+        if (!colour)
             return std::nullopt;
+        game.colours[cell] = *colour;
     }
     return game;
 }
@@ -79,7 +75,7 @@ std::string SavedGame::Encode() const {
     AppendInt32(bytes, difficulty);
     AppendInt32(bytes, level);
     AppendInt32(bytes, totalScore);
-    for (int32_t colour : colours) AppendInt32(bytes, colour);
+    for (PieceColour colour : colours) AppendInt32(bytes, colour);
     return bytes;
 }
 

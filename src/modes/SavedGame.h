@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "board/GameKind.h"
+#include "board/Piece.h"
+
 // The unfinished game kept in "Data\Resume.dat": 104 little-endian 32-bit
 // integers (variant, difficulty, level, total score, then the colour code of
 // each cell in index order), 416 bytes. Ending a game replaces it with the
@@ -20,11 +23,11 @@ struct SavedGame {
     static constexpr int32_t kEndMarker = 99;
     static constexpr int32_t kPointsPerLevel = 1000;
 
-    int32_t variant = 0;
-    int32_t difficulty = 2;
+    GameVariant variant = NormalVariant;
+    Difficulty difficulty = NormalDifficulty;
     int32_t level = 1;
     int32_t totalScore = 0;
-    std::array<int32_t, kCellCount> colours{};
+    std::array<PieceColour, kCellCount> colours{};
 
     // The saved game in `gamePath`, or nothing when the file is missing, holds
     // the end marker or anything else that cannot be played on. A total too

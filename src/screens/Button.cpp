@@ -2,7 +2,6 @@
 
 #include "engine/Display.h"
 #include "engine/Sound.h"
-#include "platform/Clock.h"
 
 namespace {
 constexpr uint32_t kClickDelay = 250;
@@ -14,7 +13,7 @@ Button::~Button() = default;
 
 void Button::Load(Display& display, SoundSystem& sound, int x, int y, int width, int height,
                   const std::string& normalPath, const std::string& pushedPath,
-                  const std::string& soundPath) {
+                  const std::string& soundPath, uint32_t now) {
     x_ = x;
     y_ = y;
     width_ = width;
@@ -26,13 +25,13 @@ void Button::Load(Display& display, SoundSystem& sound, int x, int y, int width,
     clickSound_ = std::make_unique<Sound>();
     clickSound_->LoadWav(soundPath, sound);
     // Not in the tick it was loaded in.
-    pressBlock_.Start(TickCount(), 0);
+    pressBlock_.Start(now, 0);
     release_.Clear();
 }
 
-void Button::Load(Display& display, SoundSystem& sound, const ButtonLayout& layout) {
+void Button::Load(Display& display, SoundSystem& sound, const ButtonLayout& layout, uint32_t now) {
     Load(display, sound, layout.x, layout.y, layout.width, layout.height, layout.normalImage,
-         layout.pushedImage, layout.sound);
+         layout.pushedImage, layout.sound, now);
 }
 
 bool Button::Contains(int mouseX, int mouseY) const {
@@ -40,8 +39,7 @@ bool Button::Contains(int mouseX, int mouseY) const {
     return mouseX > x_ && mouseX < x_ + width_ && mouseY > y_ && mouseY < y_ + height_;
 }
 
-void Button::HandleMouse(int mouseX, int mouseY, bool leftDown, bool /*rightDown*/) {
-    const uint32_t now = TickCount();
+void Button::HandleMouse(int mouseX, int mouseY, bool leftDown, bool /*rightDown*/, uint32_t now) {
     // Looked at every tick, so that a block long over is forgotten.
     bool blocked = !pressBlock_.Passed(now);
     if (!leftDown || pushed_ || blocked || !Contains(mouseX, mouseY))
@@ -51,8 +49,8 @@ void Button::HandleMouse(int mouseX, int mouseY, bool leftDown, bool /*rightDown
         clickSound_->Play(false);
 }
 
-void Button::PushSilently() {
-    StartPress(TickCount());
+void Button::PushSilently(uint32_t now) {
+    StartPress(now);
 }
 
 void Button::StartPress(uint32_t now) {
@@ -72,14 +70,14 @@ void Button::DrawIfChanged(Display& display) const {
         Draw(display);
 }
 
-bool Button::IsClicked() const {
-    return pushed_ && release_.Passed(TickCount());
+bool Button::IsClicked(uint32_t now) const {
+    return pushed_ && release_.Passed(now);
 }
 
 std::unique_ptr<Button> Button::Create(Display& display, SoundSystem& sound,
-                                       const ButtonLayout& layout) {
+                                       const ButtonLayout& layout, uint32_t now) {
     auto button = std::make_unique<Button>();
-    button->Load(display, sound, layout);
+    button->Load(display, sound, layout, now);
     return button;
 }
 

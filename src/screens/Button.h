@@ -101,8 +101,8 @@ inline constexpr ButtonLayout kMenu{375,
 // refused for 500 ms after the last one and while the button is still pushed;
 // the mouse-button release is never looked at.
 //
-// Protocol, once per tick: HandleMouse, then IsClicked; a screen that acts on
-// the click clears it with SetPushed(false).
+// Protocol, once per tick: HandleMouse, then IsClicked, both with the tick's
+// count; a screen that acts on the click clears it with SetPushed(false).
 class Button {
   public:
     Button();
@@ -110,23 +110,24 @@ class Button {
     Button(const Button&) = delete;
     Button& operator=(const Button&) = delete;
 
+    // `now` is the tick it is loaded in, which takes no press yet.
     void Load(Display& display, SoundSystem& sound, int x, int y, int width, int height,
               const std::string& normalPath, const std::string& pushedPath,
-              const std::string& soundPath);
-    void Load(Display& display, SoundSystem& sound, const ButtonLayout& layout);
+              const std::string& soundPath, uint32_t now);
+    void Load(Display& display, SoundSystem& sound, const ButtonLayout& layout, uint32_t now);
     // A button loaded from one entry of the game's button table.
     static std::unique_ptr<Button> Create(Display& display, SoundSystem& sound,
-                                          const ButtonLayout& layout);
+                                          const ButtonLayout& layout, uint32_t now);
 
     // Takes a press when the left button is down strictly inside the
     // rectangle, the button is not pushed and the last press is 500 ms old.
-    void HandleMouse(int mouseX, int mouseY, bool leftDown, bool rightDown);
+    void HandleMouse(int mouseX, int mouseY, bool leftDown, bool rightDown, uint32_t now);
     void Draw(Display& display) const;
     // Draws only when the picture on screen is not the one the state asks
     // for, for screens whose buttons nothing else paints over.
     void DrawIfChanged(Display& display) const;
     // Pushed, and more than 250 ms have passed since the press.
-    bool IsClicked() const;
+    bool IsClicked(uint32_t now) const;
     // Frees the pictures and the sound; the rest keeps its values.
     void Release();
 
@@ -134,7 +135,7 @@ class Button {
     void SetPushed(bool pushed) { pushed_ = pushed; }
     // Pushes the button silently with the timing of a press (the play screen
     // marks the selected variant this way).
-    void PushSilently();
+    void PushSilently(uint32_t now);
 
     int X() const { return x_; }
     int Y() const { return y_; }

@@ -21,8 +21,7 @@ void DifficultyPicture::Release() {
 bool DifficultyPicture::StepIfPressed(int x, int y, bool leftDown) const {
     if (!leftDown || x <= left_ || x >= left_ + kSize || y <= top_ || y >= top_ + kSize)
         return false;
-    const int32_t current = shared.difficulty;
-    shared.difficulty = (current >= Easy && current < Hard) ? current + 1 : Easy;
+    shared.difficulty = NextDifficulty(shared.difficulty);
     // Blocks the game on purpose: a held button steps once per wait.
     SleepFor(kStepWait);
     return true;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "board/GameKind.h"
 #include "engine/Image.h"
 
 class Display;
@@ -37,5 +38,5 @@ class DifficultyPicture {
     ImagePtr easy_;
     ImagePtr normal_;
     ImagePtr hard_;
-    std::optional<int32_t> shownDifficulty_;
+    std::optional<Difficulty> shownDifficulty_;
 };

@@ -59,12 +59,11 @@ void HighScoreTable::Reset() {
     }
 }
 
-bool HighScoreTable::InRange(int variant, int difficulty, int rank) {
-    return variant >= 0 && variant < kVariants && difficulty >= 1 && difficulty <= kDifficulties &&
-           rank >= 0 && rank < kRanks;
+bool HighScoreTable::InRange(int rank) {
+    return rank >= 0 && rank < kRanks;
 }
 
-int HighScoreTable::IndexOf(int variant, int difficulty, int rank) {
+int HighScoreTable::IndexOf(GameVariant variant, Difficulty difficulty, int rank) {
     return (variant * kDifficulties + (difficulty - 1)) * kRanks + rank;
 }
 
@@ -126,9 +125,7 @@ void HighScoreTable::Decode(const std::string& fileBytes) {
     }
 }
 
-int HighScoreTable::FindRank(int variant, int difficulty, int32_t score) const {
-    if (!InRange(variant, difficulty, 0))
-        return kRanks;
+int HighScoreTable::FindRank(GameVariant variant, Difficulty difficulty, int32_t score) const {
     for (int rank = 0; rank < kRanks; ++rank) {
         if (score > entries_[IndexOf(variant, difficulty, rank)].score)
             return rank;
@@ -136,9 +133,9 @@ int HighScoreTable::FindRank(int variant, int difficulty, int32_t score) const {
     return kRanks;
 }
 
-void HighScoreTable::InsertEntry(int variant, int difficulty, int rank, std::string_view name,
-                                 int32_t score) {
-    if (!InRange(variant, difficulty, rank))
+void HighScoreTable::InsertEntry(GameVariant variant, Difficulty difficulty, int rank,
+                                 std::string_view name, int32_t score) {
+    if (!InRange(rank))
         return;
     for (int k = kRanks - 1; k > rank; --k) {
         entries_[IndexOf(variant, difficulty, k)] = entries_[IndexOf(variant, difficulty, k - 1)];
@@ -149,13 +146,14 @@ void HighScoreTable::InsertEntry(int variant, int difficulty, int rank, std::str
     unsaved_ = true;
 }
 
-const HighScoreEntry& HighScoreTable::Entry(int variant, int difficulty, int rank) const {
+const HighScoreEntry& HighScoreTable::Entry(GameVariant variant, Difficulty difficulty,
+                                            int rank) const {
     static const HighScoreEntry fallback = [] {
         HighScoreEntry entry;
         entry.SetName(kDefaultName);
         return entry;
     }();
-    if (!InRange(variant, difficulty, rank))
+    if (!InRange(rank))
         return fallback;
     return entries_[IndexOf(variant, difficulty, rank)];
 }

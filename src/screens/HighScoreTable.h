@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "board/GameKind.h"
+
 // One row of a high-score table: a NUL-terminated name in a 32-byte field
 // (at most 31 characters) and the score.
 struct HighScoreEntry {
@@ -48,21 +50,22 @@ class HighScoreTable {
 
     // The best rank whose score `score` beats strictly, or kRanks when it
     // beats none (an equal score lands below the older entry).
-    int FindRank(int variant, int difficulty, int32_t score) const;
+    int FindRank(GameVariant variant, Difficulty difficulty, int32_t score) const;
     // Moves the entries from `rank` on down by one (the last falls out) and
-    // puts the new entry at `rank`. Out-of-range arguments change nothing.
-    void InsertEntry(int variant, int difficulty, int rank, std::string_view name, int32_t score);
+    // puts the new entry at `rank`. A rank outside 0 to 9 changes nothing.
+    void InsertEntry(GameVariant variant, Difficulty difficulty, int rank, std::string_view name,
+                     int32_t score);
 
-    // Out-of-range arguments give a default entry.
-    const HighScoreEntry& Entry(int variant, int difficulty, int rank) const;
+    // A rank outside 0 to 9 gives a default entry.
+    const HighScoreEntry& Entry(GameVariant variant, Difficulty difficulty, int rank) const;
 
     // The file's bytes as the game stores them (translated), and the reverse.
     std::string Encode() const;
     void Decode(const std::string& fileBytes);
 
   private:
-    static bool InRange(int variant, int difficulty, int rank);
-    static int IndexOf(int variant, int difficulty, int rank);
+    static bool InRange(int rank);
+    static int IndexOf(GameVariant variant, Difficulty difficulty, int rank);
     void Reset();
 
     std::array<HighScoreEntry, kEntries> entries_;

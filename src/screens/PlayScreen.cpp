@@ -12,14 +12,13 @@
 #include "modes/NormalGame.h"
 #include "modes/RotationalGame.h"
 #include "modes/SavedGame.h"
-#include "platform/Clock.h"
 #include "platform/MessageBox.h"
 #include "screens/Button.h"
 
 namespace {
 constexpr int kPanelFont = 2;
 
-std::unique_ptr<GameMode> MakeMode(int32_t variant) {
+std::unique_ptr<GameMode> MakeMode(GameVariant variant) {
     if (variant != NormalVariant)
         return std::make_unique<RotationalGame>();
     return std::make_unique<NormalGame>();
@@ -32,30 +31,30 @@ PlayScreen::~PlayScreen() {
     PlayScreen::Leave();
 }
 
-void PlayScreen::Enter(Display& display, SoundSystem& sound) {
-    LoadAssets(display, sound);
-    if (!shared.resumeRequested || !ResumeSavedGame(display, sound))
-        StartNewGame(display, sound);
+void PlayScreen::Enter(Display& display, SoundSystem& sound, uint32_t now) {
+    LoadAssets(display, sound, now);
+    if (!shared.resumeRequested || !ResumeSavedGame(display, sound, now))
+        StartNewGame(display, sound, now);
     shared.resumeRequested = false;
     shared.finalScore = -1;  // a game is running
 }
 
-void PlayScreen::LoadAssets(Display& display, SoundSystem& sound) {
+void PlayScreen::LoadAssets(Display& display, SoundSystem& sound, uint32_t now) {
     background_ = display.LoadImageFile("Graphics\\Gui\\Background.bmp", 625, 440);
     levelBar_ = display.LoadImageFile("Graphics\\Gui\\Level Bar.bmp", kBarWidth, kBarHeight);
     levelBarFilled_ =
         display.LoadImageFile("Graphics\\Gui\\Level Bar Filled.bmp", kBarWidth, kBarHeight);
-    hintButton_ = Button::Create(display, sound, Buttons::kHint);
-    newGameButton_ = Button::Create(display, sound, Buttons::kNewGame);
-    endButton_ = Button::Create(display, sound, Buttons::kEnd);
-    normalTypeButton_ = Button::Create(display, sound, Buttons::kNormalType);
-    rotationalTypeButton_ = Button::Create(display, sound, Buttons::kRotationalType);
+    hintButton_ = Button::Create(display, sound, Buttons::kHint, now);
+    newGameButton_ = Button::Create(display, sound, Buttons::kNewGame, now);
+    endButton_ = Button::Create(display, sound, Buttons::kEnd, now);
+    normalTypeButton_ = Button::Create(display, sound, Buttons::kNormalType, now);
+    rotationalTypeButton_ = Button::Create(display, sound, Buttons::kRotationalType, now);
     nextLevelSound_ = std::make_unique<Sound>();
     nextLevelSound_->LoadWav("Sounds\\Next Level 1.wav", sound);
     fonts_ = std::make_unique<FontSet>(display);
 }
 
-bool PlayScreen::ResumeSavedGame(Display& display, SoundSystem& sound) {
+bool PlayScreen::ResumeSavedGame(Display& display, SoundSystem& sound, uint32_t now) {
     // The start screen only asks for a resume after this same reader found a
     // playable game, so failing here means the file changed in between.
     std::optional<SavedGame> saved = SavedGame::Read();
@@ -71,28 +70,28 @@ bool PlayScreen::ResumeSavedGame(Display& display, SoundSystem& sound) {
     const int32_t total = saved->totalScore;
     mode_->SetLevelScore(total - level_ * kPointsPerLevel + kPointsPerLevel);
     scoreBase_ = total - mode_->LevelScore();
-    MarkSelectedVariant();
+    MarkSelectedVariant(now);
     return true;
 }
 
-void PlayScreen::StartNewGame(Display& display, SoundSystem& sound) {
+void PlayScreen::StartNewGame(Display& display, SoundSystem& sound, uint32_t now) {
     level_ = 1;
     scoreBase_ = 0;
     shared.variant = NormalVariant;
-    ReplaceMode(display, sound, false);
-    MarkSelectedVariant();
+    ReplaceMode(display, sound, false, now);
+    MarkSelectedVariant(now);
 }
 
-void PlayScreen::ReplaceMode(Display& display, SoundSystem& sound, bool nextLevel) {
+void PlayScreen::ReplaceMode(Display& display, SoundSystem& sound, bool nextLevel, uint32_t now) {
     mode_.reset();  // the old mode frees its pieces and pictures first
     mode_ = MakeMode(shared.variant);
-    mode_->NewGame(display, sound, kBoardOrigin, kBoardOrigin, nextLevel, shared.difficulty);
+    mode_->NewGame(display, sound, kBoardOrigin, kBoardOrigin, nextLevel, shared.difficulty, now);
 }
 
-void PlayScreen::MarkSelectedVariant() {
+void PlayScreen::MarkSelectedVariant(uint32_t now) {
     Button& selected =
         shared.variant == NormalVariant ? *normalTypeButton_ : *rotationalTypeButton_;
-    selected.PushSilently();
+    selected.PushSilently(now);
 }
 
 void PlayScreen::Draw(Display& display) {
@@ -111,28 +110,29 @@ void PlayScreen::DrawButtons(Display& display) const {
     }
 }
 
-ScreenCode PlayScreen::Update(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
-                              bool rightDown) {
+ScreenCode PlayScreen::Update(Display& display, SoundSystem& sound, uint32_t now, int x, int y,
+                              bool leftDown, bool rightDown) {
     if (!mode_)
         return Stay;  // not entered
     display.DrawImagePart(background_.get(), kPanelLeft, 0, kPanelLeft, 0, 625, 440);
     DrawLevelBar(display);
     mode_->HandleMouse(x, y, leftDown, rightDown);
-    mode_->Update(display, sound, TickCount(), *fonts_);
-    RunHint(display, x, y, leftDown, rightDown);
-    RunVariantButtons(display, sound, x, y, leftDown, rightDown);
-    RunNewGame(display, sound, x, y, leftDown, rightDown);
-    if (RunEnd(x, y, leftDown, rightDown))
+    mode_->Update(display, sound, now, *fonts_);
+    RunHint(display, now, x, y, leftDown, rightDown);
+    RunVariantButtons(display, sound, now, x, y, leftDown, rightDown);
+    RunNewGame(display, sound, now, x, y, leftDown, rightDown);
+    if (RunEnd(now, x, y, leftDown, rightDown))
         return ToScores;
     endButton_->Draw(display);
     DrawTexts(display);
-    CheckLevel(display, sound);
+    CheckLevel(display, sound, now);
     return Stay;
 }
 
-void PlayScreen::RunHint(Display& display, int x, int y, bool leftDown, bool rightDown) {
-    hintButton_->HandleMouse(x, y, leftDown, rightDown);
-    if (hintButton_->IsClicked()) {
+void PlayScreen::RunHint(Display& display, uint32_t now, int x, int y, bool leftDown,
+                         bool rightDown) {
+    hintButton_->HandleMouse(x, y, leftDown, rightDown, now);
+    if (hintButton_->IsClicked(now)) {
         mode_->ShowHint();
         hintButton_->SetPushed(false);
         mode_->DrawBoard(display, *fonts_);
@@ -142,42 +142,43 @@ void PlayScreen::RunHint(Display& display, int x, int y, bool leftDown, bool rig
     hintButton_->Draw(display);
 }
 
-void PlayScreen::RunVariantButtons(Display& display, SoundSystem& sound, int x, int y,
+void PlayScreen::RunVariantButtons(Display& display, SoundSystem& sound, uint32_t now, int x, int y,
                                    bool leftDown, bool rightDown) {
-    RunVariantButton(*normalTypeButton_, *rotationalTypeButton_, NormalVariant, display, sound, x,
-                     y, leftDown, rightDown);
-    RunVariantButton(*rotationalTypeButton_, *normalTypeButton_, RotationalVariant, display, sound,
+    RunVariantButton(*normalTypeButton_, *rotationalTypeButton_, NormalVariant, display, sound, now,
                      x, y, leftDown, rightDown);
+    RunVariantButton(*rotationalTypeButton_, *normalTypeButton_, RotationalVariant, display, sound,
+                     now, x, y, leftDown, rightDown);
 }
 
-void PlayScreen::RunVariantButton(Button& button, Button& other, int32_t variant, Display& display,
-                                  SoundSystem& sound, int x, int y, bool leftDown, bool rightDown) {
-    button.HandleMouse(x, y, leftDown, rightDown);
+void PlayScreen::RunVariantButton(Button& button, Button& other, GameVariant variant,
+                                  Display& display, SoundSystem& sound, uint32_t now, int x, int y,
+                                  bool leftDown, bool rightDown) {
+    button.HandleMouse(x, y, leftDown, rightDown, now);
     // The clicked button stays pushed: it now marks the selected variant.
-    if (button.IsClicked() && shared.variant != variant) {
+    if (button.IsClicked(now) && shared.variant != variant) {
         shared.variant = variant;
-        if (other.IsClicked()) {
-            ReplaceMode(display, sound, false);
+        if (other.IsClicked(now)) {
+            ReplaceMode(display, sound, false, now);
             other.SetPushed(false);
         }
     }
     button.Draw(display);
 }
 
-void PlayScreen::RunNewGame(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
-                            bool rightDown) {
-    newGameButton_->HandleMouse(x, y, leftDown, rightDown);
-    if (newGameButton_->IsClicked()) {
+void PlayScreen::RunNewGame(Display& display, SoundSystem& sound, uint32_t now, int x, int y,
+                            bool leftDown, bool rightDown) {
+    newGameButton_->HandleMouse(x, y, leftDown, rightDown, now);
+    if (newGameButton_->IsClicked(now)) {
         // Same level, same carried points; the unfinished level starts over.
-        ReplaceMode(display, sound, false);
+        ReplaceMode(display, sound, false, now);
         newGameButton_->SetPushed(false);
     }
     newGameButton_->Draw(display);
 }
 
-bool PlayScreen::RunEnd(int x, int y, bool leftDown, bool rightDown) {
-    endButton_->HandleMouse(x, y, leftDown, rightDown);
-    if (!endButton_->IsClicked())
+bool PlayScreen::RunEnd(uint32_t now, int x, int y, bool leftDown, bool rightDown) {
+    endButton_->HandleMouse(x, y, leftDown, rightDown, now);
+    if (!endButton_->IsClicked(now))
         return false;
     shared.finalScore = TotalScore();
     shared.difficulty = mode_->DifficultyLevel();
@@ -189,12 +190,12 @@ bool PlayScreen::RunEnd(int x, int y, bool leftDown, bool rightDown) {
     return true;
 }
 
-void PlayScreen::CheckLevel(Display& display, SoundSystem& sound) {
+void PlayScreen::CheckLevel(Display& display, SoundSystem& sound, uint32_t now) {
     if (mode_->LevelScore() < static_cast<int64_t>(level_) * kPointsPerLevel)
         return;
     scoreBase_ += mode_->LevelScore();
     ++level_;
-    ReplaceMode(display, sound, true);
+    ReplaceMode(display, sound, true, now);
     nextLevelSound_->Play(false);
 }
 

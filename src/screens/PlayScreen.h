@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/Screen.h"
+#include "board/GameKind.h"
 #include "engine/Image.h"
 
 class Button;
@@ -42,10 +43,10 @@ class PlayScreen : public Screen {
     PlayScreen(const PlayScreen&) = delete;
     PlayScreen& operator=(const PlayScreen&) = delete;
 
-    void Enter(Display& display, SoundSystem& sound) override;
+    void Enter(Display& display, SoundSystem& sound, uint32_t now) override;
     void Draw(Display& display) override;
-    ScreenCode Update(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
-                      bool rightDown) override;
+    ScreenCode Update(Display& display, SoundSystem& sound, uint32_t now, int x, int y,
+                      bool leftDown, bool rightDown) override;
     // Saves a running game first (and tells the player), then frees all.
     void Leave() override;
 
@@ -67,26 +68,27 @@ class PlayScreen : public Screen {
     const Button* EndButton() const { return endButton_.get(); }
 
   private:
-    void LoadAssets(Display& display, SoundSystem& sound);
+    void LoadAssets(Display& display, SoundSystem& sound, uint32_t now);
     // Restores the saved game; false (and nothing changed) when there is none.
-    bool ResumeSavedGame(Display& display, SoundSystem& sound);
-    void StartNewGame(Display& display, SoundSystem& sound);
+    bool ResumeSavedGame(Display& display, SoundSystem& sound, uint32_t now);
+    void StartNewGame(Display& display, SoundSystem& sound, uint32_t now);
     // A new mode object of the current variant on a fresh board.
-    void ReplaceMode(Display& display, SoundSystem& sound, bool nextLevel);
+    void ReplaceMode(Display& display, SoundSystem& sound, bool nextLevel, uint32_t now);
     // Pushes the button of the current variant as the mark of the selection.
-    void MarkSelectedVariant();
+    void MarkSelectedVariant(uint32_t now);
 
-    void RunHint(Display& display, int x, int y, bool leftDown, bool rightDown);
-    void RunVariantButtons(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
-                           bool rightDown);
+    void RunHint(Display& display, uint32_t now, int x, int y, bool leftDown, bool rightDown);
+    void RunVariantButtons(Display& display, SoundSystem& sound, uint32_t now, int x, int y,
+                           bool leftDown, bool rightDown);
     // One variant button; switches to `variant` when it is clicked while the
     // other variant is selected.
-    void RunVariantButton(Button& button, Button& other, int32_t variant, Display& display,
-                          SoundSystem& sound, int x, int y, bool leftDown, bool rightDown);
-    void RunNewGame(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
+    void RunVariantButton(Button& button, Button& other, GameVariant variant, Display& display,
+                          SoundSystem& sound, uint32_t now, int x, int y, bool leftDown,
+                          bool rightDown);
+    void RunNewGame(Display& display, SoundSystem& sound, uint32_t now, int x, int y, bool leftDown,
                     bool rightDown);
-    bool RunEnd(int x, int y, bool leftDown, bool rightDown);
-    void CheckLevel(Display& display, SoundSystem& sound);
+    bool RunEnd(uint32_t now, int x, int y, bool leftDown, bool rightDown);
+    void CheckLevel(Display& display, SoundSystem& sound, uint32_t now);
 
     void DrawLevelBar(Display& display) const;
     void DrawTexts(Display& display) const;

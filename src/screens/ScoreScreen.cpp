@@ -25,10 +25,6 @@ constexpr int kRotationalLeft = 320;
 constexpr int kRotationalScoreRight = 570;
 // Names start after the rank number.
 constexpr int kNameIndent = 33;
-
-bool KnownDifficulty(int32_t difficulty) {
-    return difficulty >= Easy && difficulty <= Hard;
-}
 }  // namespace
 
 ScoreScreen::ScoreScreen() : difficultyPicture_(130, 290) {
@@ -39,13 +35,13 @@ ScoreScreen::~ScoreScreen() {
     ScoreScreen::Leave();
 }
 
-void ScoreScreen::Enter(Display& display, SoundSystem& sound) {
+void ScoreScreen::Enter(Display& display, SoundSystem& sound, uint32_t now) {
     fonts_ = std::make_unique<FontSet>(display);
     background_ = display.LoadImageFile("Graphics\\Gui\\Background Score.bmp", 625, 440);
     rowStripe1_ = display.LoadImageFile("Graphics\\Gui\\Name 1.bmp", kStripeWidth, kRowHeight);
     rowStripe2_ = display.LoadImageFile("Graphics\\Gui\\Name 2.bmp", kStripeWidth, kRowHeight);
     difficultyPicture_.Load(display);
-    menuButton_ = Button::Create(display, sound, Buttons::kMenu);
+    menuButton_ = Button::Create(display, sound, Buttons::kMenu, now);
     // A score whose save failed is still only in memory: reading the file
     // would drop it, so it is saved again instead.
     if (table_.HasUnsavedChanges()) {
@@ -63,15 +59,13 @@ void ScoreScreen::Draw(Display& display) {
         fonts_->DrawString(display, "Rotational Game", kTextFont, 340, kTitleTop, 590, kBottom,
                            Centred);
     }
-    if (KnownDifficulty(shared.difficulty)) {
-        DrawTable(display, NormalVariant, kNormalLeft, kNormalScoreRight);
-        DrawTable(display, RotationalVariant, kRotationalLeft, kRotationalScoreRight);
-    }
+    DrawTable(display, NormalVariant, kNormalLeft, kNormalScoreRight);
+    DrawTable(display, RotationalVariant, kRotationalLeft, kRotationalScoreRight);
     if (menuButton_)
         menuButton_->Draw(display);
 }
 
-void ScoreScreen::DrawTable(Display& display, int variant, int left, int scoreRight) const {
+void ScoreScreen::DrawTable(Display& display, GameVariant variant, int left, int scoreRight) const {
     for (int rank = 0; rank < HighScoreTable::kRanks; ++rank) {
         const int y = kFirstRowTop + kRowHeight * rank;
         // Row numbers count from 1: odd rows have the first stripe.
@@ -90,15 +84,15 @@ void ScoreScreen::DrawTable(Display& display, int variant, int left, int scoreRi
     }
 }
 
-ScreenCode ScoreScreen::Update(Display& display, SoundSystem& /*sound*/, int x, int y,
+ScreenCode ScoreScreen::Update(Display& display, SoundSystem& /*sound*/, uint32_t now, int x, int y,
                                bool leftDown, bool rightDown) {
     if (!menuButton_)
         return Stay;  // not entered
     EnterFinalScore();
     Draw(display);
-    menuButton_->HandleMouse(x, y, leftDown, rightDown);
+    menuButton_->HandleMouse(x, y, leftDown, rightDown, now);
     menuButton_->Draw(display);
-    if (menuButton_->IsClicked()) {
+    if (menuButton_->IsClicked(now)) {
         menuButton_->SetPushed(false);
         return ToStart;
     }
@@ -108,16 +102,11 @@ ScreenCode ScoreScreen::Update(Display& display, SoundSystem& /*sound*/, int x, 
 }
 
 void ScoreScreen::EnterFinalScore() {
-    const int32_t variant = shared.variant;
-    // A score of an unknown variant has no table; it stays pending and is
-    // dropped when the screen is left.
-    if (shared.finalScore == 0 || (variant != NormalVariant && variant != RotationalVariant)) {
+    if (shared.finalScore == 0)
         return;
-    }
-    const int32_t difficulty = shared.difficulty;
-    const int rank = KnownDifficulty(difficulty)
-                         ? table_.FindRank(variant, difficulty, shared.finalScore)
-                         : HighScoreTable::kRanks;
+    const GameVariant variant = shared.variant;
+    const Difficulty difficulty = shared.difficulty;
+    const int rank = table_.FindRank(variant, difficulty, shared.finalScore);
     if (rank < HighScoreTable::kRanks) {
         // Runs its own modal loop; Cancel clears the final score.
         NameDialog dialog;

@@ -23,17 +23,17 @@ class ScoreScreen : public Screen {
     ScoreScreen(const ScoreScreen&) = delete;
     ScoreScreen& operator=(const ScoreScreen&) = delete;
 
-    void Enter(Display& display, SoundSystem& sound) override;
+    void Enter(Display& display, SoundSystem& sound, uint32_t now) override;
     void Draw(Display& display) override;
-    ScreenCode Update(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
-                      bool rightDown) override;
+    ScreenCode Update(Display& display, SoundSystem& sound, uint32_t now, int x, int y,
+                      bool leftDown, bool rightDown) override;
     void Leave() override;
 
     const HighScoreTable& Table() const { return table_; }
 
   private:
     void EnterFinalScore();
-    void DrawTable(Display& display, int variant, int left, int scoreRight) const;
+    void DrawTable(Display& display, GameVariant variant, int left, int scoreRight) const;
 
     std::unique_ptr<FontSet> fonts_;
     ImagePtr background_;

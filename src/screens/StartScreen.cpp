@@ -13,13 +13,13 @@ StartScreen::~StartScreen() {
     StartScreen::Leave();
 }
 
-void StartScreen::Enter(Display& display, SoundSystem& sound) {
+void StartScreen::Enter(Display& display, SoundSystem& sound, uint32_t now) {
     background_ = display.LoadImageFile("Graphics\\Gui\\Background Startup.bmp", 625, 440);
     difficultyPicture_.Load(display);
-    playGameButton_ = Button::Create(display, sound, Buttons::kPlayGame);
-    resumeButton_ = Button::Create(display, sound, Buttons::kResume);
-    highScoresButton_ = Button::Create(display, sound, Buttons::kHighScores);
-    helpButton_ = Button::Create(display, sound, Buttons::kHelp);
+    playGameButton_ = Button::Create(display, sound, Buttons::kPlayGame, now);
+    resumeButton_ = Button::Create(display, sound, Buttons::kResume, now);
+    highScoresButton_ = Button::Create(display, sound, Buttons::kHighScores, now);
+    helpButton_ = Button::Create(display, sound, Buttons::kHelp, now);
     // Nothing is waiting for the high-score table once the menu is back.
     shared.finalScore = 0;
 }
@@ -34,31 +34,31 @@ void StartScreen::Draw(Display& display) {
     difficultyPicture_.Draw(display);
 }
 
-bool StartScreen::RunButton(Button& button, Display& display, int x, int y, bool leftDown,
-                            bool rightDown) {
-    button.HandleMouse(x, y, leftDown, rightDown);
+bool StartScreen::RunButton(Button& button, Display& display, uint32_t now, int x, int y,
+                            bool leftDown, bool rightDown) {
+    button.HandleMouse(x, y, leftDown, rightDown, now);
     // Nothing else paints over the buttons here, so an unchanged one stays
     // as it is: an idle menu then costs next to nothing.
     button.DrawIfChanged(display);
-    if (!button.IsClicked())
+    if (!button.IsClicked(now))
         return false;
     button.SetPushed(false);
     return true;
 }
 
-ScreenCode StartScreen::Update(Display& display, SoundSystem& /*sound*/, int x, int y,
+ScreenCode StartScreen::Update(Display& display, SoundSystem& /*sound*/, uint32_t now, int x, int y,
                                bool leftDown, bool rightDown) {
     if (!playGameButton_)
         return Stay;  // not entered
-    if (RunButton(*playGameButton_, display, x, y, leftDown, rightDown))
+    if (RunButton(*playGameButton_, display, now, x, y, leftDown, rightDown))
         return ToPlay;
-    if (RunButton(*resumeButton_, display, x, y, leftDown, rightDown)) {
+    if (RunButton(*resumeButton_, display, now, x, y, leftDown, rightDown)) {
         RequestResume();
         return ToPlay;
     }
-    if (RunButton(*highScoresButton_, display, x, y, leftDown, rightDown))
+    if (RunButton(*highScoresButton_, display, now, x, y, leftDown, rightDown))
         return ToScores;
-    if (RunButton(*helpButton_, display, x, y, leftDown, rightDown)) {
+    if (RunButton(*helpButton_, display, now, x, y, leftDown, rightDown)) {
         OpenWebPage(kHintsPage);  // without a browser, it names the page on stderr
     }
     difficultyPicture_.StepIfPressed(x, y, leftDown);

@@ -17,18 +17,18 @@ class StartScreen : public Screen {
     StartScreen(const StartScreen&) = delete;
     StartScreen& operator=(const StartScreen&) = delete;
 
-    void Enter(Display& display, SoundSystem& sound) override;
+    void Enter(Display& display, SoundSystem& sound, uint32_t now) override;
     void Draw(Display& display) override;
-    ScreenCode Update(Display& display, SoundSystem& sound, int x, int y, bool leftDown,
-                      bool rightDown) override;
+    ScreenCode Update(Display& display, SoundSystem& sound, uint32_t now, int x, int y,
+                      bool leftDown, bool rightDown) override;
     void Leave() override;
 
     // The hints page, a game path inside the game folder.
     static constexpr const char* kHintsPage = "Help\\Hints.html";
 
   private:
-    static bool RunButton(Button& button, Display& display, int x, int y, bool leftDown,
-                          bool rightDown);
+    static bool RunButton(Button& button, Display& display, uint32_t now, int x, int y,
+                          bool leftDown, bool rightDown);
     void RequestResume();
 
     ImagePtr background_;

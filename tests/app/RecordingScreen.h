@@ -20,12 +20,12 @@ class RecordingScreen : public Screen {
         log_.push_back(name_ + ".Delete" + (display_.HasBackBuffer() ? "" : " (display released)"));
     }
 
-    void Enter(Display&, SoundSystem&) override { Record("Enter"); }
+    void Enter(Display&, SoundSystem&, uint32_t) override { Record("Enter"); }
     void Draw(Display& display) override {
         Record("Draw");
         display.FillRect(0, 0, 10, 10, nextColour_++);
     }
-    ScreenCode Update(Display& display, SoundSystem&, int x, int y, bool leftDown,
+    ScreenCode Update(Display& display, SoundSystem&, uint32_t, int x, int y, bool leftDown,
                       bool rightDown) override {
         Record("Update");
         lastMouse = {x, y, leftDown, rightDown};

@@ -112,7 +112,8 @@ struct Placed {
 };
 struct LayoutCase {
     const char* text;
-    int font, layout;
+    int font;
+    TextLayout layout;
     std::array<int, 4> box;  // left, top, right, bottom
     std::vector<Placed> glyphs;
     int drawnPixels;
@@ -159,15 +160,14 @@ TEST_F(FontSetTest, LaysOutEachLayoutWhereItsRulesPutTheGlyphs) {
     }
 }
 
-TEST_F(FontSetTest, EmptyTextUnknownFontsAndUnknownLayoutsDrawNothing) {
-    for (int layout : {Wrapped, RightAligned, Centred}) {
+TEST_F(FontSetTest, EmptyTextAndUnknownFontsDrawNothing) {
+    for (TextLayout layout : {Wrapped, RightAligned, Centred}) {
         fonts->DrawString(display, "", 1, 10, 10, 300, 300, layout);
         fonts->DrawString(display, nullptr, 1, 10, 10, 300, 300, layout);
         for (int id : {-1, 0, 3, 9, 10, 1000}) {
             fonts->DrawString(display, "AB", id, 10, 10, 300, 300, layout);
         }
     }
-    for (int layout : {-1, 0, 4}) fonts->DrawString(display, "AB", 1, 10, 10, 300, 300, layout);
     EXPECT_EQ(DrawnPixels(), 0);
     EXPECT_EQ(fonts->Font(10), nullptr);
     EXPECT_EQ(fonts->Font(-1), nullptr);

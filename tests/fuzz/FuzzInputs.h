@@ -68,8 +68,8 @@ inline bool HighScoresInput(const std::string& bytes) {
     table.Decode(bytes);
     HighScoreTable again;
     again.Decode(table.Encode());
-    for (int variant = 0; variant < HighScoreTable::kVariants; ++variant) {
-        for (int difficulty = 1; difficulty <= HighScoreTable::kDifficulties; ++difficulty) {
+    for (GameVariant variant : kAllVariants) {
+        for (Difficulty difficulty : kAllDifficulties) {
             for (int rank = 0; rank < HighScoreTable::kRanks; ++rank) {
                 const HighScoreEntry& entry = table.Entry(variant, difficulty, rank);
                 const HighScoreEntry& copy = again.Entry(variant, difficulty, rank);

@@ -19,11 +19,11 @@ class GameModeTest : public ModeFixture {
         return std::make_unique<RotationalGame>();
     }
 
-    std::unique_ptr<GameMode> StartGame(int32_t variant, int32_t difficulty) {
+    std::unique_ptr<GameMode> StartGame(GameVariant variant, Difficulty difficulty) {
         dir_.WriteFile("Data/Help.dat", "5");
         dir_.WriteFile("Data/Help2.dat", "5");
         auto game = Make(variant);
-        game->NewGame(display_, sound_, kOrigin, kOrigin, false, difficulty);
+        game->NewGame(display_, sound_, kOrigin, kOrigin, false, difficulty, clock_.Now());
         return game;
     }
 
@@ -37,7 +37,7 @@ class GameModeTest : public ModeFixture {
 };
 
 TEST_F(GameModeTest, SaveThenResumeGivesTheSameGameInBothVariants) {
-    for (int32_t variant : {NormalVariant, RotationalVariant}) {
+    for (GameVariant variant : kAllVariants) {
         auto game = StartGame(variant, Hard);
         Paint(*game, 0, 0, White);
         Paint(*game, 9, 9, Blue);
@@ -55,7 +55,7 @@ TEST_F(GameModeTest, SaveThenResumeGivesTheSameGameInBothVariants) {
         bool resumed = false;
         auto back = Resume(variant, &resumed);
         EXPECT_TRUE(resumed);
-        EXPECT_EQ(back->VariantCode(), variant);
+        EXPECT_EQ(back->Variant(), variant);
         EXPECT_EQ(back->DifficultyLevel(), Hard);
         EXPECT_EQ(back->LevelScore(), 0) << "the play screen sets the level's points";
         EXPECT_EQ(back->Colours(), game->Colours());
@@ -83,7 +83,7 @@ TEST_F(GameModeTest, ResumedGamePlaysOnAndRunsOutOfMovesLikeANewOne) {
 TEST_F(GameModeTest, AnUnplayableFileResumesAsAFreshBoardAndStays) {
     SavedGame bad;
     bad.colours.fill(Red);
-    bad.colours[50] = 7;
+    bad.colours[50] = static_cast<::PieceColour>(7);
     dir_.WriteFile("Data/Resume.dat", bad.Encode());
     testing::internal::CaptureStderr();
     bool resumed = true;
@@ -119,11 +119,11 @@ TEST_F(GameModeTest, PointerMustBeStrictlyInsideTheCellCore) {
 TEST_F(GameModeTest, NextLevelStartsWithoutTheClearSound) {
     dir_.WriteFile("Data/Help.dat", "5");
     NormalGame first;
-    first.NewGame(display_, sound_, kOrigin, kOrigin, false, NormalDifficulty);
+    first.NewGame(display_, sound_, kOrigin, kOrigin, false, NormalDifficulty, clock_.Now());
     EXPECT_EQ(SoundsPlayed(), std::vector<std::string>{"Zoh"});
     clock_.Advance(100);
     NormalGame next;
-    next.NewGame(display_, sound_, kOrigin, kOrigin, true, NormalDifficulty);
+    next.NewGame(display_, sound_, kOrigin, kOrigin, true, NormalDifficulty, clock_.Now());
     EXPECT_TRUE(SoundsPlayed().empty());
     for (const Piece* cell : Pieces(next)) ASSERT_NE(cell, nullptr);
     EXPECT_TRUE(next.FindLines(4).Empty());

@@ -27,11 +27,12 @@ inline std::string Int32Bytes(int32_t value) {
 // A Hard Rotational game on level 4 with points play can reach there.
 inline SavedGame SampleSavedGame() {
     SavedGame game;
-    game.variant = 1;
-    game.difficulty = 3;
+    game.variant = RotationalVariant;
+    game.difficulty = Hard;
     game.level = 4;
     game.totalScore = 5275;
-    for (int cell = 0; cell < SavedGame::kCellCount; ++cell) game.colours[cell] = cell % 6 + 1;
+    for (int cell = 0; cell < SavedGame::kCellCount; ++cell)
+        game.colours[cell] = static_cast<PieceColour>(cell % 6 + 1);
     return game;
 }
 

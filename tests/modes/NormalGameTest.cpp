@@ -18,9 +18,9 @@ class NormalGameTest : public ModeFixture {
         return game;
     }
 
-    std::unique_ptr<NormalGame> StartGame(int32_t difficulty) {
+    std::unique_ptr<NormalGame> StartGame(Difficulty difficulty) {
         auto game = std::make_unique<NormalGame>();
-        game->NewGame(display_, sound_, kOrigin, kOrigin, false, difficulty);
+        game->NewGame(display_, sound_, kOrigin, kOrigin, false, difficulty, clock_.Now());
         return game;
     }
 

@@ -17,9 +17,9 @@ class RotationalGameTest : public ModeFixture {
         return game;
     }
 
-    std::unique_ptr<RotationalGame> StartGame(int32_t difficulty) {
+    std::unique_ptr<RotationalGame> StartGame(Difficulty difficulty) {
         auto game = std::make_unique<RotationalGame>();
-        game->NewGame(display_, sound_, kOrigin, kOrigin, false, difficulty);
+        game->NewGame(display_, sound_, kOrigin, kOrigin, false, difficulty, clock_.Now());
         return game;
     }
 

@@ -50,7 +50,7 @@ SavedGame SomeSavedGame() {
     game.totalScore = 3456;
     // No three of a colour in a row: nothing scores on its own.
     for (int cell = 0; cell < SavedGame::kCellCount; ++cell) {
-        game.colours[cell] = 1 + (cell % 10 + 2 * (cell / 10)) % 6;
+        game.colours[cell] = static_cast<PieceColour>(1 + (cell % 10 + 2 * (cell / 10)) % 6);
     }
     return game;
 }
@@ -59,8 +59,8 @@ SavedGame SomeSavedGame() {
 bool TableHolds(const std::string& name) {
     HighScoreTable table;
     table.LoadTable();
-    for (int variant = 0; variant < HighScoreTable::kVariants; ++variant) {
-        for (int difficulty = 1; difficulty <= HighScoreTable::kDifficulties; ++difficulty) {
+    for (GameVariant variant : kAllVariants) {
+        for (Difficulty difficulty : kAllDifficulties) {
             for (int rank = 0; rank < HighScoreTable::kRanks; ++rank) {
                 if (table.Entry(variant, difficulty, rank).Name() == name)
                     return true;
@@ -195,7 +195,7 @@ TEST_F(FaultTest, NoAudioDevice) {
 // refused like any other damaged file.
 TEST_F(FaultTest, SavedGameWithImpossibleDifficultyIsNotResumed) {
     SavedGame bad = SomeSavedGame();
-    bad.difficulty = 7;
+    bad.difficulty = static_cast<Difficulty>(7);
     WriteBytes("Data/Resume.dat", bad.Encode());
     HeadlessGame game;
     game.Start();
@@ -438,7 +438,7 @@ TEST(AssetSweepTest, EveryFileMissingOrTruncated) {
                 game.Start();
                 game.ClickButton(Buttons::kHighScores);
                 game.ClickButton(Buttons::kMenu);
-                game.StartGame(NormalVariant, 1 + runs % 3);
+                game.StartGame(NormalVariant, kAllDifficulties[runs % 3]);
                 EXPECT_TRUE(game.PlayMoves(2)) << file;
                 game.ClickButton(Buttons::kRotationalType);
                 EXPECT_TRUE(game.PlayMoves(2)) << file;

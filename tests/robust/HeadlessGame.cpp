@@ -136,7 +136,7 @@ bool HeadlessGame::MoveRunning() const {
     return false;
 }
 
-void HeadlessGame::StartGame(int32_t variant, int32_t difficulty) {
+void HeadlessGame::StartGame(GameVariant variant, Difficulty difficulty) {
     shared.difficulty = difficulty;
     ClickButton(Buttons::kPlayGame);
     if (variant == RotationalVariant)
@@ -152,8 +152,8 @@ bool HeadlessGame::PickMove(Move& move) {
     GameMode* mode = Mode();
     if (!mode)
         return false;
-    MoveList found = mode->VariantCode() == RotationalVariant ? mode->FindRotationMoves()
-                                                              : mode->FindSwapMoves();
+    MoveList found =
+        mode->Variant() == RotationalVariant ? mode->FindRotationMoves() : mode->FindSwapMoves();
     if (found.Empty())
         return false;
     random_ = random_ * 1103515245u + 12345u;
@@ -173,7 +173,7 @@ bool HeadlessGame::PlayMoves(int moves) {
         }
         if (!found)
             return false;
-        MakeMove(move, Mode()->VariantCode() == RotationalVariant);
+        MakeMove(move, Mode()->Variant() == RotationalVariant);
         while (MoveRunning()) Tick();
     }
     return true;

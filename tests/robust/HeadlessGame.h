@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/GameApp.h"
+#include "board/GameKind.h"
 #include "platform/ManualClock.h"
 #include "platform/MessageBox.h"
 #include "platform/ScriptedPrompts.h"
@@ -69,7 +70,7 @@ class HeadlessGame {
 
     // Starts a new game from the start screen and, for the Rotational
     // variant, switches to it.
-    void StartGame(int32_t variant, int32_t difficulty);
+    void StartGame(GameVariant variant, Difficulty difficulty);
     // Plays up to `moves` available moves, letting each finish; false when
     // the board offered none for a long while.
     bool PlayMoves(int moves);

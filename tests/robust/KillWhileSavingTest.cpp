@@ -25,19 +25,20 @@ namespace fs = std::filesystem;
 
 SavedGame GameNumber(int n) {
     SavedGame game;
-    game.variant = n % 2;
-    game.difficulty = 1 + n % 3;
+    game.variant = kAllVariants[n % 2];
+    game.difficulty = kAllDifficulties[n % 3];
     game.level = 1 + n;
     game.totalScore = 2000 * n;
     for (int cell = 0; cell < SavedGame::kCellCount; ++cell)
-        game.colours[cell] = 1 + (cell + n) % 6;
+        game.colours[cell] = static_cast<PieceColour>(1 + (cell + n) % 6);
     return game;
 }
 
 HighScoreTable TableNumber(int n) {
     HighScoreTable table;
     // Scores with 0x0A bytes make the translated file longer than the table.
-    table.InsertEntry(n % 2, 1 + n % 3, 0, "Kill " + std::to_string(n), 10 + 256 * n);
+    table.InsertEntry(kAllVariants[n % 2], kAllDifficulties[n % 3], 0, "Kill " + std::to_string(n),
+                      10 + 256 * n);
     return table;
 }
 

@@ -68,7 +68,7 @@ struct SoakFigures {
 
 class LongPlay {
   public:
-    LongPlay(int32_t variant, int32_t difficulty) : game_(kStartTick) {
+    LongPlay(GameVariant variant, Difficulty difficulty) : game_(kStartTick) {
         variant_ = variant;
         difficulty_ = difficulty;
     }
@@ -176,8 +176,8 @@ class LongPlay {
     }
 
     HeadlessGame game_;
-    int32_t variant_;
-    int32_t difficulty_;
+    GameVariant variant_;
+    Difficulty difficulty_;
     SoakFigures figures_;
     int32_t lastTotal_ = 0;
     bool hintPending_ = false;
@@ -190,8 +190,8 @@ class LongPlay {
 };
 
 struct LongPlayCase {
-    int32_t variant;
-    int32_t difficulty;
+    GameVariant variant;
+    Difficulty difficulty;
 };
 
 std::string CaseName(const ::testing::TestParamInfo<LongPlayCase>& info) {

@@ -25,11 +25,11 @@ class ButtonTest : public ::testing::Test {
     void LoadAt(uint32_t tick) {
         clock.Set(tick);
         button.Load(display, sound, 100, 50, 150, 40, "Graphics\\Gui\\T.bmp",
-                    "Graphics\\Gui\\T Pushed.bmp", "Sounds\\Click.wav");
+                    "Graphics\\Gui\\T Pushed.bmp", "Sounds\\Click.wav", clock.Now());
         sound.TakeStarted();
     }
     // One press in the middle of the button on the next millisecond.
-    void PressInside() { button.HandleMouse(175, 70, true, false); }
+    void PressInside() { button.HandleMouse(175, 70, true, false, clock.Now()); }
 
     TempWorkDir dir;
     ManualClock clock;
@@ -43,18 +43,18 @@ TEST_F(ButtonTest, APressIsTheLeftButtonInsideTheEdgesAfterTheLoadTick) {
     PressInside();
     EXPECT_FALSE(button.Pushed()) << "same tick as Load";
     clock.Advance(1);
-    button.HandleMouse(175, 70, false, true);
+    button.HandleMouse(175, 70, false, true, clock.Now());
     EXPECT_FALSE(button.Pushed()) << "right button only";
     const int outside[][2] = {{100, 70}, {250, 70}, {175, 50}, {175, 90}};
     for (const auto& point : outside) {
-        button.HandleMouse(point[0], point[1], true, false);
+        button.HandleMouse(point[0], point[1], true, false, clock.Now());
         EXPECT_FALSE(button.Pushed()) << point[0] << "," << point[1];
     }
-    button.HandleMouse(101, 51, true, false);
+    button.HandleMouse(101, 51, true, false, clock.Now());
     EXPECT_TRUE(button.Pushed());
     button.SetPushed(false);
     clock.Advance(501);
-    button.HandleMouse(249, 89, true, false);
+    button.HandleMouse(249, 89, true, false, clock.Now());
     EXPECT_TRUE(button.Pushed());
 }
 
@@ -94,14 +94,14 @@ TEST_F(ButtonTest, ClickComesMoreThan250MsAfterThePressEvenAfterRelease) {
     clock.Advance(1);
     PressInside();
     clock.Advance(100);
-    button.HandleMouse(0, 0, false, false);  // released and left: still a click
+    button.HandleMouse(0, 0, false, false, clock.Now());  // released and left: still a click
     clock.Advance(150);
-    EXPECT_FALSE(button.IsClicked());
+    EXPECT_FALSE(button.IsClicked(clock.Now()));
     clock.Advance(1);
-    EXPECT_TRUE(button.IsClicked());
-    EXPECT_TRUE(button.IsClicked()) << "stays clicked until the screen clears it";
+    EXPECT_TRUE(button.IsClicked(clock.Now()));
+    EXPECT_TRUE(button.IsClicked(clock.Now())) << "stays clicked until the screen clears it";
     button.SetPushed(false);
-    EXPECT_FALSE(button.IsClicked());
+    EXPECT_FALSE(button.IsClicked(clock.Now()));
 }
 
 TEST_F(ButtonTest, NoPressWhilePushedNorWithin500MsOfTheLast) {
@@ -125,8 +125,8 @@ TEST_F(ButtonTest, HeldButtonRepeatsAboutEvery500Ms) {
     int clicks = 0;
     for (int tick = 0; tick < 200; ++tick) {  // 2 s of 10 ms ticks, button held
         clock.Advance(10);
-        button.HandleMouse(175, 70, true, false);
-        if (button.IsClicked()) {
+        button.HandleMouse(175, 70, true, false, clock.Now());
+        if (button.IsClicked(clock.Now())) {
             ++clicks;
             button.SetPushed(false);
         }
@@ -141,11 +141,11 @@ TEST_F(ButtonTest, TimesSurviveTheTickWrap) {
     ASSERT_TRUE(button.Pushed());
     EXPECT_EQ(button.ReleaseTime(), 0xEAu);
     clock.Set(0xFFFFFFFFu);
-    EXPECT_FALSE(button.IsClicked());
+    EXPECT_FALSE(button.IsClicked(clock.Now()));
     clock.Set(0xEAu);
-    EXPECT_FALSE(button.IsClicked());
+    EXPECT_FALSE(button.IsClicked(clock.Now()));
     clock.Set(0xEBu);
-    EXPECT_TRUE(button.IsClicked());
+    EXPECT_TRUE(button.IsClicked(clock.Now()));
     button.SetPushed(false);
     clock.Set(0x1E4u);  // 500 ms after the press
     PressInside();
@@ -163,7 +163,8 @@ TEST_F(ButtonTest, DeadlinesLongPastStayPast) {
     PressInside();
     ASSERT_TRUE(button.Pushed()) << "a button loaded 25 days ago refused the press";
     clock.Advance(k25Days);
-    EXPECT_TRUE(button.IsClicked()) << "the variant marker pushed 25 days ago is no longer clicked";
+    EXPECT_TRUE(button.IsClicked(clock.Now()))
+        << "the variant marker pushed 25 days ago is no longer clicked";
 }
 
 TEST_F(ButtonTest, LoadJustBeforeTheWrapStillTakesPressesAfterIt) {

@@ -38,8 +38,8 @@ class HighScoreTableTest : public ::testing::Test {
 
 TEST_F(HighScoreTableTest, FirstRunGivesDefaultsAndSavesThemWhole) {
     table.LoadTable();
-    for (int variant = 0; variant < 2; ++variant)
-        for (int difficulty = 1; difficulty <= 3; ++difficulty)
+    for (GameVariant variant : kAllVariants)
+        for (Difficulty difficulty : kAllDifficulties)
             for (int rank = 0; rank < 10; ++rank)
                 ExpectDefault(table.Entry(variant, difficulty, rank));
     EXPECT_FALSE(dir.Exists(kFile));  // reading never creates the file
@@ -51,44 +51,45 @@ TEST_F(HighScoreTableTest, FirstRunGivesDefaultsAndSavesThemWhole) {
 }
 
 TEST_F(HighScoreTableTest, FindRankPlacesEqualScoresBelowOlderOnes) {
-    EXPECT_EQ(table.FindRank(0, 1, 0), 10) << "nothing at or below the defaults enters";
-    EXPECT_EQ(table.FindRank(1, 3, -5), 10);
-    table.InsertEntry(0, 2, 0, "A", 500);
-    table.InsertEntry(0, 2, 1, "B", 300);
-    table.InsertEntry(0, 2, 2, "C", 300);
-    table.InsertEntry(0, 2, 3, "D", 100);
-    EXPECT_EQ(table.FindRank(0, 2, 300), 3);
-    EXPECT_EQ(table.FindRank(0, 2, 501), 0);
-    EXPECT_EQ(table.FindRank(0, 2, 500), 1);
-    EXPECT_EQ(table.FindRank(0, 2, 1), 4);
+    EXPECT_EQ(table.FindRank(NormalVariant, Easy, 0), 10)
+        << "nothing at or below the defaults enters";
+    EXPECT_EQ(table.FindRank(RotationalVariant, Hard, -5), 10);
+    table.InsertEntry(NormalVariant, NormalDifficulty, 0, "A", 500);
+    table.InsertEntry(NormalVariant, NormalDifficulty, 1, "B", 300);
+    table.InsertEntry(NormalVariant, NormalDifficulty, 2, "C", 300);
+    table.InsertEntry(NormalVariant, NormalDifficulty, 3, "D", 100);
+    EXPECT_EQ(table.FindRank(NormalVariant, NormalDifficulty, 300), 3);
+    EXPECT_EQ(table.FindRank(NormalVariant, NormalDifficulty, 501), 0);
+    EXPECT_EQ(table.FindRank(NormalVariant, NormalDifficulty, 500), 1);
+    EXPECT_EQ(table.FindRank(NormalVariant, NormalDifficulty, 1), 4);
     // Other tables are untouched.
-    EXPECT_EQ(table.FindRank(1, 2, 300), 0);
-    EXPECT_EQ(table.FindRank(0, 1, 300), 0);
+    EXPECT_EQ(table.FindRank(RotationalVariant, NormalDifficulty, 300), 0);
+    EXPECT_EQ(table.FindRank(NormalVariant, Easy, 300), 0);
 
-    table.InsertEntry(0, 2, 3, "New", 300);
-    EXPECT_STREQ(table.Entry(0, 2, 2).Name(), "C");
-    EXPECT_STREQ(table.Entry(0, 2, 3).Name(), "New");
-    EXPECT_STREQ(table.Entry(0, 2, 4).Name(), "D");
+    table.InsertEntry(NormalVariant, NormalDifficulty, 3, "New", 300);
+    EXPECT_STREQ(table.Entry(NormalVariant, NormalDifficulty, 2).Name(), "C");
+    EXPECT_STREQ(table.Entry(NormalVariant, NormalDifficulty, 3).Name(), "New");
+    EXPECT_STREQ(table.Entry(NormalVariant, NormalDifficulty, 4).Name(), "D");
 }
 
 TEST_F(HighScoreTableTest, InsertDropsTheLastEntryAndIgnoresBadPlaces) {
-    for (int i = 0; i < 10; ++i) table.InsertEntry(1, 3, i, "R" + std::to_string(i), 1000 - i);
-    table.InsertEntry(1, 3, 9, "Last", 995);
-    EXPECT_STREQ(table.Entry(1, 3, 8).Name(), "R8");
-    EXPECT_STREQ(table.Entry(1, 3, 9).Name(), "Last");
-    table.InsertEntry(1, 3, 0, "Top", 2000);
-    EXPECT_STREQ(table.Entry(1, 3, 0).Name(), "Top");
-    EXPECT_STREQ(table.Entry(1, 3, 9).Name(), "R8");
+    for (int i = 0; i < 10; ++i)
+        table.InsertEntry(RotationalVariant, Hard, i, "R" + std::to_string(i), 1000 - i);
+    table.InsertEntry(RotationalVariant, Hard, 9, "Last", 995);
+    EXPECT_STREQ(table.Entry(RotationalVariant, Hard, 8).Name(), "R8");
+    EXPECT_STREQ(table.Entry(RotationalVariant, Hard, 9).Name(), "Last");
+    table.InsertEntry(RotationalVariant, Hard, 0, "Top", 2000);
+    EXPECT_STREQ(table.Entry(RotationalVariant, Hard, 0).Name(), "Top");
+    EXPECT_STREQ(table.Entry(RotationalVariant, Hard, 9).Name(), "R8");
 
     std::string before = table.Encode();
-    table.InsertEntry(1, 3, 10, "X", 1);
-    table.InsertEntry(0, 4, 0, "X", 1);
+    table.InsertEntry(RotationalVariant, Hard, 10, "X", 1);
     EXPECT_EQ(table.Encode(), before);
 }
 
 TEST_F(HighScoreTableTest, LineFeedBytesAreTranslatedBothWays) {
-    table.InsertEntry(0, 1, 0, "Ann", 3850);  // 0A 0F 00 00
-    table.InsertEntry(0, 1, 1, "Bob", 1050);  // 1A 04 00 00
+    table.InsertEntry(NormalVariant, Easy, 0, "Ann", 3850);  // 0A 0F 00 00
+    table.InsertEntry(NormalVariant, Easy, 1, "Bob", 1050);  // 1A 04 00 00
     ASSERT_TRUE(table.SaveTable());
     std::string saved = dir.ReadFile(kFile);
     ASSERT_EQ(saved.size(), 2161u);
@@ -98,55 +99,55 @@ TEST_F(HighScoreTableTest, LineFeedBytesAreTranslatedBothWays) {
 
     HighScoreTable again;
     again.LoadTable();
-    EXPECT_STREQ(again.Entry(0, 1, 0).Name(), "Ann");
-    EXPECT_EQ(again.Entry(0, 1, 0).score, 3850);
-    EXPECT_EQ(again.Entry(0, 1, 1).score, 1050);
+    EXPECT_STREQ(again.Entry(NormalVariant, Easy, 0).Name(), "Ann");
+    EXPECT_EQ(again.Entry(NormalVariant, Easy, 0).score, 3850);
+    EXPECT_EQ(again.Entry(NormalVariant, Easy, 1).score, 1050);
     EXPECT_EQ(again.Encode(), saved);
 
     // A lone CR before a LF in the stream must not swallow the LF on reading.
-    table.InsertEntry(1, 2, 0, std::string("a\r\nb\n", 5), 0x0A0D);
+    table.InsertEntry(RotationalVariant, NormalDifficulty, 0, std::string("a\r\nb\n", 5), 0x0A0D);
     ASSERT_TRUE(table.SaveTable());
     again.LoadTable();
-    EXPECT_STREQ(again.Entry(1, 2, 0).Name(), "a\r\nb\n");
-    EXPECT_EQ(again.Entry(1, 2, 0).score, 0x0A0D);
+    EXPECT_STREQ(again.Entry(RotationalVariant, NormalDifficulty, 0).Name(), "a\r\nb\n");
+    EXPECT_EQ(again.Entry(RotationalVariant, NormalDifficulty, 0).score, 0x0A0D);
 }
 
 TEST_F(HighScoreTableTest, CutOrDamagedFilesGiveDefaultsAfterTheLastWholeField) {
     std::string bytes = RawEntry("First", 10 + 256) + RawEntry("Second", 20);
     dir.WriteFile(kFile, bytes + "Thi");  // cut inside the third name
     table.LoadTable();
-    EXPECT_STREQ(table.Entry(0, 1, 1).Name(), "Second");
-    ExpectDefault(table.Entry(0, 1, 2));
+    EXPECT_STREQ(table.Entry(NormalVariant, Easy, 1).Name(), "Second");
+    ExpectDefault(table.Entry(NormalVariant, Easy, 2));
 
     dir.WriteFile(kFile, bytes + RawEntry("Third", 30).substr(0, 34));  // cut inside a score
     table.LoadTable();
-    EXPECT_STREQ(table.Entry(0, 1, 2).Name(), "Third");
-    EXPECT_EQ(table.Entry(0, 1, 2).score, 0);
-    ExpectDefault(table.Entry(0, 1, 3));
+    EXPECT_STREQ(table.Entry(NormalVariant, Easy, 2).Name(), "Third");
+    EXPECT_EQ(table.Entry(NormalVariant, Easy, 2).score, 0);
+    ExpectDefault(table.Entry(NormalVariant, Easy, 3));
 
     dir.WriteFile(kFile, RawEntry("Solo", 77));
     table.LoadTable();
-    EXPECT_STREQ(table.Entry(0, 1, 0).Name(), "Solo");
-    EXPECT_EQ(table.Entry(0, 1, 0).score, 77);
-    ExpectDefault(table.Entry(0, 1, 1));
-    ExpectDefault(table.Entry(1, 3, 9));
+    EXPECT_STREQ(table.Entry(NormalVariant, Easy, 0).Name(), "Solo");
+    EXPECT_EQ(table.Entry(NormalVariant, Easy, 0).score, 77);
+    ExpectDefault(table.Entry(NormalVariant, Easy, 1));
+    ExpectDefault(table.Entry(RotationalVariant, Hard, 9));
 
     dir.WriteFile(kFile, "");
     table.LoadTable();
-    ExpectDefault(table.Entry(0, 1, 0));
+    ExpectDefault(table.Entry(NormalVariant, Easy, 0));
 }
 
 TEST_F(HighScoreTableTest, NameWithoutTerminatorKeepsThirtyOneBytes) {
     std::string field(32, 'Z');
     dir.WriteFile(kFile, field + std::string("\x05\x00\x00\x00", 4));
     table.LoadTable();
-    EXPECT_EQ(std::string(table.Entry(0, 1, 0).Name()), std::string(31, 'Z'));
-    EXPECT_EQ(table.Entry(0, 1, 0).score, 5);
+    EXPECT_EQ(std::string(table.Entry(NormalVariant, Easy, 0).Name()), std::string(31, 'Z'));
+    EXPECT_EQ(table.Entry(NormalVariant, Easy, 0).score, 5);
     // Filler after the terminator is ignored and written back as zeros.
     std::string filler = "Kim" + std::string(1, '\0') + std::string(28, '\x7F');
     dir.WriteFile(kFile, filler + std::string("\x05\x00\x00\x00", 4));
     table.LoadTable();
-    EXPECT_STREQ(table.Entry(0, 1, 0).Name(), "Kim");
+    EXPECT_STREQ(table.Entry(NormalVariant, Easy, 0).Name(), "Kim");
     EXPECT_EQ(table.Encode().substr(0, 36), RawEntry("Kim", 5));
 }
 
@@ -155,10 +156,10 @@ TEST_F(HighScoreTableTest, FileWithoutTranslationIsStillRead) {
     std::string bytes = RawEntry("Ann", 3850) + DefaultEntries(58) + RawEntry("Zed", 0x0A0D);
     dir.WriteFile(kFile, bytes);
     table.LoadTable();
-    EXPECT_STREQ(table.Entry(0, 1, 0).Name(), "Ann");
-    EXPECT_EQ(table.Entry(0, 1, 0).score, 3850);
-    EXPECT_STREQ(table.Entry(1, 3, 9).Name(), "Zed");
-    EXPECT_EQ(table.Entry(1, 3, 9).score, 0x0A0D);
+    EXPECT_STREQ(table.Entry(NormalVariant, Easy, 0).Name(), "Ann");
+    EXPECT_EQ(table.Entry(NormalVariant, Easy, 0).score, 3850);
+    EXPECT_STREQ(table.Entry(RotationalVariant, Hard, 9).Name(), "Zed");
+    EXPECT_EQ(table.Entry(RotationalVariant, Hard, 9).score, 0x0A0D);
 }
 
 TEST_F(HighScoreTableTest, AFileThatCannotBeReadIsNeverSavedOver) {
@@ -166,7 +167,7 @@ TEST_F(HighScoreTableTest, AFileThatCannotBeReadIsNeverSavedOver) {
     std::filesystem::create_directory("Data/Info.dat/keep");
     testing::internal::CaptureStderr();
     table.LoadTable();
-    table.InsertEntry(0, 1, 0, "New", 60);
+    table.InsertEntry(NormalVariant, Easy, 0, "New", 60);
     EXPECT_FALSE(table.SaveTable());
     EXPECT_NE(testing::internal::GetCapturedStderr().find("Info.dat"), std::string::npos);
     EXPECT_TRUE(dir.Exists("Data/Info.dat/keep"));

@@ -24,15 +24,16 @@ constexpr const char* kNextLevelSound = "Sounds\\Next Level 1.wav";
 // A board without lines (rows step by one colour, columns by two) but with
 // one move in each variant: Blue (3, 1) completes Blue (0..2, 0) when it is
 // swapped or turned up into (3, 0).
-SavedGame SavedBoard(int32_t variant, int32_t difficulty, int32_t level, int32_t total) {
+SavedGame SavedBoard(GameVariant variant, Difficulty difficulty, int32_t level, int32_t total) {
     SavedGame game;
     game.variant = variant;
     game.difficulty = difficulty;
     game.level = level;
     game.totalScore = total;
     for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 10; ++x) game.colours[x + 10 * y] = 1 + (x + 2 * y) % 6;
-    game.colours[1] = game.colours[2] = game.colours[13] = 1;
+        for (int x = 0; x < 10; ++x)
+            game.colours[x + 10 * y] = static_cast<PieceColour>(1 + (x + 2 * y) % 6);
+    game.colours[1] = game.colours[2] = game.colours[13] = Blue;
     return game;
 }
 
@@ -53,13 +54,13 @@ class PlayScreenTest : public ::testing::Test {
     }
 
     void Enter() {
-        screen.Enter(display, sound);
+        screen.Enter(display, sound, clock.Now());
         screen.Draw(display);
         sound.TakeStarted();
     }
     ScreenCode Tick(int x = 0, int y = 0, bool leftDown = false) {
         clock.Advance(10);
-        return screen.Update(display, sound, x, y, leftDown, false);
+        return screen.Update(display, sound, clock.Now(), x, y, leftDown, false);
     }
     // Presses a panel button for one tick and lets 250 ms pass with the
     // mouse button up: the next tick is the one the screen acts on.

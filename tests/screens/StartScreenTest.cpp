@@ -34,14 +34,14 @@ class StartScreenTest : public ::testing::Test {
         WritePicture(dir, "Graphics\\Gui\\Hard.bmp", 150, 150, kHard);
         WriteSound(dir, "Sounds\\Click.wav");
         std::filesystem::create_directory(dir.Path() / "Data");
-        screen.Enter(display, sound);
+        screen.Enter(display, sound, clock.Now());
         screen.Draw(display);
     }
     ~StartScreenTest() override { shared = SharedState{}; }
 
     ScreenCode Tick(int x, int y, bool leftDown) {
         clock.Advance(10);
-        return screen.Update(display, sound, x, y, leftDown, false);
+        return screen.Update(display, sound, clock.Now(), x, y, leftDown, false);
     }
     // Presses a button for one tick, then waits with the button up until the
     // screen acts; returns what it asked for and how long that took.
@@ -55,13 +55,14 @@ class StartScreenTest : public ::testing::Test {
             *waited = clock.Now() - pressed;
         return code;
     }
-    void WriteSaved(int32_t variant) {
+    void WriteSaved(GameVariant variant) {
         SavedGame game;
         game.variant = variant;
         game.difficulty = Hard;
         game.level = 2;
         game.totalScore = 1500;
-        for (int i = 0; i < SavedGame::kCellCount; ++i) game.colours[i] = 1 + i % 6;
+        for (int i = 0; i < SavedGame::kCellCount; ++i)
+            game.colours[i] = static_cast<PieceColour>(1 + i % 6);
         ASSERT_TRUE(game.Write());
     }
 
@@ -78,7 +79,7 @@ TEST_F(StartScreenTest, EnterClearsAPendingScoreAndDrawShowsTheDifficulty) {
     screen.Leave();
     shared.finalScore = 1234;
     shared.difficulty = Easy;
-    screen.Enter(display, sound);
+    screen.Enter(display, sound, clock.Now());
     EXPECT_EQ(shared.finalScore, 0);
     screen.Draw(display);
     EXPECT_EQ(display.PixelAt(5, 5), kBackground);
@@ -96,8 +97,8 @@ TEST_F(StartScreenTest, PlayGameAndHighScoresLeaveAfterTheClickDelay) {
     EXPECT_TRUE(messages.All().empty());
     screen.Leave();
     screen.Leave();  // may run twice
-    EXPECT_EQ(screen.Update(display, sound, 400, 120, true, false), Stay);
-    screen.Enter(display, sound);
+    EXPECT_EQ(screen.Update(display, sound, clock.Now(), 400, 120, true, false), Stay);
+    screen.Enter(display, sound, clock.Now());
     clock.Advance(10);
     EXPECT_EQ(Click(Buttons::kHighScores), ToScores);
 }
@@ -136,7 +137,7 @@ TEST_F(StartScreenTest, ResumeWithoutAPlayableGameSaysSoAndStartsANormalGame) {
         EXPECT_EQ(messages.All().back().text, kNoGameText);
         // A fresh screen, as after the round trip through the play screen.
         screen.Leave();
-        screen.Enter(display, sound);
+        screen.Enter(display, sound, clock.Now());
         clock.Advance(10);
     }
 }
@@ -183,7 +184,7 @@ TEST_F(StartScreenTest, AnIdleMenuPresentsNothingNewButAPressShows) {
     screen.Leave();
     WritePicture(dir, Buttons::kPlayGame.normalImage, 150, 40, 0x808080);
     WritePicture(dir, Buttons::kPlayGame.pushedImage, 150, 40, 0x404040);
-    screen.Enter(display, sound);
+    screen.Enter(display, sound, clock.Now());
     screen.Draw(display);
     display.Present();
     const int frames = display.PresentedFrames();
