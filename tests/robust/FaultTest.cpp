@@ -49,15 +49,17 @@ std::string RandomBytes(size_t size, unsigned seed) {
     return bytes;
 }
 
-// Start, a look at the high scores, a game of a few moves in each variant
-// ended into the table as "Robust", a resume, a few more moves, then the
-// close box (which saves). Returns the exit code.
+// Start, a look at the high scores, Resume (a new game when there is no
+// saved one), a few moves in each variant, End into the table as "Robust",
+// Resume again (there is none now), a few more moves, then the close box
+// (which saves). Returns the exit code.
 int PlayThrough(HeadlessGame& game, int32_t difficulty = NormalDifficulty) {
     game.Start();
     game.ClickButton(Buttons::kHighScores);
     EXPECT_NE(game.Current<ScoreScreen>(), nullptr);
     game.ClickButton(Buttons::kMenu);
-    game.StartGame(NormalVariant, difficulty);
+    shared.difficulty = difficulty;
+    game.ClickButton(Buttons::kResume);
     EXPECT_TRUE(game.PlayMoves(3));
     game.ClickButton(Buttons::kRotationalType);
     EXPECT_TRUE(game.PlayMoves(2));
@@ -73,6 +75,12 @@ int PlayThrough(HeadlessGame& game, int32_t difficulty = NormalDifficulty) {
 
 bool TableHolds(const std::string& name) {
     return ReadBytes("Data/Info.dat").find(name) != std::string::npos;
+}
+
+int32_t TopScore(int32_t variant, int32_t difficulty) {
+    HighScoreTable table;
+    table.LoadTable();
+    return table.Entry(variant, difficulty, 0).score;
 }
 
 // The game names a file it could not read once, however often the screens
@@ -137,6 +145,12 @@ class FolderTest : public ::testing::Test {
     std::optional<std::string> errors_;
 };
 
+bool NoDamage(FolderTest&) {
+    return true;
+}
+
+void Nothing(HeadlessGame&, const std::string&) {}
+
 // One damage to the folder before a PlayThrough, and what must hold after it
 // besides exit code 1: the close saves the game or tells the player it could
 // not, stderr names what could not be read or written, and what else holds.
@@ -146,7 +160,7 @@ struct FolderFault {
     std::function<bool(FolderTest&)> damage;
     bool saved;
     std::vector<std::string> named = {};
-    std::function<void(const std::string& errors)> alsoHolds = [](const std::string&) {};
+    std::function<void(HeadlessGame&, const std::string& errors)> alsoHolds = Nothing;
 };
 
 void PrintTo(const FolderFault& fault, std::ostream* out) {
@@ -163,11 +177,10 @@ TEST_P(FaultTest, GamePlaysThrough) {
     EXPECT_EQ(PlayThrough(game), 1);
     const std::string errors = TakeStderr();
     EXPECT_TRUE(!fault.saved || SavedGame::Read().has_value());
-    EXPECT_TRUE(
-        game.Showed(fault.saved ? PlayScreen::kSavedCaption : PlayScreen::kNotSavedCaption));
+    EXPECT_TRUE(game.Shown(fault.saved ? PlayScreen::kSavedCaption : PlayScreen::kNotSavedCaption));
     for (const std::string& name : fault.named)
         EXPECT_NE(errors.find(name), std::string::npos) << name << "\n" << errors;
-    fault.alsoHolds(errors);
+    fault.alsoHolds(game, errors);
 }
 
 std::function<bool(FolderTest&)> Writes(const std::string& file, size_t noise, unsigned seed) {
@@ -185,7 +198,7 @@ FolderFault AFolderAt(const std::string& file, bool saved) {
             [=](FolderTest&) { return fs::create_directory(path); },
             saved,
             {file},
-            [=](const std::string&) { EXPECT_TRUE(fs::is_directory(path)); }};
+            [=](HeadlessGame&, const std::string&) { EXPECT_TRUE(fs::is_directory(path)); }};
 }
 
 // A picture, sound or metrics file missing (named once, however often the
@@ -200,66 +213,122 @@ FolderFault Breaks(const char* file, AssetFault fault) {
         Damage(file, fault);
         return true;
     };
-    return {name, damage, true, {}, [=](const std::string& errors) {
+    return {name, damage, true, {}, [=](HeadlessGame&, const std::string& errors) {
                 if (fault == AssetFault::Missing)
                     ExpectNamedOnce(errors, file);
             }};
 }
 
-void TableIsWholeAgain(const std::string&) {
+void TableIsWholeAgain(HeadlessGame&, const std::string&) {
     // What could be read of it was kept, and the file is a whole table again.
     HighScoreTable table;
     table.LoadTable();
     EXPECT_EQ(ReadBytes("Data/Info.dat"), table.Encode());
 }
 
-std::vector<FolderFault> FolderFaults() {
+// A saved game at the edge of what the reader takes. A resumed one plays on
+// without overflowing a sum (the sanitizers would stop it) and ends into the
+// table above its total; a refused one leaves a fresh game.
+FolderFault EdgeGame(const char* name, int32_t difficulty, int32_t level, int32_t total,
+                     bool resumed) {
+    SavedGame saved = SampleSavedGame();
+    saved.difficulty = difficulty;
+    saved.level = level;
+    saved.totalScore = total;
+    auto damage = [bytes = saved.Encode()](FolderTest&) {
+        WriteBytes("Data/Resume.dat", bytes);
+        return true;
+    };
+    return {name, damage, true, {}, [=](HeadlessGame& game, const std::string&) {
+                // After End, the second Resume finds no game either way.
+                EXPECT_EQ(game.Shown("No saved game..."), resumed ? 1 : 2);
+                EXPECT_TRUE(!resumed || TopScore(RotationalVariant, Hard) >= total);
+            }};
+}
+
+bool RemoveData(FolderTest&) {
+    return fs::remove_all("Data") > 0;
+}
+
+void IntactFilesWritten(HeadlessGame&, const std::string&) {
+    EXPECT_TRUE(TableHolds("Robust"));
+    EXPECT_TRUE(fs::exists("Data/Help.dat"));
+}
+
+void HoldsRobust(HeadlessGame&, const std::string&) {
+    EXPECT_TRUE(TableHolds("Robust"));
+}
+
+bool NoAudioDevice(FolderTest& test) {
+    test.audioDriver.emplace("SDL_AUDIODRIVER", "no-such-driver");
+    return true;
+}
+
+// Whatever stands at the display log's name is replaced, never opened: a
+// link's target stays whole, and a pipe does not stop the start.
+bool LinkAtLog(FolderTest&) {
+    WriteBytes("outside", "precious");
+    fs::remove(kLog);
+    fs::create_symlink(fs::absolute("outside"), kLog);
+    return true;
+}
+
+bool PipeAtLog(FolderTest&) {
+    fs::remove(kLog);
+    return mkfifo(kLog, 0644) == 0;
+}
+
+void LogIsAFile(HeadlessGame&, const std::string&) {
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(kLog)));
+    EXPECT_TRUE(!fs::exists("outside") || ReadBytes("outside") == "precious");
+}
+
+// A locked folder keeps every file as it was. The resumed game's End can
+// neither write the end marker nor remove the saved game: it is still never
+// offered again in this run.
+FolderFault ReadOnlyData() {
     const std::string resume = SampleSavedGame().Encode();
     HighScoreTable kept;
     kept.InsertEntry(NormalVariant, NormalDifficulty, 0, "Keeper", 99999);
     const std::string table = kept.Encode();
-    auto none = [](FolderTest&) { return true; };
-    auto holdsRobust = [](const std::string&) { EXPECT_TRUE(TableHolds("Robust")); };
+    auto damage = [=](FolderTest& test) {
+        WriteBytes("Data/Resume.dat", resume);
+        WriteBytes("Data/Info.dat", table);
+        WriteBytes("Data/Help.dat", "7");
+        return test.MakeDataReadOnly();
+    };
+    return {"ReadOnlyDataFolderKeepsEveryFile",
+            damage,
+            false,
+            {"ended game stays"},
+            [=](HeadlessGame& game, const std::string&) {
+                EXPECT_EQ(game.Shown("No saved game..."), 1);
+                EXPECT_EQ(ReadBytes("Data/Resume.dat"), resume);
+                EXPECT_EQ(ReadBytes("Data/Info.dat"), table);
+                EXPECT_EQ(ReadBytes("Data/Help.dat"), "7");
+            }};
+}
+
+std::vector<FolderFault> FolderFaults() {
     return {
-        {"IntactFolderSavesEveryFile",
-         none,
-         true,
-         {},
-         [](const std::string&) {
-             EXPECT_TRUE(TableHolds("Robust"));
-             EXPECT_TRUE(fs::exists("Data/Help.dat"));
-         }},
+        {"IntactFolderSavesEveryFile", NoDamage, true, {}, IntactFilesWritten},
         {"NoDataFolderIsNotMade",
-         [](FolderTest&) { return fs::remove_all("Data") > 0; },
+         RemoveData,
          false,
          {"Times Roman 10 Font Metrics.dat", "Resume.dat"},
-         [](const std::string&) { EXPECT_FALSE(fs::exists("Data")); }},
-        {"ReadOnlyDataFolderKeepsEveryFile",
-         [=](FolderTest& test) {
-             WriteBytes("Data/Resume.dat", resume);
-             WriteBytes("Data/Info.dat", table);
-             WriteBytes("Data/Help.dat", "7");
-             return test.MakeDataReadOnly();
-         },
-         false,
-         {},
-         [=](const std::string&) {
-             EXPECT_EQ(ReadBytes("Data/Resume.dat"), resume);
-             EXPECT_EQ(ReadBytes("Data/Info.dat"), table);
-             EXPECT_EQ(ReadBytes("Data/Help.dat"), "7");
-         }},
-        {"NoAudioDevice",
-         [](FolderTest& test) {
-             test.audioDriver.emplace("SDL_AUDIODRIVER", "no-such-driver");
-             return true;
-         },
-         true},
+         [](HeadlessGame&, const std::string&) { EXPECT_FALSE(fs::exists("Data")); }},
+        ReadOnlyData(),
+        {"NoAudioDevice", NoAudioDevice, true},
+        EdgeGame("ImpossibleDifficulty", 7, 3, 3456, false),
+        EdgeGame("LevelTooHighForItsTotal", Hard, 2'000'000, 2'147'483'642, false),
+        EdgeGame("TotalNearTheTop", Hard, 1, INT32_MAX - 5, true),
+        EdgeGame("HighLevelAtTheTop", Hard, 1000, INT32_MAX, true),
         AFolderAt("Resume.dat", false),
         {"ResumeEmpty", Writes("Resume.dat", 0, 0), true},
         {"ResumeHuge", Writes("Resume.dat", 10 << 20, 1), true},
         {"ResumeNoise", Writes("Resume.dat", 777, 2), true},
         AFolderAt("Info.dat", true),
-        {"InfoEmpty", Writes("Info.dat", 0, 0), true, {}, holdsRobust},
+        {"InfoEmpty", Writes("Info.dat", 0, 0), true, {}, HoldsRobust},
         {"InfoHuge", Writes("Info.dat", 10 << 20, 1), true, {}, TableIsWholeAgain},
         {"InfoNoise", Writes("Info.dat", 777, 2), true, {}, TableIsWholeAgain},
         // One of each kind the game reads; ./soak.sh tries every file.
@@ -277,85 +346,13 @@ std::vector<FolderFault> FolderFaults() {
         Breaks("Graphics/Gui/Background.bmp", AssetFault::Pipe),
         Breaks("Graphics/Gui/Times Roman 10 Font.bmp", AssetFault::Pipe),
         Breaks("Sounds/Score.wav", AssetFault::Pipe),
-        // Whatever stands at the display log's name is replaced, never
-        // opened: a link's target stays whole, and a pipe does not stop the
-        // start.
-        {"LogIsALink",
-         [](FolderTest&) {
-             WriteBytes("outside", "precious");
-             fs::remove(kLog);
-             fs::create_symlink(fs::absolute("outside"), kLog);
-             return true;
-         },
-         true,
-         {},
-         [](const std::string&) {
-             EXPECT_EQ(ReadBytes("outside"), "precious");
-             EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(kLog)));
-         }},
-        {"LogIsAPipe",
-         [](FolderTest&) {
-             fs::remove(kLog);
-             return mkfifo(kLog, 0644) == 0;
-         },
-         true,
-         {},
-         [](const std::string&) { EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(kLog))); }},
+        {"LogIsALink", LinkAtLog, true, {}, LogIsAFile},
+        {"LogIsAPipe", PipeAtLog, true, {}, LogIsAFile},
     };
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryFault, FaultTest, ::testing::ValuesIn(FolderFaults()),
                          [](const auto& info) { return info.param.name; });
-
-class SavedGameFaultTest : public FolderTest {};
-
-// Saved games the reader takes or refuses at the edge of what it accepts:
-// play on from them must not reach a broken board or overflow a sum (the
-// sanitizers would stop it).
-TEST_F(SavedGameFaultTest, OnlySoundGamesAreResumedAndPlayOnSafely) {
-    struct Case {
-        int32_t difficulty, level, total;
-        bool resumed;
-    };
-    for (const Case& c : {Case{7, 3, 3456, false}, Case{Hard, 2'000'000, 2'147'483'642, false},
-                          Case{Hard, 1, INT32_MAX - 5, true}, Case{Hard, 1000, INT32_MAX, true}}) {
-        SavedGame saved = SampleSavedGame();
-        saved.difficulty = c.difficulty;
-        saved.level = c.level;
-        saved.totalScore = c.total;
-        WriteBytes("Data/Resume.dat", saved.Encode());
-        HeadlessGame game;
-        game.Start();
-        game.ClickButton(Buttons::kResume);
-        EXPECT_EQ(game.Showed("No saved game..."), !c.resumed) << c.level;
-        ASSERT_NE(game.Mode(), nullptr);
-        EXPECT_TRUE(game.Mode()->DifficultyLevel() >= Easy &&
-                    game.Mode()->DifficultyLevel() <= Hard);
-        EXPECT_TRUE(game.PlayMoves(3));
-        EXPECT_GE(game.Current<PlayScreen>()->TotalScore(), c.resumed ? c.total : 0) << c.level;
-        game.Close();
-        EXPECT_EQ(game.Exit(), 1);
-        EXPECT_TRUE(SavedGame::Read().has_value()) << c.level;
-    }
-}
-
-// Ending with the end marker refused and the saved game not removable (a
-// locked folder): the ended game is still never offered again in this run.
-TEST_F(SavedGameFaultTest, AnEndTheDiskRefusesIsRememberedForTheRun) {
-    WriteBytes("Data/Resume.dat", SampleSavedGame().Encode());
-    HeadlessGame game;
-    game.Start();
-    game.ClickButton(Buttons::kResume);
-    if (!MakeDataReadOnly())
-        GTEST_SKIP() << "this host cannot make a folder read-only";
-    game.ClickButton(Buttons::kEnd);
-    game.ClickButton(Buttons::kMenu);
-    game.ClickButton(Buttons::kResume);
-    EXPECT_TRUE(game.Showed("No saved game..."));
-    EXPECT_NE(TakeStderr().find("ended game stays"), std::string::npos);
-    game.Close();
-    EXPECT_EQ(game.Exit(), 1);
-}
 
 }  // namespace
 

@@ -92,12 +92,10 @@ void HeadlessGame::Close() {
     app_.Frame()->OnClose();
 }
 
-bool HeadlessGame::Showed(const std::string& caption) const {
-    for (const MessageBoxRecorder::Shown& box : boxes_.All()) {
-        if (box.caption == caption)
-            return true;
-    }
-    return false;
+int HeadlessGame::Shown(const std::string& caption) const {
+    int count = 0;
+    for (const MessageBoxRecorder::Shown& box : boxes_.All()) count += box.caption == caption;
+    return count;
 }
 
 GameMode* HeadlessGame::Mode() {

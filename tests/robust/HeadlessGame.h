@@ -48,7 +48,8 @@ class HeadlessGame {
 
     GameApp& App() { return app_; }
     ManualClock& Clock() { return clock_; }
-    bool Showed(const std::string& caption) const;
+    // How many message boxes with this caption were shown.
+    int Shown(const std::string& caption) const;
     ScriptedPrompts& Prompts() { return prompts_; }
 
     // The current screen if it is a ScreenType, else nullptr.
