@@ -17,7 +17,7 @@ rm -rf "$PLAYER_DIR"
 e2e_start_x
 
 # The desktop's environment, not ours: the player's home, no XDG_DATA_HOME.
-(cd "$HOME_DIR" && exec setpriv --reuid="$PLAYER" --regid="$PLAYER" --init-groups \
+(cd "$HOME_DIR" && exec setsid setpriv --reuid="$PLAYER" --regid="$PLAYER" --init-groups \
     env -i HOME="$HOME_DIR" USER="$PLAYER" DISPLAY="$DISPLAY" SDL_AUDIODRIVER=dummy \
     PATH=/usr/local/bin:/usr/bin:/bin:/usr/games vlims) 2>>"$E2E_TMP/game.stderr" &
 E2E_GAME_PID=$!

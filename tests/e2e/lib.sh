@@ -25,14 +25,10 @@ e2e_fail() {
 }
 
 e2e_cleanup() {
-    local pid
     [[ -z "$E2E_GAME_PID" ]] || kill -KILL -- "-$E2E_GAME_PID" 2>/dev/null || true
-    for pid in "$E2E_GAME_PID" "$E2E_WM_PID" "$E2E_XVFB_PID"; do
-        if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
-            kill "$pid" 2>/dev/null || true
-            wait "$pid" 2>/dev/null || true
-        fi
-    done
+    # shellcheck disable=SC2046
+    kill $(jobs -p) 2>/dev/null || true
+    wait 2>/dev/null || true
     if [[ -n "$E2E_TMP" && -z "${E2E_KEEP:-}" ]]; then rm -rf "$E2E_TMP"; fi
 }
 
@@ -123,16 +119,12 @@ e2e_close() {
 
 # Waits (up to 20 s) for the game to end and keeps its exit code.
 e2e_wait_exit() {
-    local i
-    for i in $(seq 200); do
-        if ! kill -0 "$E2E_GAME_PID" 2>/dev/null; then
-            wait "$E2E_GAME_PID" && E2E_GAME_RC=0 || E2E_GAME_RC=$?
-            E2E_GAME_PID=""
-            return 0
-        fi
-        sleep 0.1
-    done
-    e2e_fail "the game did not end within 20 s"
+    E2E_WAIT=200 e2e_until $$ e2e_game_ended || e2e_fail "the game did not end within 20 s"
+    wait "$E2E_GAME_PID" && E2E_GAME_RC=0 || E2E_GAME_RC=$?
+    E2E_GAME_PID=""
+}
+e2e_game_ended() {
+    ! kill -0 "$E2E_GAME_PID" 2>/dev/null
 }
 
 # The end every run must have: the given exit code, and no sanitizer report.
