@@ -7,40 +7,28 @@
 #   installed_game.sh [USER]     as root; USER (made when missing) plays
 source "$(dirname "$0")/lib.sh"
 PLAYER=${1:-vlims-player}
-GAME=/usr/games/vlims
 [[ $(id -u) -eq 0 ]] || e2e_fail "run as root: it makes a player and plays as them"
-[[ -x "$GAME" ]] || e2e_fail "no installed game at $GAME"
+[[ -x /usr/games/vlims ]] || e2e_fail "no installed game at /usr/games/vlims"
 id "$PLAYER" >/dev/null 2>&1 || useradd --create-home "$PLAYER"
 HOME_DIR=$(getent passwd "$PLAYER" | cut -d: -f6)
 PLAYER_DIR="$HOME_DIR/.local/share/vlims"
+saved="$PLAYER_DIR/Data/Resume.dat"
 rm -rf "$PLAYER_DIR"
 e2e_start_x
 
 # The desktop's environment, not ours: the player's home, no XDG_DATA_HOME.
-(cd "$HOME_DIR" && exec setpriv --reuid="$PLAYER" --regid="$PLAYER" --init-groups \
+(cd "$HOME_DIR" && exec setsid setpriv --reuid="$PLAYER" --regid="$PLAYER" --init-groups \
     env -i HOME="$HOME_DIR" USER="$PLAYER" DISPLAY="$DISPLAY" SDL_AUDIODRIVER=dummy \
     PATH=/usr/local/bin:/usr/bin:/bin:/usr/games vlims) 2>>"$E2E_TMP/game.stderr" &
 E2E_GAME_PID=$!
 window=$(e2e_find_window)
 sleep 1
 [[ -d "$PLAYER_DIR/Data" ]] || e2e_fail "the player's folder $PLAYER_DIR/Data was not made"
-e2e_click "$window" 400 120  # Play Game
+e2e_press play
 sleep 1.5
-e2e_click "$window" 180 180  # a Vlim and its right-hand neighbour
-sleep 0.3
-e2e_click "$window" 220 180
+play_swap
 sleep 4.5
-[[ -n "${E2E_KEEP:-}" ]] && e2e_screenshot "$E2E_TMP/board.png"
-e2e_close
-play_wait_box "Your game has been automatically saved..." ||
-    e2e_fail "no message about the automatic save"
-xdotool key Return
-e2e_wait_exit
-e2e_expect_clean_exit 1
-
-saved="$PLAYER_DIR/Data/Resume.dat"
-[[ -f "$saved" ]] || e2e_fail "no saved game at $saved"
-[[ $(stat -c %s "$saved") == 416 ]] || e2e_fail "the saved game is $(stat -c %s "$saved") bytes"
+e2e_close_through "$SAVED_BOX"
 [[ $(stat -c %U "$saved") == "$PLAYER" ]] || e2e_fail "the saved game is not the player's"
 play_saved check "$saved" || e2e_fail "bad saved game"
 # Every picture, sound and font was found in the prefix: none is named missing.

@@ -1,127 +1,132 @@
 #!/usr/bin/env python3
-"""Checks for the end-to-end play tests, standard library only.
+"""The saved-file and board-shot checks of the end-to-end tests.
 
-  saved_board.py check RESUME_DAT
-      The file is a saved game of 416 bytes with values the game can resume.
-  saved_board.py marker RESUME_DAT
-      The file is the 4-byte end marker.
-  saved_board.py compare RESUME_DAT SHOT_RGB GAME_DIR
-      SHOT_RGB is the game window's client area as raw 8-bit RGB (625 x 440);
-      every cell of the board shows the piece of the saved colour, judged by
-      the pixels of that colour's Standard picture in the game folder.
-  saved_board.py pieces SHOT_RGB GAME_DIR
-      Every cell of the board shows a whole piece at rest.
+  check RESUME_DAT           a saved game of 416 bytes the game can resume
+  marker RESUME_DAT          the 4-byte end marker
+  write RESUME_DAT VARIANT TOTAL [INDEX=COLOUR...]
+      a Normal-difficulty game of level 1 on a board without lines: colour
+      (x + 3y) mod 6 + 1 never repeats four times in any direction
+  whole DATA BEFORE          each of Resume.dat, Info.dat and Help.dat in DATA
+      is the one in BEFORE or a whole new version; prints the changed ones
+  pieces SHOT GAME_DIR       every cell shows a whole piece at rest
+  compare RESUME_DAT SHOT GAME_DIR   every cell shows its saved colour
+  exact X,Y=COLOUR... SHOT GAME_DIR  these cells show every pixel of their piece
+
+SHOT is the game window's client area as raw 8-bit RGB (625 x 440).
 """
 import os
 import struct
 import subprocess
 import sys
 
-WIDTH, HEIGHT = 625, 440
-CELL, ORIGIN = 40, 20
+WIDTH, HEIGHT, CELL, ORIGIN = 625, 440, 40, 20
 COLOURS = ["Blue", "Green", "Red", "Yellow", "Purple", "White"]
+MARKER = struct.pack("<i", 99)
 
 
 def fail(message):
-    print("saved_board: " + message, file=sys.stderr)
-    sys.exit(1)
+    sys.exit("saved_board: " + message)
+
+
+def saved_fault(data):
+    """What makes `data` no saved game the game can resume, or None."""
+    if len(data) != 416:
+        return "%d bytes, expected 416" % len(data)
+    variant, difficulty, level, total, *cells = struct.unpack("<104i", data)
+    if variant not in (0, 1) or difficulty not in (1, 2, 3) or level < 1 or total < 0:
+        return "variant %d difficulty %d level %d total %d" % (variant, difficulty, level, total)
+    bad = [c for c in cells if not 1 <= c <= 6]
+    return "colour codes outside 1..6: %s" % bad[:5] if bad else None
 
 
 def read_saved(path):
     data = open(path, "rb").read()
-    if len(data) != 416:
-        fail("%s is %d bytes, expected 416" % (path, len(data)))
-    values = struct.unpack("<104i", data)
-    variant, difficulty, level, total = values[:4]
-    cells = values[4:]
-    if variant not in (0, 1):
-        fail("variant %d" % variant)
-    if difficulty not in (1, 2, 3):
-        fail("difficulty %d" % difficulty)
-    if level < 1 or total < 0:
-        fail("level %d, total %d" % (level, total))
-    bad = [c for c in cells if c < 1 or c > 6]
-    if bad:
-        fail("colour codes outside 1..6: %s" % bad[:5])
-    return variant, difficulty, level, total, cells
+    fault = saved_fault(data)
+    if fault:
+        fail("%s: %s" % (path, fault))
+    return struct.unpack("<104i", data)
 
 
-def raw_rgb(picture):
-    return subprocess.run(["convert", picture, "-depth", "8", "rgb:-"], check=True,
-                          stdout=subprocess.PIPE).stdout
+def write(path, variant, total, *changes):
+    cells = [(x + 3 * y) % 6 + 1 for y in range(10) for x in range(10)]
+    for change in changes:
+        index, colour = map(int, change.split("="))
+        cells[index] = colour
+    open(path, "wb").write(struct.pack("<104i", int(variant), 2, 1, int(total), *cells))
 
 
-def piece_pixels(game_dir):
-    """For each colour, the opaque pixels of its Standard picture."""
-    pieces = []
-    for name in COLOURS:
-        path = os.path.join(game_dir, "Graphics", "Vlims", name + " Vlim Standard 1.bmp")
-        rgb = raw_rgb(path)
-        opaque = {}
-        for i in range(CELL * CELL):
-            pixel = rgb[3 * i:3 * i + 3]
-            if pixel != b"\0\0\0":
-                opaque[(i % CELL, i // CELL)] = pixel
-        if not opaque:
-            fail("%s has no opaque pixel" % path)
-        pieces.append(opaque)
-    return pieces
+def whole(data, before):
+    def read(folder, name):
+        path = os.path.join(folder, name)
+        return open(path, "rb").read() if os.path.isfile(path) else None
+
+    def whole_info(b):
+        stream = b.replace(b"\r\n", b"\n")
+        return len(stream) == 60 * 36 and all(b"\0" in stream[36 * i:36 * i + 32] for i in range(60))
+
+    tests = {"Resume.dat": lambda b, old: b == MARKER or saved_fault(b) is None,
+             "Info.dat": lambda b, old: whole_info(b),
+             "Help.dat": lambda b, old: b == str(int(old) + 1 if old else 2).encode()}
+    changed = []
+    for name, is_whole in tests.items():
+        new, old = read(data, name), read(before, name)
+        if new != old and not (new is not None and is_whole(new, old)):
+            fail("%s torn: %r after %r" % (name, new and new[:16], old and old[:16]))
+        if new != old:
+            changed.append(name)
+    print(" ".join(changed))
 
 
-def shown_colour(shot, pieces, cx, cy):
-    """The colour code whose picture matches the cell best, and its share."""
-    best, best_share = 0, 0.0
-    for code, opaque in enumerate(pieces, start=1):
-        same = 0
-        for (x, y), pixel in opaque.items():
-            sx, sy = ORIGIN + CELL * cx + x, ORIGIN + CELL * cy + y
-            offset = 3 * (sy * WIDTH + sx)
-            if shot[offset:offset + 3] == pixel:
-                same += 1
-        share = same / len(opaque)
-        if share > best_share:
-            best, best_share = code, share
-    return best, best_share
+def piece_pixels(game_dir, code):
+    """The opaque pixels of a colour's Standard picture, by (x, y)."""
+    path = os.path.join(game_dir, "Graphics", "Vlims", COLOURS[code - 1] + " Vlim Standard 1.bmp")
+    rgb = subprocess.run(["convert", path, "-depth", "8", "rgb:-"], check=True,
+                         stdout=subprocess.PIPE).stdout
+    pixels = {(i % CELL, i // CELL): rgb[3 * i:3 * i + 3] for i in range(CELL * CELL)}
+    return {at: pixel for at, pixel in pixels.items() if pixel != b"\0\0\0"}
 
 
-def compare(saved_path, shot_path, game_dir):
-    check_shown(read_saved(saved_path)[4], shot_path, game_dir)
-
-
-def check_shown(cells, shot_path, game_dir):
-    """`cells`: the colour code each cell must show, or None for any."""
+def shown(shot_path, game_dir, expected, least):
+    """Each cell of `expected` shows its colour code (None: the best match)
+    with at least the share `least` of the piece's pixels as drawn."""
     shot = open(shot_path, "rb").read()
     if len(shot) != WIDTH * HEIGHT * 3:
-        fail("screenshot is %d bytes, expected %d" % (len(shot), WIDTH * HEIGHT * 3))
-    pieces = piece_pixels(game_dir)
+        fail("screenshot is %d bytes" % len(shot))
+    pieces = {code: piece_pixels(game_dir, code) for code in range(1, 7)}
     wrong = []
-    for cy in range(10):
-        for cx in range(10):
-            code, share = shown_colour(shot, pieces, cx, cy)
-            expected = cells[cx + 10 * cy] if cells else code
-            # Most of the picture must match: the piece is drawn whole, at rest.
-            if code != expected or share < 0.8:
-                wrong.append("(%d,%d) shows %d (%.0f%%), saved %d" %
-                             (cx, cy, code, 100 * share, expected))
+    for (cx, cy), code in expected.items():
+        def share(c):
+            at = lambda x, y: 3 * ((ORIGIN + CELL * cy + y) * WIDTH + ORIGIN + CELL * cx + x)
+            same = sum(shot[at(x, y):at(x, y) + 3] == p for (x, y), p in pieces[c].items())
+            return same / len(pieces[c])
+        best = code or max(pieces, key=share)
+        if share(best) < least:
+            wrong.append("(%d,%d) shows %.0f%% of colour %d" % (cx, cy, 100 * share(best), best))
     if wrong:
         fail("%d cells differ: %s" % (len(wrong), "; ".join(wrong[:8])))
 
 
-def main(argv):
-    if len(argv) == 3 and argv[1] == "check":
-        variant, difficulty, level, total, _ = read_saved(argv[2])
-        print("variant %d difficulty %d level %d total %d" % (variant, difficulty, level, total))
-    elif len(argv) == 3 and argv[1] == "marker":
-        data = open(argv[2], "rb").read()
-        if data != struct.pack("<i", 99):
-            fail("%s holds %r, expected the end marker" % (argv[2], data[:16]))
-    elif len(argv) == 4 and argv[1] == "pieces":
-        check_shown(None, argv[2], argv[3])
-    elif len(argv) == 5 and argv[1] == "compare":
-        compare(argv[2], argv[3], argv[4])
+def main(command, *args):
+    board = [(x, y) for y in range(10) for x in range(10)]
+    if command == "check":
+        print("variant %d difficulty %d level %d total %d" % read_saved(*args)[:4])
+    elif command == "marker":
+        if open(args[0], "rb").read() != MARKER:
+            fail("%s holds no end marker" % args[0])
+    elif command == "write":
+        write(*args)
+    elif command == "whole":
+        whole(*args)
+    elif command == "pieces":
+        shown(*args, dict.fromkeys(board), 0.8)
+    elif command == "compare":
+        shown(*args[1:], dict(zip(board, read_saved(args[0])[4:])), 0.8)
+    elif command == "exact":
+        cells = [cell.replace("=", ",").split(",") for cell in args[:-2]]
+        shown(*args[-2:], {(int(x), int(y)): int(c) for x, y, c in cells}, 1.0)
     else:
         fail(__doc__)
 
 
 if __name__ == "__main__":
-    main(sys.argv)
+    main(*sys.argv[1:])

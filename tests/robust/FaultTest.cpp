@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <array>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -12,10 +17,12 @@
 #include "HeadlessGame.h"
 #include "app/SharedState.h"
 #include "modes/GameMode.h"
+#include "modes/ModeFixture.h"
 #include "modes/SavedGame.h"
 #include "screens/Button.h"
 #include "screens/HighScoreTable.h"
 #include "screens/PlayScreen.h"
+#include "screens/ScoreScreen.h"
 #include "support/ScopedEnv.h"
 #include "support/TempWorkDir.h"
 
@@ -42,87 +49,83 @@ std::string RandomBytes(size_t size, unsigned seed) {
     return bytes;
 }
 
-SavedGame SomeSavedGame() {
-    SavedGame game;
-    game.variant = RotationalVariant;
-    game.difficulty = Hard;
-    game.level = 3;
-    game.totalScore = 3456;
-    // No three of a colour in a row: nothing scores on its own.
-    for (int cell = 0; cell < SavedGame::kCellCount; ++cell) {
-        game.colours[cell] = static_cast<PieceColour>(1 + (cell % 10 + 2 * (cell / 10)) % 6);
-    }
-    return game;
+// Start, a look at the high scores, Resume (a new game when there is no
+// saved one), a few moves in each variant, End into the table as "Robust",
+// Resume again (there is none now), a few more moves, then the close box
+// (which saves). Returns the exit code.
+int PlayThrough(HeadlessGame& game, Difficulty difficulty = NormalDifficulty) {
+    game.Start();
+    game.ClickButton(Buttons::kHighScores);
+    EXPECT_NE(game.Current<ScoreScreen>(), nullptr);
+    game.ClickButton(Buttons::kMenu);
+    shared.difficulty = difficulty;
+    game.ClickButton(Buttons::kResume);
+    EXPECT_TRUE(game.PlayMoves(3));
+    game.ClickButton(Buttons::kRotationalType);
+    EXPECT_TRUE(game.PlayMoves(2));
+    game.Prompts().Accept("Robust");
+    game.ClickButton(Buttons::kEnd);
+    EXPECT_NE(game.Current<ScoreScreen>(), nullptr);
+    game.ClickButton(Buttons::kMenu);
+    game.ClickButton(Buttons::kResume);
+    EXPECT_TRUE(game.PlayMoves(2));
+    game.Close();
+    return game.Exit();
 }
 
-// The name is in some table (a first game is the help game, on Easy).
 bool TableHolds(const std::string& name) {
+    return ReadBytes("Data/Info.dat").find(name) != std::string::npos;
+}
+
+int32_t TopScore(GameVariant variant, Difficulty difficulty) {
     HighScoreTable table;
     table.LoadTable();
-    for (GameVariant variant : kAllVariants) {
-        for (Difficulty difficulty : kAllDifficulties) {
-            for (int rank = 0; rank < HighScoreTable::kRanks; ++rank) {
-                if (table.Entry(variant, difficulty, rank).Name() == name)
-                    return true;
-            }
-        }
-    }
-    return false;
+    return table.Entry(variant, difficulty, 0).score;
 }
 
-bool Showed(const HeadlessGame& game, const std::string& caption) {
-    for (const MessageBoxRecorder::Shown& box : game.Boxes().All()) {
-        if (box.caption == caption)
-            return true;
-    }
-    return false;
+// The game names a file it could not read once, however often the screens
+// load it again, with backslashes.
+void ExpectNamedOnce(const std::string& errors, std::string file) {
+    std::replace(file.begin(), file.end(), '/', '\\');
+    int count = 0;
+    for (size_t at = errors.find(file); at != std::string::npos; at = errors.find(file, at + 1))
+        ++count;
+    EXPECT_EQ(count, 1) << file << "\n" << errors;
 }
 
-class FaultTest : public ::testing::Test {
+constexpr const char* kLog = "Direct Draw 5 Log.txt";
+
+enum class AssetFault { Missing, Truncated, Pipe };
+
+void Damage(const std::string& file, AssetFault fault) {
+    if (fault == AssetFault::Truncated) {
+        fs::resize_file(file, fs::file_size(file) / 2);
+        return;
+    }
+    fs::remove(file);
+    // Read like a file, a pipe would wait for ever for a writer.
+    if (fault == AssetFault::Pipe)
+        mkfifo(file.c_str(), 0644);
+}
+
+// A scratch copy of the game folder; stderr captured.
+class FolderTest : public ::testing::Test {
   protected:
     void SetUp() override {
         HeadlessGame::CopyGameFolder();
         testing::internal::CaptureStderr();
     }
     void TearDown() override {
-        if (!stderrTaken_)
-            testing::internal::GetCapturedStderr();
+        if (!errors_)
+            TakeStderr();
         if (immutable_)
             std::system("chattr -i Data 2>/dev/null");
         std::error_code ignored;
         fs::permissions("Data", fs::perms::owner_all, ignored);
     }
-    std::string TakeStderr() {
-        stderrTaken_ = true;
-        return testing::internal::GetCapturedStderr();
-    }
 
-    // Start, a look at the high scores, a game of a few moves ended into the
-    // table, a resume, a few more moves, then the close box (which saves).
-    // Returns the exit code.
-    int PlayThrough(HeadlessGame& game) {
-        if (!game.App().Frame())
-            game.Start();
-        EXPECT_TRUE(game.OnStartScreen());
-        game.ClickButton(Buttons::kHighScores);
-        EXPECT_TRUE(game.OnScoreScreen());
-        game.ClickButton(Buttons::kMenu);
-        EXPECT_TRUE(game.OnStartScreen());
-
-        game.StartGame(NormalVariant, NormalDifficulty);
-        EXPECT_NE(game.Play(), nullptr);
-        game.PlayMoves(3);
-        game.Prompts().Accept("Robust");
-        game.ClickButton(Buttons::kEnd);
-        EXPECT_TRUE(game.OnScoreScreen());
-        game.ClickButton(Buttons::kMenu);
-
-        game.ClickButton(Buttons::kResume);
-        EXPECT_NE(game.Play(), nullptr);
-        game.PlayMoves(2);
-        game.Close();
-        return game.Exit();
-    }
+  public:
+    std::optional<ScopedEnv> audioDriver;
 
     // Makes Data unwritable, for root too; false when this host cannot.
     bool MakeDataReadOnly() {
@@ -131,284 +134,227 @@ class FaultTest : public ::testing::Test {
         // Root ignores the mode; the immutable flag stops it. Anyone else,
         // or a host without chattr, just fails here.
         immutable_ = std::system("chattr +i Data 2>/dev/null") == 0;
-        std::ofstream probe("Data/probe");
-        return !probe.is_open();
+        return !std::ofstream("Data/probe").is_open();
     }
+
+  protected:
+    std::string TakeStderr() { return *(errors_ = testing::internal::GetCapturedStderr()); }
 
     TempWorkDir dir_;
-    bool stderrTaken_ = false;
     bool immutable_ = false;
+    std::optional<std::string> errors_;
 };
-}  // namespace
 
-TEST_F(FaultTest, IntactFolderSavesEveryFile) {
+bool NoDamage(FolderTest&) {
+    return true;
+}
+
+void Nothing(HeadlessGame&, const std::string&) {}
+
+// One damage to the folder before a PlayThrough, and what must hold after it
+// besides exit code 1: the close saves the game or tells the player it could
+// not, stderr names what could not be read or written, and what else holds.
+struct FolderFault {
+    std::string name;
+    // False when this host cannot do the damage.
+    std::function<bool(FolderTest&)> damage;
+    bool saved;
+    std::vector<std::string> named = {};
+    std::function<void(HeadlessGame&, const std::string& errors)> alsoHolds = Nothing;
+};
+
+void PrintTo(const FolderFault& fault, std::ostream* out) {
+    *out << fault.name;
+}
+
+class FaultTest : public FolderTest, public ::testing::WithParamInterface<FolderFault> {};
+
+TEST_P(FaultTest, GamePlaysThrough) {
+    const FolderFault& fault = GetParam();
+    if (!fault.damage(*this))
+        GTEST_SKIP() << "this host cannot make this fault";
     HeadlessGame game;
     EXPECT_EQ(PlayThrough(game), 1);
-    std::optional<SavedGame> saved = SavedGame::Read();
-    EXPECT_TRUE(saved.has_value());
+    const std::string errors = TakeStderr();
+    EXPECT_TRUE(!fault.saved || SavedGame::Read().has_value());
+    EXPECT_TRUE(game.Shown(fault.saved ? PlayScreen::kSavedCaption : PlayScreen::kNotSavedCaption));
+    for (const std::string& name : fault.named)
+        EXPECT_NE(errors.find(name), std::string::npos) << name << "\n" << errors;
+    fault.alsoHolds(game, errors);
+}
+
+std::function<bool(FolderTest&)> Writes(const std::string& file, size_t noise, unsigned seed) {
+    return [=](FolderTest&) {
+        WriteBytes("Data/" + file, RandomBytes(noise, seed));
+        return true;
+    };
+}
+
+// The saved game or the high-score table is a folder: nothing is saved over
+// it, and stderr names it.
+FolderFault AFolderAt(const std::string& file, bool saved) {
+    const fs::path path = "Data/" + file;
+    return {file.substr(0, file.find('.')) + "IsAFolder",
+            [=](FolderTest&) { return fs::create_directory(path); },
+            saved,
+            {file},
+            [=](HeadlessGame&, const std::string&) { EXPECT_TRUE(fs::is_directory(path)); }};
+}
+
+// A picture, sound or metrics file missing (named once, however often the
+// screens load it again), cut to half its length or a pipe.
+FolderFault Breaks(const char* file, AssetFault fault) {
+    std::string name = std::array{"Missing", "Truncated", "Pipe"}[static_cast<int>(fault)];
+    for (const char* c = file; *c; ++c) {
+        if (std::isalnum(static_cast<unsigned char>(*c)))
+            name += *c;
+    }
+    auto damage = [=](FolderTest&) {
+        Damage(file, fault);
+        return true;
+    };
+    return {name, damage, true, {}, [=](HeadlessGame&, const std::string& errors) {
+                if (fault == AssetFault::Missing)
+                    ExpectNamedOnce(errors, file);
+            }};
+}
+
+void TableIsWholeAgain(HeadlessGame&, const std::string&) {
+    // What could be read of it was kept, and the file is a whole table again.
+    HighScoreTable table;
+    table.LoadTable();
+    EXPECT_EQ(ReadBytes("Data/Info.dat"), table.Encode());
+}
+
+// A saved game at the edge of what the reader takes. A resumed one plays on
+// without overflowing a sum (the sanitizers would stop it) and ends into the
+// table above its total; a refused one leaves a fresh game.
+FolderFault EdgeGame(const char* name, Difficulty difficulty, int32_t level, int32_t total,
+                     bool resumed) {
+    SavedGame saved = SampleSavedGame();
+    saved.difficulty = difficulty;
+    saved.level = level;
+    saved.totalScore = total;
+    auto damage = [bytes = saved.Encode()](FolderTest&) {
+        WriteBytes("Data/Resume.dat", bytes);
+        return true;
+    };
+    return {name, damage, true, {}, [=](HeadlessGame& game, const std::string&) {
+                // After End, the second Resume finds no game either way.
+                EXPECT_EQ(game.Shown("No saved game..."), resumed ? 1 : 2);
+                EXPECT_TRUE(!resumed || TopScore(RotationalVariant, Hard) >= total);
+            }};
+}
+
+bool RemoveData(FolderTest&) {
+    return fs::remove_all("Data") > 0;
+}
+
+void IntactFilesWritten(HeadlessGame&, const std::string&) {
     EXPECT_TRUE(TableHolds("Robust"));
     EXPECT_TRUE(fs::exists("Data/Help.dat"));
-    EXPECT_TRUE(Showed(game, PlayScreen::kSavedCaption));
 }
 
-TEST_F(FaultTest, MissingDataFolder) {
-    fs::remove_all("Data");
-    HeadlessGame game;
-    EXPECT_EQ(PlayThrough(game), 1);
-    std::string errors = TakeStderr();
-    EXPECT_FALSE(fs::exists("Data"));
-    EXPECT_TRUE(Showed(game, PlayScreen::kNotSavedCaption));
-    EXPECT_NE(errors.find("Times Roman 10 Font Metrics.dat"), std::string::npos) << errors;
-    EXPECT_NE(errors.find("Resume.dat"), std::string::npos) << errors;
+void HoldsRobust(HeadlessGame&, const std::string&) {
+    EXPECT_TRUE(TableHolds("Robust"));
 }
 
-TEST_F(FaultTest, ReadOnlyDataFolderKeepsEveryFile) {
-    const std::string resume = SomeSavedGame().Encode();
-    HighScoreTable table;
-    table.InsertEntry(NormalVariant, NormalDifficulty, 0, "Keeper", 99999);
-    WriteBytes("Data/Resume.dat", resume);
-    WriteBytes("Data/Info.dat", table.Encode());
-    WriteBytes("Data/Help.dat", "7");
-    if (!MakeDataReadOnly())
-        GTEST_SKIP() << "this host cannot make a folder read-only";
-    HeadlessGame game;
-    EXPECT_EQ(PlayThrough(game), 1);
-    TakeStderr();
-    EXPECT_EQ(ReadBytes("Data/Resume.dat"), resume);
-    EXPECT_EQ(ReadBytes("Data/Info.dat"), table.Encode());
-    EXPECT_EQ(ReadBytes("Data/Help.dat"), "7");
-    EXPECT_TRUE(Showed(game, PlayScreen::kNotSavedCaption));
-}
-
-TEST_F(FaultTest, NoAudioDevice) {
-    {
-        ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
-        HeadlessGame game;
-        game.Start();
-        EXPECT_FALSE(game.App().GetSoundSystem().HasDevice());
-        EXPECT_EQ(PlayThrough(game), 1);
-    }
-    EXPECT_TRUE(SavedGame::Read().has_value());
-}
-
-// A saved game the game could resume into a broken board: it must be
-// refused like any other damaged file.
-TEST_F(FaultTest, SavedGameWithImpossibleDifficultyIsNotResumed) {
-    SavedGame bad = SomeSavedGame();
-    bad.difficulty = static_cast<Difficulty>(7);
-    WriteBytes("Data/Resume.dat", bad.Encode());
-    HeadlessGame game;
-    game.Start();
-    game.ClickButton(Buttons::kResume);
-    EXPECT_TRUE(Showed(game, "No saved game..."));
-    ASSERT_NE(game.Mode(), nullptr);
-    EXPECT_GE(game.Mode()->DifficultyLevel(), Easy);
-    EXPECT_LE(game.Mode()->DifficultyLevel(), Hard);
-    game.Close();
-    EXPECT_EQ(game.Exit(), 1);
-}
-
-// Ending with the end marker refused and the saved game not removable (a
-// locked folder): the ended game is still never offered again in this run.
-TEST_F(FaultTest, AnEndTheDiskRefusesIsRememberedForTheRun) {
-    WriteBytes("Data/Resume.dat", SomeSavedGame().Encode());
-    HeadlessGame game;
-    game.Start();
-    game.ClickButton(Buttons::kResume);
-    if (!MakeDataReadOnly())
-        GTEST_SKIP() << "this host cannot make a folder read-only";
-    game.ClickButton(Buttons::kEnd);
-    game.ClickButton(Buttons::kMenu);
-    game.ClickButton(Buttons::kResume);
-    EXPECT_TRUE(Showed(game, "No saved game..."));
-    EXPECT_NE(TakeStderr().find("ended game stays"), std::string::npos);
-    game.Close();
-    EXPECT_EQ(game.Exit(), 1);
-}
-
-// Saved games the reader takes or refuses at the edge of the score range:
-// play on from them must not overflow a sum (the sanitizers would stop it).
-TEST_F(FaultTest, SavedGamesAtTheTopOfTheScoreRange) {
-    struct Case {
-        int32_t level, total;
-        bool resumed;
-    };
-    for (const Case& c : {Case{2'000'000, 2'147'483'642, false}, Case{1, INT32_MAX - 5, true},
-                          Case{1000, INT32_MAX, true}}) {
-        SavedGame saved = SomeSavedGame();
-        saved.level = c.level;
-        saved.totalScore = c.total;
-        WriteBytes("Data/Resume.dat", saved.Encode());
-        HeadlessGame game;
-        game.Start();
-        game.ClickButton(Buttons::kResume);
-        EXPECT_EQ(Showed(game, "No saved game..."), !c.resumed) << c.level;
-        EXPECT_TRUE(game.PlayMoves(3));
-        EXPECT_GE(game.Play()->TotalScore(), c.resumed ? c.total : 0) << c.level;
-        game.Close();
-        EXPECT_EQ(game.Exit(), 1);
-        EXPECT_TRUE(SavedGame::Read().has_value()) << c.level;
-    }
+bool NoAudioDevice(FolderTest& test) {
+    test.audioDriver.emplace("SDL_AUDIODRIVER", "no-such-driver");
+    return true;
 }
 
 // Whatever stands at the display log's name is replaced, never opened: a
 // link's target stays whole, and a pipe does not stop the start.
-TEST_F(FaultTest, TheDisplayLogNeverOpensWhatStandsAtItsName) {
+bool LinkAtLog(FolderTest&) {
     WriteBytes("outside", "precious");
-    fs::create_symlink(fs::absolute("outside"), "Direct Draw 5 Log.txt");
-    for (bool pipe : {false, true}) {
-        if (pipe) {
-            fs::remove("Direct Draw 5 Log.txt");
-            ASSERT_EQ(mkfifo("Direct Draw 5 Log.txt", 0644), 0);
-        }
-        HeadlessGame game;
-        game.Start();
-        EXPECT_TRUE(game.OnStartScreen());
-        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("Direct Draw 5 Log.txt")));
-        game.Close();
-        EXPECT_EQ(game.Exit(), 1);
-    }
-    EXPECT_EQ(ReadBytes("outside"), "precious");
+    fs::remove(kLog);
+    fs::create_symlink(fs::absolute("outside"), kLog);
+    return true;
 }
 
-// The saved game and the high-score table, each as a directory, empty,
-// 10 MB and random bytes.
-enum class BadFile { Directory, Empty, Huge, Random };
-
-struct BadFileCase {
-    const char* file;
-    BadFile kind;
-};
-
-class BadFileTest : public FaultTest, public ::testing::WithParamInterface<BadFileCase> {};
-
-TEST_P(BadFileTest, GamePlaysThrough) {
-    const BadFileCase bad = GetParam();
-    const fs::path path = fs::path("Data") / bad.file;
-    switch (bad.kind) {
-        case BadFile::Directory:
-            fs::create_directory(path);
-            break;
-        case BadFile::Empty:
-            WriteBytes(path, "");
-            break;
-        case BadFile::Huge:
-            WriteBytes(path, RandomBytes(10 << 20, 1));
-            break;
-        case BadFile::Random:
-            WriteBytes(path, RandomBytes(777, 2));
-            break;
-    }
-    HeadlessGame game;
-    EXPECT_EQ(PlayThrough(game), 1);
-    std::string errors = TakeStderr();
-    const bool isResume = std::string(bad.file) == "Resume.dat";
-    if (bad.kind == BadFile::Directory) {
-        // Nothing is saved over a folder, and the player is told.
-        EXPECT_TRUE(fs::is_directory(path));
-        EXPECT_NE(errors.find(bad.file), std::string::npos) << errors;
-        if (isResume) {
-            EXPECT_TRUE(Showed(game, PlayScreen::kNotSavedCaption));
-        }
-        return;
-    }
-    if (isResume) {
-        EXPECT_TRUE(SavedGame::Read().has_value());
-    } else if (bad.kind == BadFile::Empty) {
-        EXPECT_TRUE(TableHolds("Robust"));
-    } else {
-        // Whatever could be read of it was kept, and the file is a whole
-        // table again.
-        HighScoreTable table;
-        table.LoadTable();
-        EXPECT_EQ(ReadBytes(path), table.Encode());
-    }
+bool PipeAtLog(FolderTest&) {
+    fs::remove(kLog);
+    return mkfifo(kLog, 0644) == 0;
 }
 
-INSTANTIATE_TEST_SUITE_P(SavedGameAndHighScores, BadFileTest,
-                         ::testing::Values(BadFileCase{"Resume.dat", BadFile::Directory},
-                                           BadFileCase{"Resume.dat", BadFile::Empty},
-                                           BadFileCase{"Resume.dat", BadFile::Huge},
-                                           BadFileCase{"Resume.dat", BadFile::Random},
-                                           BadFileCase{"Info.dat", BadFile::Directory},
-                                           BadFileCase{"Info.dat", BadFile::Empty},
-                                           BadFileCase{"Info.dat", BadFile::Huge},
-                                           BadFileCase{"Info.dat", BadFile::Random}));
-
-// Any one picture, sound or metrics file missing or cut to half its length.
-namespace {
-enum class AssetFault { Missing, Truncated, Pipe };
-
-void Damage(const std::string& file, AssetFault fault) {
-    if (fault != AssetFault::Truncated) {
-        fs::remove(file);
-        // Read like a file, a pipe would wait for ever for a writer.
-        if (fault == AssetFault::Pipe)
-            mkfifo(file.c_str(), 0644);
-        return;
-    }
-    fs::resize_file(file, fs::file_size(file) / 2);
+void LogIsAFile(HeadlessGame&, const std::string&) {
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(kLog)));
+    EXPECT_TRUE(!fs::exists("outside") || ReadBytes("outside") == "precious");
 }
 
-int Occurrences(const std::string& text, const std::string& part) {
-    int count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
+// A locked folder keeps every file as it was. The resumed game's End can
+// neither write the end marker nor remove the saved game: it is still never
+// offered again in this run.
+FolderFault ReadOnlyData() {
+    const std::string resume = SampleSavedGame().Encode();
+    HighScoreTable kept;
+    kept.InsertEntry(NormalVariant, NormalDifficulty, 0, "Keeper", 99999);
+    const std::string table = kept.Encode();
+    auto damage = [=](FolderTest& test) {
+        WriteBytes("Data/Resume.dat", resume);
+        WriteBytes("Data/Info.dat", table);
+        WriteBytes("Data/Help.dat", "7");
+        return test.MakeDataReadOnly();
+    };
+    return {"ReadOnlyDataFolderKeepsEveryFile",
+            damage,
+            false,
+            {"ended game stays"},
+            [=](HeadlessGame& game, const std::string&) {
+                EXPECT_EQ(game.Shown("No saved game..."), 1);
+                EXPECT_EQ(ReadBytes("Data/Resume.dat"), resume);
+                EXPECT_EQ(ReadBytes("Data/Info.dat"), table);
+                EXPECT_EQ(ReadBytes("Data/Help.dat"), "7");
+            }};
 }
 
-// The name the game gives the file: backslashes.
-std::string GameName(std::string file) {
-    for (char& c : file) {
-        if (c == '/')
-            c = '\\';
-    }
-    return file;
+std::vector<FolderFault> FolderFaults() {
+    return {
+        {"IntactFolderSavesEveryFile", NoDamage, true, {}, IntactFilesWritten},
+        {"NoDataFolderIsNotMade",
+         RemoveData,
+         false,
+         {"Times Roman 10 Font Metrics.dat", "Resume.dat"},
+         [](HeadlessGame&, const std::string&) { EXPECT_FALSE(fs::exists("Data")); }},
+        ReadOnlyData(),
+        {"NoAudioDevice", NoAudioDevice, true},
+        EdgeGame("ImpossibleDifficulty", static_cast<Difficulty>(7), 3, 3456, false),
+        EdgeGame("LevelTooHighForItsTotal", Hard, 2'000'000, 2'147'483'642, false),
+        EdgeGame("TotalNearTheTop", Hard, 1, INT32_MAX - 5, true),
+        EdgeGame("HighLevelAtTheTop", Hard, 1000, INT32_MAX, true),
+        AFolderAt("Resume.dat", false),
+        {"ResumeEmpty", Writes("Resume.dat", 0, 0), true},
+        {"ResumeHuge", Writes("Resume.dat", 10 << 20, 1), true},
+        {"ResumeNoise", Writes("Resume.dat", 777, 2), true},
+        AFolderAt("Info.dat", true),
+        {"InfoEmpty", Writes("Info.dat", 0, 0), true, {}, HoldsRobust},
+        {"InfoHuge", Writes("Info.dat", 10 << 20, 1), true, {}, TableIsWholeAgain},
+        {"InfoNoise", Writes("Info.dat", 777, 2), true, {}, TableIsWholeAgain},
+        // One of each kind the game reads; ./soak.sh tries every file.
+        Breaks("Graphics/Gui/Background.bmp", AssetFault::Missing),
+        Breaks("Graphics/Gui/Times Roman 16 Font.bmp", AssetFault::Missing),
+        Breaks("Graphics/Vlims/Blue Vlim Standard 1.bmp", AssetFault::Missing),
+        Breaks("Graphics/Gui/25 Points.bmp", AssetFault::Missing),
+        Breaks("Sounds/Click.wav", AssetFault::Missing),
+        Breaks("Data/Times Roman 10 Font Metrics.dat", AssetFault::Missing),
+        Breaks("Graphics/Gui/Background.bmp", AssetFault::Truncated),
+        Breaks("Graphics/Gui/Times Roman 10 Font.bmp", AssetFault::Truncated),
+        Breaks("Graphics/Vlims/Red Vlim Emotion 1.bmp", AssetFault::Truncated),
+        Breaks("Sounds/Score.wav", AssetFault::Truncated),
+        Breaks("Data/Times Roman 16 Font Metrics.dat", AssetFault::Truncated),
+        Breaks("Graphics/Gui/Background.bmp", AssetFault::Pipe),
+        Breaks("Graphics/Gui/Times Roman 10 Font.bmp", AssetFault::Pipe),
+        Breaks("Sounds/Score.wav", AssetFault::Pipe),
+        {"LogIsALink", LinkAtLog, true, {}, LogIsAFile},
+        {"LogIsAPipe", PipeAtLog, true, {}, LogIsAFile},
+    };
 }
 
-struct AssetCase {
-    const char* file;
-    AssetFault fault;
-};
+INSTANTIATE_TEST_SUITE_P(EveryFault, FaultTest, ::testing::ValuesIn(FolderFaults()),
+                         [](const auto& info) { return info.param.name; });
 
-class AssetFaultTest : public FaultTest, public ::testing::WithParamInterface<AssetCase> {
-  protected:
-    void PlayWithout(const std::string& file, AssetFault fault) {
-        Damage(file, fault);
-        HeadlessGame game;
-        EXPECT_EQ(PlayThrough(game), 1) << file;
-        std::string errors = TakeStderr();
-        if (fault == AssetFault::Missing) {
-            // Said once, however often the screens load it again.
-            EXPECT_EQ(Occurrences(errors, GameName(file)), 1) << file << "\n" << errors;
-        }
-        // The game itself goes on saving.
-        EXPECT_TRUE(SavedGame::Read().has_value()) << file;
-    }
-};
 }  // namespace
-
-TEST_P(AssetFaultTest, GamePlaysThrough) {
-    PlayWithout(GetParam().file, GetParam().fault);
-}
-
-// One of each kind the game reads; ./soak.sh tries every file.
-INSTANTIATE_TEST_SUITE_P(
-    OneOfEachKind, AssetFaultTest,
-    ::testing::Values(AssetCase{"Graphics/Gui/Background.bmp", AssetFault::Missing},
-                      AssetCase{"Graphics/Gui/Times Roman 16 Font.bmp", AssetFault::Missing},
-                      AssetCase{"Graphics/Vlims/Blue Vlim Standard 1.bmp", AssetFault::Missing},
-                      AssetCase{"Graphics/Gui/25 Points.bmp", AssetFault::Missing},
-                      AssetCase{"Sounds/Click.wav", AssetFault::Missing},
-                      AssetCase{"Data/Times Roman 10 Font Metrics.dat", AssetFault::Missing},
-                      AssetCase{"Graphics/Gui/Background.bmp", AssetFault::Truncated},
-                      AssetCase{"Graphics/Gui/Times Roman 10 Font.bmp", AssetFault::Truncated},
-                      AssetCase{"Graphics/Vlims/Red Vlim Emotion 1.bmp", AssetFault::Truncated},
-                      AssetCase{"Sounds/Score.wav", AssetFault::Truncated},
-                      AssetCase{"Data/Times Roman 16 Font Metrics.dat", AssetFault::Truncated},
-                      AssetCase{"Graphics/Gui/Background.bmp", AssetFault::Pipe},
-                      AssetCase{"Graphics/Gui/Times Roman 10 Font.bmp", AssetFault::Pipe},
-                      AssetCase{"Sounds/Score.wav", AssetFault::Pipe}));
 
 // Every file of the game folder in turn, missing and then truncated. Long:
 // it runs when VLIMS_SOAK is set (./soak.sh).
@@ -435,22 +381,11 @@ TEST(AssetSweepTest, EveryFileMissingOrTruncated) {
             {
                 // Every screen and both variants, so every file is loaded.
                 HeadlessGame game;
-                game.Start();
-                game.ClickButton(Buttons::kHighScores);
-                game.ClickButton(Buttons::kMenu);
-                game.StartGame(NormalVariant, kAllDifficulties[runs % 3]);
-                EXPECT_TRUE(game.PlayMoves(2)) << file;
-                game.ClickButton(Buttons::kRotationalType);
-                EXPECT_TRUE(game.PlayMoves(2)) << file;
-                game.ClickButton(Buttons::kEnd);
-                game.ClickButton(Buttons::kMenu);
-                game.Close();
-                EXPECT_EQ(game.Exit(), 1) << file;
+                EXPECT_EQ(PlayThrough(game, kAllDifficulties[runs % 3]), 1) << file;
             }
             std::string errors = testing::internal::GetCapturedStderr();
-            if (fault == AssetFault::Missing && !unread.count(file)) {
-                EXPECT_EQ(Occurrences(errors, GameName(file)), 1) << file;
-            }
+            if (fault == AssetFault::Missing && !unread.count(file))
+                ExpectNamedOnce(errors, file);
             ++runs;
         }
     }

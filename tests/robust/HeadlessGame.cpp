@@ -11,8 +11,6 @@
 #include "modes/RotationalGame.h"
 #include "screens/Button.h"
 #include "screens/PlayScreen.h"
-#include "screens/ScoreScreen.h"
-#include "screens/StartScreen.h"
 
 namespace fs = std::filesystem;
 
@@ -33,16 +31,11 @@ void HeadlessGame::CopyGameFolder() {
     const std::set<std::string> written = {"Resume.dat", "Info.dat", "Help.dat", "Help2.dat"};
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(game)) {
         const fs::path relative = fs::relative(entry.path(), game);
-        if (entry.is_directory()) {
-            fs::create_directories(relative);
-            continue;
-        }
         const std::string name = relative.filename().string();
-        if (relative == "vlims" || written.count(name) || name.find(".tmp-") != std::string::npos)
-            continue;
-        if (relative.has_parent_path())
-            fs::create_directories(relative.parent_path());
-        fs::copy_file(entry.path(), relative, fs::copy_options::overwrite_existing);
+        if (entry.is_directory())
+            fs::create_directories(relative);
+        else if (relative != "vlims" && !written.count(name) && name.find(".tmp-") == name.npos)
+            fs::copy_file(entry.path(), relative, fs::copy_options::overwrite_existing);
     }
 }
 
@@ -71,27 +64,23 @@ void HeadlessGame::Idle(uint32_t milliseconds) {
         afterIdle_();
 }
 
-void HeadlessGame::Ticks(int count) {
-    for (int i = 0; i < count; ++i) Tick();
-}
-
+// The left button goes down at (x, y) for one tick and up for the next.
 void HeadlessGame::Press(int x, int y) {
-    MainFrame* frame = app_.Frame();
-    frame->OnLeftButtonDown(x, y);
+    app_.Frame()->OnLeftButtonDown(x, y);
     Tick();
-    frame->OnLeftButtonUp(x, y);
+    app_.Frame()->OnLeftButtonUp(x, y);
     Tick();
 }
 
 void HeadlessGame::ClickButton(const ButtonLayout& button) {
     Press(button.x + button.width / 2, button.y + button.height / 2);
-    Ticks(kTicksPerButtonClick);
+    for (int tick = 0; tick < kTicksPerButtonClick; ++tick) Tick();
 }
 
-void HeadlessGame::MakeMove(const Move& move, bool rotational) {
+void HeadlessGame::MakeMove(const Move& move) {
     constexpr int kOrigin = PlayScreen::kBoardOrigin;
     constexpr int kPitch = GameMode::kCellPitch;
-    if (rotational) {
+    if (Mode()->Variant() == RotationalVariant) {
         Press(kOrigin + kPitch * (move.x1 + 1), kOrigin + kPitch * (move.y1 + 1));
         return;
     }
@@ -103,37 +92,23 @@ void HeadlessGame::Close() {
     app_.Frame()->OnClose();
 }
 
-int HeadlessGame::Exit() {
-    return app_.ExitInstance();
+int HeadlessGame::Shown(const std::string& caption) const {
+    int count = 0;
+    for (const MessageBoxRecorder::Shown& box : boxes_.All()) count += box.caption == caption;
+    return count;
 }
 
-bool HeadlessGame::OnStartScreen() const {
-    MainFrame* frame = const_cast<GameApp&>(app_).Frame();
-    return frame && dynamic_cast<StartScreen*>(frame->CurrentScreen()) != nullptr;
-}
-
-bool HeadlessGame::OnScoreScreen() const {
-    MainFrame* frame = const_cast<GameApp&>(app_).Frame();
-    return frame && dynamic_cast<ScoreScreen*>(frame->CurrentScreen()) != nullptr;
-}
-
-PlayScreen* HeadlessGame::Play() const {
-    MainFrame* frame = const_cast<GameApp&>(app_).Frame();
-    return frame ? dynamic_cast<PlayScreen*>(frame->CurrentScreen()) : nullptr;
-}
-
-GameMode* HeadlessGame::Mode() const {
-    PlayScreen* play = Play();
+GameMode* HeadlessGame::Mode() {
+    PlayScreen* play = Current<PlayScreen>();
     return play ? play->Mode() : nullptr;
 }
 
-bool HeadlessGame::MoveRunning() const {
+bool HeadlessGame::MoveRunning() {
     GameMode* mode = Mode();
     if (auto* normal = dynamic_cast<NormalGame*>(mode))
         return normal->Swapping();
-    if (auto* rotational = dynamic_cast<RotationalGame*>(mode))
-        return rotational->Rotating();
-    return false;
+    auto* rotational = dynamic_cast<RotationalGame*>(mode);
+    return rotational && rotational->Rotating();
 }
 
 void HeadlessGame::StartGame(GameVariant variant, Difficulty difficulty) {
@@ -143,7 +118,7 @@ void HeadlessGame::StartGame(GameVariant variant, Difficulty difficulty) {
         ClickButton(Buttons::kRotationalType);
 }
 
-bool HeadlessGame::AtRest() const {
+bool HeadlessGame::AtRest() {
     GameMode* mode = Mode();
     return mode && !MoveRunning() && !mode->NoMovesShown() && mode->FindLines(4).Empty();
 }
@@ -173,7 +148,7 @@ bool HeadlessGame::PlayMoves(int moves) {
         }
         if (!found)
             return false;
-        MakeMove(move, Mode()->Variant() == RotationalVariant);
+        MakeMove(move);
         while (MoveRunning()) Tick();
     }
     return true;

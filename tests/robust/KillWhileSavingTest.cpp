@@ -44,20 +44,6 @@ HighScoreTable TableNumber(int n) {
 
 constexpr int kVersions = 4;
 
-// The versions the child cycles through.
-std::set<std::string> ResumeVersions() {
-    std::set<std::string> versions;
-    for (int n = 0; n < kVersions; ++n) versions.insert(GameNumber(n).Encode());
-    versions.insert(std::string("\x63\0\0\0", 4));  // the end marker
-    return versions;
-}
-
-std::set<std::string> InfoVersions() {
-    std::set<std::string> versions;
-    for (int n = 0; n < kVersions; ++n) versions.insert(TableNumber(n).Encode());
-    return versions;
-}
-
 [[noreturn]] void SaveForever() {
     for (int n = 0;; ++n) {
         GameNumber(n % kVersions).Write();
@@ -68,17 +54,18 @@ std::set<std::string> InfoVersions() {
     }
 }
 
-void SleepMicroseconds(long microseconds) {
-    timespec pause{0, microseconds * 1000};
-    nanosleep(&pause, nullptr);
-}
 }  // namespace
 
 TEST(KillWhileSavingTest, EveryFileIsAlwaysOneWholeVersion) {
     TempWorkDir workDir;
     fs::create_directory("Data");
-    const std::set<std::string> resumeVersions = ResumeVersions();
-    const std::set<std::string> infoVersions = InfoVersions();
+    // The versions the child cycles through.
+    std::set<std::string> resumeVersions = {std::string("\x63\0\0\0", 4)};  // the end marker
+    std::set<std::string> infoVersions;
+    for (int n = 0; n < kVersions; ++n) {
+        resumeVersions.insert(GameNumber(n).Encode());
+        infoVersions.insert(TableNumber(n).Encode());
+    }
     // The first versions are in place before any kill, as after a first run.
     GameNumber(0).Write();
     TableNumber(0).SaveTable();
@@ -94,7 +81,8 @@ TEST(KillWhileSavingTest, EveryFileIsAlwaysOneWholeVersion) {
         ASSERT_GE(child, 0);
         if (child == 0)
             SaveForever();
-        SleepMicroseconds(delay(random));
+        const timespec pause{0, delay(random) * 1000};
+        nanosleep(&pause, nullptr);
         ::kill(child, SIGKILL);
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -116,9 +104,6 @@ TEST(KillWhileSavingTest, EveryFileIsAlwaysOneWholeVersion) {
         if (file.path().filename().string().find(".tmp-") != std::string::npos)
             ++cutWrites;
     }
-    RecordProperty("kills", kKills);
-    RecordProperty("cutWrites", cutWrites);
-    RecordProperty("helpCount", lastCount);
     std::printf("%d kills, %d writes cut short, help counter reached %d\n", kKills, cutWrites,
                 lastCount);
 }
