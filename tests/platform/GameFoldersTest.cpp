@@ -23,7 +23,7 @@ TEST(GameFolders, GameFolderFirstThenThePrefixAndThePlayersDataHome) {
         {"standing in a game folder", {false, "/opt/v", true, "/x", "/h"}, "/opt/v", "/opt/v"},
         {"installed", {false, "/usr/games", false, "/x/data", "/h"}, share, "/x/data/vlims"},
         {"a moved prefix", {false, "/p/games/", false, "", "/h"}, "/p/share/games/vlims", local},
-        {"a relative XDG_DATA_HOME", {false, "/usr/games", false, "rel", "/h"}, share, local},
+        {"relative XDG_DATA_HOME ignored", {false, "/usr/games", false, "rel", "/h"}, share, local},
         {"no home at all", {false, "/usr/games", false, "", ""}, nullptr, nullptr},
         {"no executable folder", {false, "", false, "", "/h"}, "", ""},
     };
