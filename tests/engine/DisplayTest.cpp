@@ -51,7 +51,7 @@ class DisplayTest : public ::testing::Test {
 
 // Opaque pictures skip the colour key for speed; near-black must still draw.
 // Scaling picks pixels: a blend would put dark red at the hole's edge.
-TEST_F(DisplayTest, BlackAndOnlyBlackIsTransparentWhateverTheFileFormatOrScale) {
+TEST_F(DisplayTest, PicturesLoadTheirTopLeftAndOnlyBlackIsTransparentWhateverTheFormat) {
     const ImagePtr half = HalfHole();
     EXPECT_EQ(DrawnAt(half, 4, 1), kRed);
     EXPECT_EQ(DrawnAt(half, 5, 1), kGround);
@@ -63,6 +63,13 @@ TEST_F(DisplayTest, BlackAndOnlyBlackIsTransparentWhateverTheFileFormatOrScale) 
     const ImagePtr bits565 = Load(Bmp565(), 2, 2);
     EXPECT_EQ(DrawnAt(bits565, 0, 0), kGround);
     EXPECT_EQ(DrawnAt(bits565, 1, 0) & 0xF80000, 0xF80000u);
+    // Only the top-left of a larger file is loaded.
+    const ImagePtr big =
+        Load(MakeBmp(300, 40, [](int x, int y) { return x < 250 && y < 20 ? kBlue : 0x00FF00u; }),
+             250, 20);
+    EXPECT_EQ(DrawnAt(big, 249, 19), kBlue);
+    EXPECT_EQ(display_.PixelAt(250, 0), kGround);
+    EXPECT_EQ(display_.PixelAt(0, 20), kGround);
 }
 
 // Pictures stand on the window's right and bottom edges (the level bar, the
@@ -75,16 +82,6 @@ TEST_F(DisplayTest, PicturesFlushWithTheEdgesDrawAndThoseStickingOutDoNot) {
     EXPECT_FALSE(display_.DrawImageScaled(image.get(), 0, 437, 10, 4));
     EXPECT_EQ(display_.PixelAt(620, 0), kGround);
     EXPECT_EQ(display_.PixelAt(0, 439), kGround);
-}
-
-// Only the top-left of a larger file is loaded; the reader takes no more.
-TEST_F(DisplayTest, LoadsTheTopLeftRegionOfALargerFile) {
-    const ImagePtr big =
-        Load(MakeBmp(300, 40, [](int x, int y) { return x < 250 && y < 20 ? kBlue : 0x00FF00u; }),
-             250, 20);
-    EXPECT_EQ(DrawnAt(big, 249, 19), kBlue);
-    EXPECT_EQ(display_.PixelAt(250, 0), kGround);
-    EXPECT_EQ(display_.PixelAt(0, 20), kGround);
 }
 
 TEST_F(DisplayTest, PresentSkipsFramesThatDidNotChange) {
