@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
+#include <vector>
 
 #include "engine/Sound.h"
 #include "engine/SoundSystem.h"
@@ -11,14 +10,20 @@
 #include "support/WavBytes.h"
 
 namespace {
-// 2205 samples: exactly 100 ms at 22050 Hz.
-constexpr int kTenthOfASecond = 2205;
+constexpr int kTenthOfASecond = 2205;  // samples at 22050 Hz
 
 class SoundTest : public ::testing::Test {
   protected:
-    // A file of `count` samples of `value` under Sounds/.
-    void WriteSound(const std::string& name, int count, int16_t value = 1000) {
-        dir_.WriteFile("Sounds/" + name, PcmWav(std::vector<int16_t>(count, value)));
+    // Loads Sounds\<name>.wav, made of `count` samples of `value`.
+    void Load(Sound& sound, const std::string& name, int count, int16_t value = 1000,
+              SoundSystem* system = nullptr) {
+        dir_.WriteFile("Sounds/" + name + ".wav", PcmWav(std::vector<int16_t>(count, value)));
+        ASSERT_TRUE(sound.LoadWav("Sounds\\" + name + ".wav", system ? *system : system_));
+    }
+    std::vector<int16_t> Mix(int count) {
+        std::vector<int16_t> out(static_cast<size_t>(count), 7);
+        system_.Mix(out.data(), count);
+        return out;
     }
 
     TempWorkDir dir_;
@@ -26,179 +31,90 @@ class SoundTest : public ::testing::Test {
     SoundSystem system_;  // never created: no device, as on a machine without sound
 };
 
-TEST_F(SoundTest, AMissingOrRefusedFileGivesASilentSoundAndOneLine) {
-    dir_.WriteFile("Sounds/Bad.wav", "RIFF\0\0\0\0WAVE");
-    for (const char* path : {"Sounds\\Missing.wav", "Sounds\\Bad.wav"}) {
-        Sound sound;
-        testing::internal::CaptureStderr();
-        EXPECT_FALSE(sound.LoadWav(path, system_));
-        std::string err = testing::internal::GetCapturedStderr();
-        EXPECT_NE(err.find(path), std::string::npos) << err;
-        EXPECT_TRUE(sound.Play());
-        EXPECT_FALSE(system_.IsPlaying(sound));
-    }
-    EXPECT_TRUE(system_.TakeStarted().empty());
-}
-
-// A long game starts sounds without end and nobody takes the record.
-TEST_F(SoundTest, TheRecordOfStartedSoundsStaysSmall) {
-    WriteSound("Click.wav", 10);
+// The second start has the sound end after the 32-bit tick count wraps.
+TEST_F(SoundTest, PlaysItsLengthWithoutRestartingWhilePlayingAcrossTheWrap) {
     Sound sound;
-    ASSERT_TRUE(sound.LoadWav("Sounds\\Click.wav", system_));
-    for (int i = 0; i < 1000; ++i) {
-        EXPECT_TRUE(system_.Start(sound));
-        clock_.Advance(10);
-    }
-    EXPECT_EQ(system_.TakeStarted().size(), SoundSystem::kStartedKept);
-}
-
-TEST_F(SoundTest, LoadsByTheGamesPathAndPlaysWithoutRestartWhilePlaying) {
-    WriteSound("Click.wav", kTenthOfASecond);
-    Sound sound;
-    ASSERT_TRUE(sound.LoadWav("Sounds\\Click.wav", system_));
-    EXPECT_EQ(sound.Samples().size(), static_cast<size_t>(kTenthOfASecond));
-    // The second start has the sound end after the 32-bit tick count wraps.
+    Load(sound, "Click", kTenthOfASecond);
     for (uint32_t start : {5000u, 0xFFFFFFC0u}) {
         clock_.Set(start);
         sound.Play();
         EXPECT_EQ(system_.TakeStarted(), std::vector<std::string>{"Sounds\\Click.wav"});
         clock_.Advance(60);
-        int16_t out[100];
-        system_.Mix(out, 100);  // the device has moved 100 samples on
-        sound.Play();           // a second click within the first
+        Mix(100);      // the device has moved 100 samples on
+        sound.Play();  // a second click within the first
         EXPECT_TRUE(system_.TakeStarted().empty());
         EXPECT_EQ(system_.MixingVoices(), 1);
-
         clock_.Advance(39);
         EXPECT_TRUE(system_.IsPlaying(sound));
         clock_.Advance(1);
         EXPECT_FALSE(system_.IsPlaying(sound)) << "start " << start;
     }
-    sound.Play();  // finished: plays again from its beginning, once
-    EXPECT_EQ(system_.TakeStarted().size(), 1u);
+    // A long game restarts sounds without end, and nobody takes the record.
+    for (int i = 0; i < 1000; ++i) {
+        sound.Play();
+        clock_.Advance(100);
+    }
+    EXPECT_EQ(system_.TakeStarted().size(), SoundSystem::kStartedKept);
     EXPECT_EQ(system_.MixingVoices(), 1);
 }
 
-TEST_F(SoundTest, SeveralSoundsMixBySumWithClipping) {
-    WriteSound("Low.wav", 3, 1000);
-    WriteSound("High.wav", 5, 32000);
-    WriteSound("Deep.wav", 2, -32000);
-    Sound low, high, deep;
-    ASSERT_TRUE(low.LoadWav("Sounds\\Low.wav", system_));
-    ASSERT_TRUE(high.LoadWav("Sounds\\High.wav", system_));
-    ASSERT_TRUE(deep.LoadWav("Sounds\\Deep.wav", system_));
-
+TEST_F(SoundTest, SoundsMixBySumClippedAndEndWithTheirSamples) {
+    Sound low, high, deep, deeper;
+    Load(low, "Low", 3, 1000);
+    Load(high, "High", 5, 32000);
+    Load(deep, "Deep", 2, -32000);
+    Load(deeper, "Deeper", 1, -20000);
     low.Play();
-    int16_t out[4] = {7, 7, 7, 7};
-    system_.Mix(out, 2);
-    EXPECT_EQ(out[0], 1000);
-    EXPECT_EQ(out[1], 1000);
-
     high.Play();
-    system_.Mix(out, 2);
-    EXPECT_EQ(out[0], 32767);  // 33000 clipped
-    EXPECT_EQ(out[1], 32000);  // low has ended
-    EXPECT_EQ(system_.MixingVoices(), 1);
-
     deep.Play();
-    system_.Mix(out, 4);
-    EXPECT_EQ(out[0], 0);
-    EXPECT_EQ(out[1], 0);
-    EXPECT_EQ(out[2], 32000);
-    EXPECT_EQ(out[3], 0);  // everything has ended: silence
+    EXPECT_EQ(Mix(6), (std::vector<int16_t>{1000, 1000, 32767, 32000, 32000, 0}));
     EXPECT_EQ(system_.MixingVoices(), 0);
-
-    Sound deeper;
-    WriteSound("Deeper.wav", 1, -20000);
-    ASSERT_TRUE(deeper.LoadWav("Sounds\\Deeper.wav", system_));
     clock_.Advance(1000);
     deep.Play();
     deeper.Play();
-    system_.Mix(out, 1);
-    EXPECT_EQ(out[0], -32768);  // -52000 clipped
+    EXPECT_EQ(Mix(2), (std::vector<int16_t>{-32768, -32000}));
 }
 
-TEST_F(SoundTest, ASoundThatGoesAwayStopsPlaying) {
-    WriteSound("Zoh.wav", kTenthOfASecond);
+// The device mixes from the sounds' own samples: none may be read once its
+// sound is gone or holds other samples, nor a system that is gone.
+TEST_F(SoundTest, NoSamplesAreMixedAfterTheirSoundChangesOrGoes) {
     {
-        Sound sound;
-        ASSERT_TRUE(sound.LoadWav("Sounds\\Zoh.wav", system_));
-        sound.Play();
-        EXPECT_EQ(system_.MixingVoices(), 1);
+        Sound gone;
+        Load(gone, "Zoh", kTenthOfASecond);
+        gone.Play();
     }
-    EXPECT_EQ(system_.MixingVoices(), 0);
-    int16_t out[8];
-    system_.Mix(out, 8);  // must not touch the freed samples
-    EXPECT_EQ(out[0], 0);
-}
-
-TEST_F(SoundTest, ReloadingAPlayingSoundStopsTheOldSamples) {
-    WriteSound("A.wav", kTenthOfASecond, 5);
-    WriteSound("B.wav", 10, 9);
+    EXPECT_EQ(Mix(1), std::vector<int16_t>{0});
     Sound sound;
-    ASSERT_TRUE(sound.LoadWav("Sounds\\A.wav", system_));
+    Load(sound, "A", kTenthOfASecond, 5);
     sound.Play();
-    ASSERT_TRUE(sound.LoadWav("Sounds\\B.wav", system_));
+    Load(sound, "B", 10, 9);
     EXPECT_FALSE(system_.IsPlaying(sound));
     sound.Play();
-    int16_t out[1];
-    system_.Mix(out, 1);
-    EXPECT_EQ(out[0], 9);
-}
-
-TEST(SoundSystemLifetime, ASoundOutlivingItsSystemIsSilent) {
-    TempWorkDir dir;
-    dir.WriteFile("Sounds/Click.wav", PcmWav({1, 2, 3}));
-    Sound sound;
+    EXPECT_EQ(Mix(1), std::vector<int16_t>{9});
     {
-        SoundSystem system;
-        ASSERT_TRUE(sound.LoadWav("Sounds\\Click.wav", system));
+        SoundSystem shortLived;
+        Load(sound, "C", 3, 1, &shortLived);
     }
     EXPECT_TRUE(sound.Play());
-}
-
-TEST(SoundSystemDevice, NoAudioDeviceMeansSilenceNotFailure) {
-    ScopedEnv driver("SDL_AUDIODRIVER", "no-such-driver");
-    TempWorkDir dir;
-    ManualClock clock;
-    dir.WriteFile("Sounds/Click.wav", PcmWav(std::vector<int16_t>(kTenthOfASecond, 100)));
-    SoundSystem system;
-    testing::internal::CaptureStderr();
-    EXPECT_TRUE(system.Create(nullptr));
-    EXPECT_TRUE(system.CreatePrimaryBuffer());
-    testing::internal::GetCapturedStderr();
-    EXPECT_FALSE(system.HasDevice());
-    Sound sound;
-    ASSERT_TRUE(sound.LoadWav("Sounds\\Click.wav", system));
-    EXPECT_TRUE(sound.Play());
-    EXPECT_TRUE(system.IsPlaying(sound));
-    clock.Advance(100);
-    EXPECT_FALSE(system.IsPlaying(sound));
-    EXPECT_TRUE(system.Release());
 }
 
 // The device's thread wakes for every buffer, so a quiet game closes it.
-TEST(SoundSystemDevice, RestsTheDeviceWhenQuietAndWakesItForTheNextSound) {
+TEST_F(SoundTest, RestsTheDeviceWhenQuietAndWakesItForTheNextSound) {
     ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
-    TempWorkDir dir;
-    ManualClock clock(0xFFFFFF00u);  // the quiet time runs across the tick wrap
-    dir.WriteFile("Sounds/Click.wav", PcmWav(std::vector<int16_t>(kTenthOfASecond, 100)));
+    clock_.Set(0xFFFFFF00u);  // the quiet time runs across the tick wrap
     SoundSystem system;
     EXPECT_TRUE(system.Create(nullptr));
     EXPECT_TRUE(system.CreatePrimaryBuffer());
     Sound sound;
-    ASSERT_TRUE(sound.LoadWav("Sounds\\Click.wav", system));
-    clock.Advance(SoundSystem::kQuietBeforeRest - 1);
+    Load(sound, "Click", kTenthOfASecond, 100, &system);
+    clock_.Advance(SoundSystem::kQuietBeforeRest - 1);
     system.RestWhenQuiet();
     EXPECT_TRUE(system.DeviceOpen());
-    clock.Advance(1);
+    clock_.Advance(1);
     system.RestWhenQuiet();
     EXPECT_FALSE(system.DeviceOpen());
     EXPECT_TRUE(system.HasDevice());
-
     EXPECT_TRUE(sound.Play());
     EXPECT_TRUE(system.DeviceOpen());
-    EXPECT_TRUE(system.Release());
-    EXPECT_FALSE(system.HasDevice());
 }
 }  // namespace

@@ -131,16 +131,25 @@ inline void EnterScratchFolder() {
     });
 }
 
-// One headless display for a whole fuzzing run, made with the font sheet in
-// the current working directory on first use.
+// One headless display for a whole fuzzing run, made on first use in the
+// scratch folder, with the font sheet there.
 inline Display& ScratchDisplay() {
     static Display* display = [] {
+        EnterScratchFolder();
         PutFontSheet();
         auto* made = new Display();
         MakeHeadless(*made);
         return made;
     }();
     return *display;
+}
+
+// What every libFuzzer target does with its input: a broken property aborts,
+// so the fuzzer keeps the input.
+inline int Check(const uint8_t* data, size_t size, bool (*check)(const std::string&)) {
+    if (!check(std::string(reinterpret_cast<const char*>(data), size)))
+        abort();
+    return 0;
 }
 
 // Font metrics: 256 signed widths. Every glyph is drawn at the left and

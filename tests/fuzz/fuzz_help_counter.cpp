@@ -1,10 +1,5 @@
-#include <cstdlib>
-
 #include "FuzzInputs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::string bytes(reinterpret_cast<const char*>(data), size);
-    if (!fuzz::HelpCounterInput(bytes))
-        abort();
-    return 0;
+    return fuzz::Check(data, size, fuzz::HelpCounterInput);
 }

@@ -53,20 +53,17 @@ TEST(FileIoTest, AtomicWriteReplacesWholeKeepsTheModeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator("Data"), fs::directory_iterator()), 2);
 }
 
-TEST(FileIoTest, AtomicWriteReplacesALinkAndNeverWritesThroughIt) {
+// A link is replaced, never written through; a missing folder is not made,
+// and a folder where the file belongs stays a folder.
+TEST(FileIoTest, AtomicWriteNeverWritesThroughALinkNorCreatesFolders) {
     TempWorkDir dir;
     dir.WriteFile("outside", "precious");
     fs::create_symlink(fs::absolute("outside"), "log.txt");
     ASSERT_TRUE(WriteFileAtomically("log.txt", ""));
     EXPECT_EQ(dir.ReadFile("outside"), "precious");
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("log.txt")));
-}
-
-TEST(FileIoTest, AtomicWriteIntoAMissingFolderFailsAndCreatesNothing) {
-    TempWorkDir dir;
     EXPECT_FALSE(WriteFileAtomically("Data/Help.dat", "2"));
     EXPECT_FALSE(dir.Exists("Data"));
-    // A folder where the file belongs stays a folder.
     fs::create_directories("Data/Resume.dat");
     EXPECT_FALSE(WriteFileAtomically("Data/Resume.dat", "x"));
     EXPECT_TRUE(fs::is_directory("Data/Resume.dat"));

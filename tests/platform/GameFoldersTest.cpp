@@ -16,26 +16,16 @@ struct FolderCase {
 };
 
 TEST(GameFolders, GameFolderFirstThenThePrefixAndThePlayersDataHome) {
+    const char* share = "/usr/share/games/vlims";
+    const char* local = "/h/.local/share/vlims";
     const FolderCase cases[] = {
-        {"started in a game folder", {true, "/opt/vlims", true, "/x", "/home/a"}, "", ""},
-        {"standing in a game folder",
-         {false, "/opt/vlims", true, "/x", "/home/a"},
-         "/opt/vlims",
-         "/opt/vlims"},
-        {"installed",
-         {false, "/usr/games", false, "/x/data", "/home/a"},
-         "/usr/share/games/vlims",
-         "/x/data/vlims"},
-        {"a moved prefix",
-         {false, "/tmp/p/games/", false, "", "/home/a"},
-         "/tmp/p/share/games/vlims",
-         "/home/a/.local/share/vlims"},
-        {"a relative XDG_DATA_HOME is ignored",
-         {false, "/usr/games", false, "rel", "/home/a"},
-         "/usr/share/games/vlims",
-         "/home/a/.local/share/vlims"},
+        {"started in a game folder", {true, "/opt/v", true, "/x", "/h"}, "", ""},
+        {"standing in a game folder", {false, "/opt/v", true, "/x", "/h"}, "/opt/v", "/opt/v"},
+        {"installed", {false, "/usr/games", false, "/x/data", "/h"}, share, "/x/data/vlims"},
+        {"a moved prefix", {false, "/p/games/", false, "", "/h"}, "/p/share/games/vlims", local},
+        {"relative XDG_DATA_HOME ignored", {false, "/usr/games", false, "rel", "/h"}, share, local},
         {"no home at all", {false, "/usr/games", false, "", ""}, nullptr, nullptr},
-        {"no executable folder", {false, "", false, "", "/home/a"}, "", ""},
+        {"no executable folder", {false, "", false, "", "/h"}, "", ""},
     };
     for (const FolderCase& c : cases) {
         SCOPED_TRACE(c.what);

@@ -14,13 +14,11 @@ inline std::vector<Move> SwapMovesByTrial(Board& board) {
         for (int32_t x = 0; x < Board::kColumns; ++x) {
             for (int32_t ny = y - 1; ny <= y + 1; ++ny) {
                 for (int32_t nx = x - 1; nx <= x + 1; ++nx) {
-                    if (!Board::IsInside(nx, ny) || (nx == x && ny == y)) {
+                    if (!Board::IsInside(nx, ny) || (nx == x && ny == y))
                         continue;
-                    }
                     board.SwapCells(nx, ny, x, y);
-                    if (!board.FindLines(4).Empty()) {
+                    if (!board.FindLines(4).Empty())
                         moves.push_back({nx, ny, x, y});
-                    }
                     board.SwapCells(nx, ny, x, y);
                 }
             }
@@ -34,9 +32,8 @@ inline std::vector<Move> RotationMovesByTrial(Board& board) {
     for (int32_t y = 1; y < Board::kRows; ++y) {
         for (int32_t x = 1; x < Board::kColumns; ++x) {
             board.RotateBlock(x - 1, y - 1, x, y, true);
-            if (!board.FindLines(4).Empty()) {
+            if (!board.FindLines(4).Empty())
                 moves.push_back({x - 1, y - 1, x, y});
-            }
             board.RotateBlock(x - 1, y - 1, x, y, false);
         }
     }
