@@ -8,13 +8,10 @@
 #include <vector>
 
 #include "board/Board.h"
-#include "engine/Display.h"
 #include "engine/FontSet.h"
-#include "engine/SoundSystem.h"
 #include "modes/GameMode.h"
 #include "modes/SavedGame.h"
-#include "platform/ManualClock.h"
-#include "support/TempWorkDir.h"
+#include "screens/ScreenFixture.h"
 
 // The little-endian 32-bit integer the save file stores.
 inline std::string Int32Bytes(int32_t value) {
@@ -36,39 +33,43 @@ inline SavedGame SampleSavedGame() {
     return game;
 }
 
-// A headless game folder for the modes: every picture a mode loads is a flat
-// colour (so tests can tell them apart in the back buffer), every sound a
-// short tone, time only moves when the test says so, and the play screen's
-// tick (HandleMouse, then Update, every 10 ms) is driven by hand.
-class ModeFixture : public ::testing::Test {
+// A headless game folder with what the play screen loads (flat-colour
+// pictures, short sounds, start counters past the help games), and the play
+// screen's tick (HandleMouse, then Update, every 10 ms) driven by hand.
+class ModeFixture : public ScreenFixture {
   protected:
-    static constexpr uint32_t kBackground = 0x102030;
-    static constexpr uint32_t kSelectMark = 0xF0F000;
-    static constexpr uint32_t kStartHelp = 0x30C030;
-    static constexpr uint32_t kStartHelp2 = 0x30C0C0;
-    static constexpr uint32_t kNoMoves = 0xC03030;
-    static constexpr uint32_t kRotateButton = 0x8080F0;
-    static constexpr uint32_t kRotateButtonPushed = 0xF080F0;
     static constexpr int32_t kOrigin = 20;
     static constexpr uint32_t kTick = 10;
 
-    ModeFixture();
+    ModeFixture() {
+        clock.Set(5000);
+        WritePlayAssets(dir, 0x102030);
+        fonts_ = std::make_unique<FontSet>(display);
+    }
 
-    // The picture colour of a piece of `colour` in `mood`.
-    static uint32_t PieceColour(int32_t colour, int32_t mood);
+    // A new game of the mode; a quiet one is past its help games, on a
+    // board of colours 1 to 4 that change along every row, column and
+    // diagonal (no line, no move) but for Purple on (9, 5), (9, 7), (9, 8)
+    // and (9, 9): one swap and one turn away from a line, so the board check
+    // finds a move and leaves the rest of the board to the test.
+    template <class Mode>
+    std::unique_ptr<Mode> Start(Difficulty difficulty, bool quiet = true) {
+        auto game = std::make_unique<Mode>();
+        game->NewGame(display, sound, kOrigin, kOrigin, false, difficulty, clock.Now());
+        if (quiet) {
+            FillQuiet(*game);
+            for (int32_t y : {5, 7, 8, 9}) game->PlacePiece(9, y, Purple);
+            sound.TakeStarted();
+        }
+        return game;
+    }
 
-    // Puts a fully grown, Standard piece of `colour` into the cell.
-    static void Paint(Board& board, int32_t x, int32_t y, int32_t colour);
-    // Colours 1 to 4 that change along every row, column and diagonal, so no
-    // two neighbours match: no line, and no swap or turn makes one. Tests
-    // paint what they need over it in Purple and White.
-    static void FillQuiet(Board& board);
-    // Purple on (9, 5), (9, 7), (9, 8) and (9, 9): one swap and one turn
-    // away from a line, so the board check finds a move and leaves the rest
-    // of the board to the test.
-    static void PaintSpareMove(Board& board);
-    static std::array<const Piece*, Board::kCellCount> Pieces(const Board& board);
-    static int32_t ColourAt(const Board& board, int32_t x, int32_t y);
+    static void FillQuiet(Board& board) {
+        for (int32_t y = 0; y < Board::kRows; ++y) {
+            for (int32_t x = 0; x < Board::kColumns; ++x)
+                board.PlacePiece(x, y, 1 + (x + 2 * y) % 4);
+        }
+    }
 
     // Pixel centre of cell (x, y) and of inner corner (c, r).
     static int32_t CellCentre(int32_t i) { return kOrigin + 40 * i + 20; }
@@ -76,26 +77,43 @@ class ModeFixture : public ::testing::Test {
 
     // One play-screen tick: the clock moves on 10 ms, then the mode gets the
     // mouse and its frame.
-    void Tick(GameMode& mode);
-    void RunFor(GameMode& mode, uint32_t milliseconds);
+    void Tick(GameMode& mode) {
+        clock.Advance(kTick);
+        mode.HandleMouse(mouseX_, mouseY_, mouseDown_, false);
+        mode.Update(display, sound, clock.Now(), *fonts_);
+    }
+
+    void RunFor(GameMode& mode, uint32_t milliseconds) {
+        const uint32_t end = clock.Now() + milliseconds;
+        while (TickAfter(end, clock.Now())) Tick(mode);
+    }
+
     // Button down for one tick at (x, y), then up again for one tick.
-    void Click(GameMode& mode, int32_t x, int32_t y);
+    void Click(GameMode& mode, int32_t x, int32_t y) {
+        mouseX_ = x;
+        mouseY_ = y;
+        mouseDown_ = true;
+        Tick(mode);
+        mouseDown_ = false;
+        Tick(mode);
+    }
+
     void ClickCell(GameMode& mode, int32_t x, int32_t y) {
         Click(mode, CellCentre(x), CellCentre(y));
     }
-    // Sounds started since the last call, by file name ("Pop", "Zoh", ...).
-    std::vector<std::string> SoundsPlayed();
 
-    TempWorkDir dir_;
-    ManualClock clock_{5000};
-    Display display_;
-    SoundSystem sound_;
+    // Sounds started since the last call, by file name ("Pop", "Zoh", ...).
+    std::vector<std::string> SoundsPlayed() {
+        std::vector<std::string> names;
+        for (const std::string& path : sound.TakeStarted()) {
+            const std::string name = path.substr(path.find_last_of('\\') + 1);
+            names.push_back(name.substr(0, name.size() - 4));
+        }
+        return names;
+    }
+
     std::unique_ptr<FontSet> fonts_;
     int32_t mouseX_ = 0;
     int32_t mouseY_ = 0;
     bool mouseDown_ = false;
-
-  private:
-    void WriteAssets();
-    void WriteImage(const std::string& name, int width, int height, uint32_t colour);
 };

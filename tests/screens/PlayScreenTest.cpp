@@ -1,25 +1,15 @@
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
-#include "app/SharedState.h"
-#include "engine/Display.h"
-#include "engine/SoundSystem.h"
 #include "modes/NormalGame.h"
 #include "modes/RotationalGame.h"
 #include "modes/SavedGame.h"
-#include "platform/ManualClock.h"
-#include "platform/MessageBox.h"
-#include "screens/Button.h"
 #include "screens/PlayScreen.h"
-#include "screens/TestAssets.h"
-#include "support/TempWorkDir.h"
+#include "screens/ScreenFixture.h"
 
 namespace {
 constexpr uint32_t kBackground = 0x204050;
 constexpr uint32_t kBarEmpty = 0x101070;
 constexpr uint32_t kBarFull = 0x70E070;
-constexpr const char* kNextLevelSound = "Sounds\\Next Level 1.wav";
 
 // A board without lines (rows step by one colour, columns by two) but with
 // one move in each variant: Blue (3, 1) completes Blue (0..2, 0) when it is
@@ -37,35 +27,26 @@ SavedGame SavedBoard(GameVariant variant, Difficulty difficulty, int32_t level, 
     return game;
 }
 
-class PlayScreenTest : public ::testing::Test {
+class PlayScreenTest : public ScreenFixture {
   protected:
     PlayScreenTest() {
-        shared = SharedState{};
-        display.Create(nullptr);
-        display.SetWindowed(625, 440);
-        sound.Create(nullptr);
         WritePlayAssets(dir, kBackground);
         WritePicture(dir, "Graphics\\Gui\\Level Bar.bmp", 25, 400, kBarEmpty);
         WritePicture(dir, "Graphics\\Gui\\Level Bar Filled.bmp", 25, 400, kBarFull);
     }
-    ~PlayScreenTest() override {
-        screen.Leave();
-        shared = SharedState{};
-    }
+    ~PlayScreenTest() override { screen.Leave(); }
 
     void Enter() {
         screen.Enter(display, sound, clock.Now());
         screen.Draw(display);
         sound.TakeStarted();
     }
-    ScreenCode Tick(int x = 0, int y = 0, bool leftDown = false) {
-        clock.Advance(10);
-        return screen.Update(display, sound, clock.Now(), x, y, leftDown, false);
-    }
+    ScreenCode Tick() { return ScreenFixture::Tick(screen); }
     // Presses a panel button for one tick and lets 250 ms pass with the
     // mouse button up: the next tick is the one the screen acts on.
     void PressAndWait(const ButtonLayout& button) {
-        Tick(button.x + button.width / 2, button.y + button.height / 2, true);
+        ScreenFixture::Tick(screen, button.x + button.width / 2, button.y + button.height / 2,
+                            true);
         for (int elapsed = 10; elapsed <= 250; elapsed += 10) Tick();
     }
     void ReachLevel(int32_t level) {
@@ -80,16 +61,7 @@ class PlayScreenTest : public ::testing::Test {
         for (int y = 419; y >= 20 && display.PixelAt(430, y) == kBarFull; --y) ++fill;
         return fill;
     }
-    size_t Started(const std::string& name) {
-        auto started = sound.TakeStarted();
-        return static_cast<size_t>(std::count(started.begin(), started.end(), name));
-    }
 
-    TempWorkDir dir;
-    ManualClock clock;
-    MessageBoxRecorder messages;
-    Display display;
-    SoundSystem sound;
     PlayScreen screen;
 };
 
@@ -102,144 +74,105 @@ TEST(PlayScreenLevelBar, FillsFromTheTargetAndStaysInsideTheBar) {
     EXPECT_EQ(PlayScreen::LevelBarFill(-1500, 3), 0);
 }
 
+// A new game, or a resume whose file went bad after the menu checked it,
+// is a Normal game at level 1 with no points and N-Type pushed.
 TEST_F(PlayScreenTest, EnteringStartsANormalGameAtLevelOneWithNTypeSelected) {
-    // Also when the resumed file went bad after the menu checked it.
     dir.WriteFile("Data/Resume.dat", std::string("\x01\0\0\0", 4));
-    for (bool resume : {true, false}) {
-        SCOPED_TRACE(resume ? "resume" : "new");
-        shared.variant = RotationalVariant;
-        shared.finalScore = 0;
-        shared.resumeRequested = resume;
-        Enter();
-        EXPECT_FALSE(shared.resumeRequested);
-        EXPECT_EQ(shared.variant, NormalVariant);
-        EXPECT_EQ(shared.finalScore, -1);
-        EXPECT_NE(dynamic_cast<NormalGame*>(screen.Mode()), nullptr);
-        EXPECT_EQ(screen.Level(), 1);
-        EXPECT_EQ(screen.TotalScore(), 0);
-        EXPECT_TRUE(screen.NormalTypeButton()->Pushed());
-        EXPECT_FALSE(screen.RotationalTypeButton()->Pushed());
-        EXPECT_EQ(display.PixelAt(430, 419), kBarEmpty);
-        screen.Leave();
-    }
+    shared.variant = RotationalVariant;
+    shared.resumeRequested = true;
+    Enter();
+    EXPECT_FALSE(shared.resumeRequested);
+    EXPECT_EQ(shared.variant, NormalVariant);
+    EXPECT_EQ(shared.finalScore, -1);
+    EXPECT_NE(dynamic_cast<NormalGame*>(screen.Mode()), nullptr);
+    EXPECT_EQ(screen.Level(), 1);
+    EXPECT_EQ(screen.TotalScore(), 0);
+    EXPECT_TRUE(screen.NormalTypeButton()->Pushed());
+    EXPECT_FALSE(screen.RotationalTypeButton()->Pushed());
 }
 
+// 1000 points a level: the bar shows 999 as 399 pixels, and 1000 changes the
+// level on the same tick with its sound, carrying points beyond the target.
 TEST_F(PlayScreenTest, LevelBarAt999PointsAndTheLevelChangeAt1000CarryingTheRest) {
     Enter();
     screen.Mode()->SetLevelScore(999);
     Tick();
     EXPECT_EQ(BarFill(), 399);
     EXPECT_EQ(screen.Level(), 1);
-
     screen.Mode()->SetLevelScore(1000);
     Tick();
-    EXPECT_EQ(screen.Level(), 2) << "on the same tick";
-    EXPECT_EQ(screen.ScoreBase(), 1000);
+    EXPECT_EQ(screen.Level(), 2);
     EXPECT_EQ(screen.Mode()->LevelScore(), 0);
     EXPECT_EQ(screen.TotalScore(), 1000);
-    EXPECT_EQ(Started(kNextLevelSound), 1u);
+    EXPECT_EQ(sound.TakeStarted(), std::vector<std::string>{"Sounds\\Next Level 1.wav"});
     Tick();
     EXPECT_EQ(BarFill(), 0) << "the new level's bar starts empty";
-    EXPECT_EQ(Started(kNextLevelSound), 0u);
-
-    screen.Mode()->SetLevelScore(2700);  // points beyond the target are carried
+    screen.Mode()->SetLevelScore(2700);
     Tick();
     EXPECT_EQ(screen.Level(), 3);
     EXPECT_EQ(screen.ScoreBase(), 3700);
 }
 
+// A resume splits the saved total into the levels' base and this level's
+// points, plays the saved board in its variant (growing in over a second,
+// from the centre) and keeps the file.
 TEST_F(PlayScreenTest, ResumeSplitsTheSavedTotalAndRestoresTheBoard) {
     const SavedGame saved = SavedBoard(RotationalVariant, Hard, 3, 4000);
     ASSERT_TRUE(saved.Write());
     const std::string before = dir.ReadFile("Data/Resume.dat");
     shared.resumeRequested = true;
     Enter();
-    EXPECT_FALSE(shared.resumeRequested);
     EXPECT_EQ(shared.variant, RotationalVariant);
     EXPECT_EQ(shared.difficulty, Hard);
     EXPECT_NE(dynamic_cast<RotationalGame*>(screen.Mode()), nullptr);
     EXPECT_EQ(screen.Level(), 3);
     EXPECT_EQ(screen.ScoreBase(), 2000);
     EXPECT_EQ(screen.Mode()->LevelScore(), 2000);
-    EXPECT_EQ(screen.TotalScore(), 4000);
     EXPECT_TRUE(screen.RotationalTypeButton()->Pushed());
-    EXPECT_FALSE(screen.NormalTypeButton()->Pushed());
-    ASSERT_TRUE(screen.Mode()->FindLines(4).Empty());
-    ASSERT_FALSE(screen.Mode()->FindRotationMoves().Empty());
+    EXPECT_FALSE(screen.Mode()->StartHelpShown());
 
-    for (int t = 0; t < 120; ++t) Tick();  // the pieces grow in over a second
+    for (int t = 0; t < 50; ++t) Tick();  // half grown: 20 of 40 pixels
+    EXPECT_EQ(display.PixelAt(32, 32), TestPieceRgb(saved.colours[0]));
+    EXPECT_EQ(display.PixelAt(28, 28), kBackground);
+    for (int t = 0; t < 70; ++t) Tick();
     EXPECT_EQ(BarFill(), 266) << "2000 of 3000";
-    for (int y = 0; y < 10; ++y) {
-        for (int x = 0; x < 10; ++x) {
-            EXPECT_EQ(display.PixelAt(40 + 40 * x, 40 + 40 * y),
-                      TestPieceRgb(saved.colours[x + 10 * y]))
-                << "cell " << x << "," << y;
-        }
-    }
-    EXPECT_EQ(dir.ReadFile("Data/Resume.dat"), before) << "resuming keeps the file";
+    EXPECT_EQ(display.PixelAt(25, 25), TestPieceRgb(saved.colours[0]));
+    const auto colours = screen.Mode()->Colours();
+    EXPECT_TRUE(std::equal(colours.begin(), colours.end(), saved.colours.begin()));
+    EXPECT_EQ(dir.ReadFile("Data/Resume.dat"), before);
 }
 
-TEST_F(PlayScreenTest, RTypeSwitchesToARotationalBoardAfter250Ms) {
+// The other variant's button switches after its 250 ms, keeping level and
+// points; the selected variant's button does nothing.
+TEST_F(PlayScreenTest, RTypeSwitchesToARotationalBoardAndNTypeStays) {
     Enter();
     ReachLevel(2);
+    const GameMode* normal = screen.Mode();
+    PressAndWait(Buttons::kNormalType);
+    Tick();
+    EXPECT_EQ(screen.Mode(), normal);
     PressAndWait(Buttons::kRotationalType);
     EXPECT_EQ(shared.variant, NormalVariant) << "not before 250 ms have passed";
-    EXPECT_TRUE(screen.RotationalTypeButton()->Pushed());
     Tick();
     EXPECT_EQ(shared.variant, RotationalVariant);
     EXPECT_NE(dynamic_cast<RotationalGame*>(screen.Mode()), nullptr);
-    EXPECT_TRUE(screen.RotationalTypeButton()->Pushed());
     EXPECT_FALSE(screen.NormalTypeButton()->Pushed());
     EXPECT_EQ(screen.Level(), 2);
     EXPECT_EQ(screen.ScoreBase(), 1000);
 }
 
-TEST_F(PlayScreenTest, PressingTheSelectedVariantDoesNothing) {
-    Enter();
-    for (int t = 0; t < 60; ++t) Tick();
-    screen.Mode()->SetLevelScore(300);
-    const GameMode* before = screen.Mode();
-    sound.TakeStarted();
-    PressAndWait(Buttons::kNormalType);
-    Tick();
-    EXPECT_EQ(Started("Sounds\\Click.wav"), 0u);
-    EXPECT_EQ(screen.Mode(), before);
-    EXPECT_EQ(screen.Mode()->LevelScore(), 300);
-}
-
 TEST_F(PlayScreenTest, NewGameKeepsTheLevelAndDropsTheLevelsPoints) {
     Enter();
     ReachLevel(4);
-    EXPECT_EQ(screen.ScoreBase(), 6000);
     screen.Mode()->SetLevelScore(500);
     PressAndWait(Buttons::kNewGame);
-    EXPECT_EQ(screen.Mode()->LevelScore(), 500);
     Tick();
     EXPECT_EQ(screen.Level(), 4);
     EXPECT_EQ(screen.Mode()->LevelScore(), 0);
     EXPECT_EQ(screen.TotalScore(), 6000);
-    EXPECT_FALSE(screen.NewGameButton()->Pushed());
-    EXPECT_NE(dynamic_cast<NormalGame*>(screen.Mode()), nullptr);
 }
 
-TEST_F(PlayScreenTest, EndHandsOverTheScoreAndLeavesOnlyTheEndMarker) {
-    ASSERT_TRUE(SavedBoard(NormalVariant, Easy, 1, 10).Write());
-    shared.difficulty = Hard;
-    Enter();
-    ReachLevel(2);
-    screen.Mode()->SetLevelScore(250);
-    shared.difficulty = Easy;  // as if changed elsewhere: the mode's counts
-    PressAndWait(Buttons::kEnd);
-    EXPECT_EQ(shared.finalScore, -1);
-    EXPECT_EQ(Tick(), ToScores);
-    EXPECT_EQ(shared.finalScore, 1250);
-    EXPECT_EQ(shared.difficulty, Hard);
-    EXPECT_EQ(dir.ReadFile("Data/Resume.dat"), std::string("\x63\0\0\0", 4));
-    screen.Leave();
-    EXPECT_TRUE(messages.All().empty()) << "an ended game is not saved";
-    EXPECT_EQ(dir.ReadFile("Data/Resume.dat").size(), 4u);
-}
-
+// Leaving a running game saves it (once) and says so.
 TEST_F(PlayScreenTest, LeavingARunningGameSavesItAndSaysSo) {
     shared.difficulty = Hard;
     Enter();
@@ -259,12 +192,5 @@ TEST_F(PlayScreenTest, LeavingARunningGameSavesItAndSaysSo) {
               "option at the start menu.");
     screen.Leave();
     EXPECT_EQ(messages.All().size(), 1u) << "a second Leave saves nothing";
-    EXPECT_EQ(screen.Mode(), nullptr);
-
-    Enter();
-    std::filesystem::remove_all(dir.Path() / "Data");
-    screen.Leave();
-    ASSERT_EQ(messages.All().size(), 2u);
-    EXPECT_EQ(messages.All()[1].caption, PlayScreen::kNotSavedCaption) << "not reported as saved";
 }
 }  // namespace

@@ -1,38 +1,18 @@
 #include "screens/TestAssets.h"
 
 #include <algorithm>
-#include <initializer_list>
-#include <utility>
+#include <vector>
 
 #include "support/BmpWriter.h"
 #include "support/TempWorkDir.h"
+#include "support/WavBytes.h"
 
 namespace {
-void PutLe(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
 std::string SlashPath(std::string gamePath) {
     std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
     return gamePath;
 }
 }  // namespace
-
-std::string ShortWav(uint32_t samples) {
-    std::string data;
-    for (uint32_t i = 0; i < samples; ++i) PutLe(data, (i % 20 < 10) ? 1000 : 0xFC18, 2);
-    std::string out = "RIFF";
-    PutLe(out, static_cast<uint32_t>(4 + 8 + 18 + 8 + data.size()), 4);
-    out += "WAVEfmt ";
-    PutLe(out, 18, 4);
-    // PCM, mono, 22050 Hz, 44100 bytes a second, 2-byte blocks, 16 bits, no extra bytes.
-    for (auto [value, bytes] : std::initializer_list<std::pair<uint32_t, int>>{
-             {1, 2}, {1, 2}, {22050, 4}, {44100, 4}, {2, 2}, {16, 2}, {0, 2}})
-        PutLe(out, value, bytes);
-    out += "data";
-    PutLe(out, static_cast<uint32_t>(data.size()), 4);
-    return out + data;
-}
 
 void WritePicture(const TempWorkDir& dir, const std::string& gamePath, int width, int height,
                   uint32_t rgb) {
@@ -40,7 +20,7 @@ void WritePicture(const TempWorkDir& dir, const std::string& gamePath, int width
 }
 
 void WriteSound(const TempWorkDir& dir, const std::string& gamePath) {
-    dir.WriteFile(SlashPath(gamePath), ShortWav());
+    dir.WriteFile(SlashPath(gamePath), PcmWav(std::vector<int16_t>(220, 1000)));
 }
 
 uint32_t TestPieceRgb(int colour) {
@@ -51,7 +31,18 @@ uint32_t TestPieceRgb(int colour) {
 void WritePlayAssets(const TempWorkDir& dir, uint32_t backgroundRgb) {
     WritePicture(dir, "Graphics\\Gui\\Background.bmp", 625, 440, backgroundRgb);
     WritePicture(dir, "Graphics\\Gui\\Select.bmp", 40, 40, 0xFFFF00);
-    WritePicture(dir, "Graphics\\Gui\\No Moves Left.bmp", 200, 50, 0x404040);
+    WritePicture(dir, "Graphics\\Gui\\No Moves Left.bmp", 200, 50, kTestNoMovesRgb);
+    WritePicture(dir, "Graphics\\Gui\\Start Help.bmp", 160, 160, kTestStartHelpRgb);
+    WritePicture(dir, "Graphics\\Gui\\Start Help 2.bmp", 160, 160, kTestStartHelp2Rgb);
+    for (int points : {25, 50, 100, 250, 500, 1000, 5000})
+        WritePicture(dir, "Graphics\\Gui\\" + std::to_string(points) + " Points.bmp", 100, 40,
+                     0xE0E0E0);
+    for (int size : {10, 16}) {
+        const std::string name = "Times Roman " + std::to_string(size) + " Font";
+        const int side = size == 10 ? 256 : 512;
+        WritePicture(dir, "Graphics\\Gui\\" + name + ".bmp", side, side, 0xE0D060);
+        dir.WriteFile("Data/" + name + " Metrics.dat", std::string(256, '\x09'));
+    }
     WritePicture(dir, "Graphics\\Gui\\Rotate Button.bmp", 20, 20, 0x606060);
     WritePicture(dir, "Graphics\\Gui\\Rotate Button Pushed.bmp", 20, 20, 0x505050);
     static constexpr struct {
