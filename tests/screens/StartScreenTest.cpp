@@ -1,3 +1,4 @@
+#include "modes/ModeFixture.h"
 #include "modes/SavedGame.h"
 #include "platform/WebPage.h"
 #include "screens/ScreenFixture.h"
@@ -52,14 +53,7 @@ TEST_F(StartScreenTest, HelpOpensTheHintsPageAndEnterDropsAPendingScore) {
 // Resume plays a saved game in its variant and leaves the file; without a
 // playable one it says so and starts a Normal game.
 TEST_F(StartScreenTest, ResumeTakesOnlyAPlayableSavedGame) {
-    SavedGame game;
-    game.variant = RotationalVariant;
-    game.difficulty = Hard;
-    game.level = 2;
-    game.totalScore = 1500;
-    for (int i = 0; i < SavedGame::kCellCount; ++i)
-        game.colours[i] = static_cast<PieceColour>(1 + i % 6);
-    const std::string saved = game.Encode();
+    const std::string saved = SampleSavedGame().Encode();  // a Rotational one
     const struct {
         const char* name;
         std::string bytes;
