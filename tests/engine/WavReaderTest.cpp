@@ -70,22 +70,4 @@ TEST(WavReader, RefusesWhatIsNotAPcmWaveWithData) {
     }
 }
 
-// Every cut before the first sample is refused; a cut inside the samples
-// keeps the whole samples before it.
-TEST(WavReader, TruncatedFiles) {
-    const std::string whole = PcmWav(kSamples);
-    const size_t firstSample = whole.size() - 2 * kSamples.size();
-    for (size_t length = 0; length < whole.size(); ++length) {
-        bool accepted = false;
-        std::vector<int16_t> samples = Read(whole.substr(0, length), &accepted);
-        if (length < firstSample + 2) {
-            EXPECT_FALSE(accepted) << "cut at " << length;
-        } else {
-            ASSERT_TRUE(accepted) << "cut at " << length;
-            size_t count = (length - firstSample) / 2;
-            EXPECT_EQ(samples, std::vector<int16_t>(kSamples.begin(), kSamples.begin() + count));
-        }
-    }
-}
-
 }  // namespace

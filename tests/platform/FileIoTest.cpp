@@ -10,16 +10,9 @@
 namespace {
 namespace fs = std::filesystem;
 
-mode_t ModeOf(const char* path) {
-    struct stat info {};
-    lstat(path, &info);
-    return info.st_mode & 07777;
-}
-
 TEST(FileIoTest, ReadsOnlyRegularFilesAndNeverWaitsOnAPipe) {
     TempWorkDir dir;
     dir.WriteFile("Data/Resume.dat", "abc");
-    dir.WriteFile("big", std::string(10000, 'x'));
     // A pipe with no writer would block a plain open for ever.
     ASSERT_EQ(mkfifo("Data/Info.dat", 0644), 0);
     struct Case {
@@ -36,37 +29,17 @@ TEST(FileIoTest, ReadsOnlyRegularFilesAndNeverWaitsOnAPipe) {
         EXPECT_EQ(read.bytes.value_or(""), c.bytes ? c.bytes : "") << c.path;
         EXPECT_EQ(read.Unreadable(), !read.problem.empty()) << c.path;
     }
-    EXPECT_EQ(ReadWholeFile("big", 5000)->size(), 5000u);  // stops at the limit
 }
 
-TEST(FileIoTest, AtomicWriteReplacesWholeKeepsTheModeAndLeavesNoTemporaryFile) {
-    TempWorkDir dir;
-    dir.WriteFile("Data/Help.dat", "1");
-    chmod("Data/Help.dat", 0600);
-    ASSERT_TRUE(WriteFileAtomically("Data/Help.dat", "2"));
-    EXPECT_EQ(dir.ReadFile("Data/Help.dat"), "2");
-    EXPECT_EQ(ModeOf("Data/Help.dat"), 0600u) << "a private file stays private";
-    const mode_t old = umask(027);
-    ASSERT_TRUE(WriteFileAtomically("Data/Info.dat", "new"));
-    umask(old);
-    EXPECT_EQ(ModeOf("Data/Info.dat"), 0640u) << "a new file follows the umask";
-    EXPECT_EQ(std::distance(fs::directory_iterator("Data"), fs::directory_iterator()), 2);
-}
-
-// A link is replaced, never written through; a missing folder is not made,
-// and a folder where the file belongs stays a folder.
-TEST(FileIoTest, AtomicWriteNeverWritesThroughALinkNorCreatesFolders) {
+// A link is replaced, never written through. (Missing folders, and folders
+// where a file belongs, the whole-game fault matrix tries.)
+TEST(FileIoTest, AtomicWriteNeverWritesThroughALink) {
     TempWorkDir dir;
     dir.WriteFile("outside", "precious");
     fs::create_symlink(fs::absolute("outside"), "log.txt");
     ASSERT_TRUE(WriteFileAtomically("log.txt", ""));
     EXPECT_EQ(dir.ReadFile("outside"), "precious");
     EXPECT_TRUE(fs::is_regular_file(fs::symlink_status("log.txt")));
-    EXPECT_FALSE(WriteFileAtomically("Data/Help.dat", "2"));
-    EXPECT_FALSE(dir.Exists("Data"));
-    fs::create_directories("Data/Resume.dat");
-    EXPECT_FALSE(WriteFileAtomically("Data/Resume.dat", "x"));
-    EXPECT_TRUE(fs::is_directory("Data/Resume.dat"));
 }
 
 TEST(FileIoTest, StaleTemporariesOfCutSavesAreRemovedAndNothingElse) {

@@ -1,10 +1,7 @@
-// Where an installed game's files live, decided from POSIX paths and the
-// XDG variables; a Windows game always runs from its own unzipped folder.
+// Where an installed game's files live, decided from POSIX paths and XDG.
 #include <gtest/gtest.h>
 
 #include "platform/GameFolders.h"
-#include "platform/HostPath.h"
-#include "support/TempWorkDir.h"
 
 namespace {
 
@@ -39,28 +36,6 @@ TEST(GameFolders, GameFolderFirstThenThePrefixAndThePlayersDataHome) {
         EXPECT_EQ(folders->Shipped(), c.shipped);
         EXPECT_EQ(folders->Player(), c.player);
     }
-}
-
-// An installed game reads what the prefix ships and keeps everything else,
-// the Data folder itself included, in the player's folder.
-TEST(GameFolders, InstalledGameReadsThePrefixAndWritesThePlayersFolder) {
-    TempWorkDir dir;
-    dir.WriteFile("prefix/share/games/vlims/Data/Times Roman 10 Font Metrics.dat", "m");
-    GameFolders::Facts facts{false, dir.Path() / "prefix" / "games", false,
-                             (dir.Path() / "home").string(), ""};
-    std::string error;
-    std::optional<GameFolders> folders = GameFolders::Decide(facts, error);
-    ASSERT_TRUE(folders);
-    UseGameFolders(*folders);
-    const std::string shipped = (dir.Path() / "prefix/share/games/vlims/").string();
-    const std::string player = (dir.Path() / "home/vlims/").string();
-    EXPECT_EQ(HostPath("Data\\Times Roman 10 Font Metrics.dat"),
-              shipped + "Data/Times Roman 10 Font Metrics.dat");
-    EXPECT_EQ(HostPath("Data\\Resume.dat"), player + "Data/Resume.dat");
-    EXPECT_EQ(HostPath("Data"), player + "Data");
-    EXPECT_EQ(HostPath("Direct Draw 5 Log.txt"), player + "Direct Draw 5 Log.txt");
-    UseGameFolders(GameFolders());
-    EXPECT_EQ(HostPath("Data\\Resume.dat"), "Data/Resume.dat");
 }
 
 }  // namespace
