@@ -1,7 +1,6 @@
 # Shared helpers for the end-to-end tests: a private X server with a window
 # manager, the real game started from a copy of its folder, clicks, message
-# boxes, window shots and the checks of a clean end. Source it, then call
-# e2e_setup GAME_DIR.
+# boxes and window shots. Source it, then call e2e_setup GAME_DIR.
 set -euo pipefail
 
 E2E_TITLE="Vlims 2.10"
@@ -88,7 +87,6 @@ e2e_start_game() {
     E2E_GAME_RC=""
 }
 
-# Prints the id of the game's main window once it exists.
 e2e_find_window() {
     e2e_until "$E2E_GAME_PID" e2e_window_id || e2e_fail "no window named \"$E2E_TITLE\""
     e2e_window_id
@@ -112,7 +110,7 @@ e2e_click() {
     xdotool mouseup 1
 }
 
-# Asks the window manager to close the game's window, as the close box does.
+# The close box, as the window manager's.
 e2e_close() {
     wmctrl -c "$E2E_TITLE"
 }
@@ -134,19 +132,16 @@ e2e_expect_clean_exit() {
         "$E2E_TMP/game.stderr" 2>/dev/null || e2e_fail "sanitizer report"
 }
 
-# The game's message boxes, by caption.
 SAVED_BOX="Your game has been automatically saved..."
 NOT_SAVED_BOX="Your game could not be saved..."
 
-# Starts the game, keeps its window in $window and lets the start screen
-# settle (its buttons take no press at once).
+# The game started, its window in $window, the start screen settled.
 e2e_launch() {
     e2e_start_game
     window=$(e2e_find_window)
     sleep 1
 }
 
-# Presses a button of $window by name.
 e2e_press() {
     local -A at=([play]="400 120" [resume]="400 170" [scores]="400 220" [help]="400 270"
         [end]="535 400" [menu]="450 360")
@@ -176,12 +171,11 @@ e2e_close_through() {
     e2e_end_clean
 }
 
-# Fails with $2 unless the game said $1 on stderr.
 e2e_said() {
     grep -q -- "$1" "$E2E_TMP/game.stderr" || e2e_fail "$2"
 }
 
-# Moves the pointer onto an empty part of the panel, where nothing animates.
+# An empty part of the panel, where nothing animates.
 play_park_pointer() {
     xdotool mousemove --window "$1" 600 30
 }
@@ -207,8 +201,8 @@ play_window_rgb() {
     [[ "$size" == $((625 * 440 * 3)) ]] || e2e_fail "window shot is $size bytes"
 }
 
-# The pointer parked, a shot of $window into $E2E_TMP/$1.rgb, and the check
-# saved_board.py makes of it: play_shot NAME COMMAND [ARGS...].
+# A shot of $window into $E2E_TMP/$1.rgb and saved_board.py's check of it:
+# play_shot NAME COMMAND [ARGS...].
 play_shot() {
     local shot="$E2E_TMP/$1.rgb" command=$2
     shift 2
@@ -218,13 +212,11 @@ play_shot() {
     play_saved "$command" "$@" "$shot" "$E2E_GAME_DIR"
 }
 
-# saved_board.py: the saved-file and board-shot checks.
 play_saved() {
     python3 "$E2E_LIB_DIR/saved_board.py" "$@"
 }
 
-# Starts the game with the start help already seen, so that nothing covers
-# the board in the shots.
+# The start help already seen: nothing covers the board in the shots.
 play_skip_start_help() {
     echo 3 >"$E2E_GAME_DIR/Data/Help.dat"
     echo 3 >"$E2E_GAME_DIR/Data/Help2.dat"

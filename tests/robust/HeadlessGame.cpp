@@ -111,13 +111,6 @@ bool HeadlessGame::MoveRunning() {
     return rotational && rotational->Rotating();
 }
 
-void HeadlessGame::StartGame(GameVariant variant, Difficulty difficulty) {
-    shared.difficulty = difficulty;
-    ClickButton(Buttons::kPlayGame);
-    if (variant == RotationalVariant)
-        ClickButton(Buttons::kRotationalType);
-}
-
 bool HeadlessGame::AtRest() {
     GameMode* mode = Mode();
     return mode && !MoveRunning() && !mode->NoMovesShown() && mode->FindLines(4).Empty();

@@ -29,7 +29,6 @@ class HeadlessGame {
     HeadlessGame(const HeadlessGame&) = delete;
     HeadlessGame& operator=(const HeadlessGame&) = delete;
 
-    // Start-up: the main window's constructor and the start screen.
     void Start();
     // The clock moves on to the next tick that is due, then one idle call.
     void Tick();
@@ -44,26 +43,19 @@ class HeadlessGame {
     void MakeMove(const Move& move);
     // The close box: the current screen is left (a running game saved).
     void Close();
-    // The program's exit code.
     int Exit() { return app_.ExitInstance(); }
 
-    GameApp& App() { return app_; }
     ManualClock& Clock() { return clock_; }
     // How many message boxes with this caption were shown.
     int Shown(const std::string& caption) const;
     ScriptedPrompts& Prompts() { return prompts_; }
 
-    // The current screen if it is a ScreenType, else nullptr.
     template <class ScreenType>
     ScreenType* Current() {
         return app_.Frame() ? dynamic_cast<ScreenType*>(app_.Frame()->CurrentScreen()) : nullptr;
     }
-    // The play screen's running game, else nullptr.
     GameMode* Mode();
 
-    // Starts a new game from the start screen and, for the Rotational
-    // variant, switches to it.
-    void StartGame(GameVariant variant, Difficulty difficulty);
     // Plays up to `moves` available moves, letting each finish; false when
     // the board offered none for a long while.
     bool PlayMoves(int moves);

@@ -120,7 +120,10 @@ TEST_P(LongPlayTest, InvariantsHoldMoveAfterMove) {
                                                  : 20000;
     const auto [variant, difficulty] = GetParam();
     game_.Start();
-    game_.StartGame(variant, difficulty);
+    shared.difficulty = difficulty;
+    game_.ClickButton(Buttons::kPlayGame);
+    if (variant == RotationalVariant)
+        game_.ClickButton(Buttons::kRotationalType);
     ASSERT_NE(game_.Mode(), nullptr);
     lastTotal_ = game_.Current<PlayScreen>()->TotalScore();
     game_.AfterEveryIdle([this] { CheckInvariants(); });
