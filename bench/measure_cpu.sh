@@ -57,10 +57,10 @@ measure_playing() {
     before=$(usage_sample)
     start=$(now_ms)
     for k in 0 1 2 3 4 5; do
-        y=$((100 + 40 * (k % 6)))
+        y=$((120 + 40 * (k % 6)))
         sleep "$(awk -v t=$((start + k * 1500 - $(now_ms))) 'BEGIN {print (t > 0 ? t : 0) / 1000}')"
-        e2e_click "$window" 180 "$y"
-        e2e_click "$window" 220 "$y"
+        e2e_click "$window" 200 "$y"
+        e2e_click "$window" 240 "$y"
         play_park_pointer "$window"
     done
     sleep "$(awk -v t=$((start + seconds * 1000 - $(now_ms))) 'BEGIN {print (t > 0 ? t : 0) / 1000}')"
@@ -92,7 +92,7 @@ measure_game() {
     sleep 3  # past the first board check
     board=$(measure_idle)
 
-    xdotool mousemove --window "$window" 180 180
+    xdotool mousemove --window "$window" 200 200  # the middle of a piece
     sleep 1
     pointer=$(measure_idle)
 

@@ -1,5 +1,7 @@
 #include "app/GameApp.h"
 
+#include <algorithm>
+
 #include "app/MouseState.h"
 #include "app/SharedState.h"
 #include "platform/Clock.h"
@@ -9,6 +11,9 @@ namespace {
 // With the main loop stopped (failed start) there is nothing to wake up for
 // but events.
 constexpr uint32_t kIdleWaitWithoutTicks = 100;
+// The longest sleep through a quiet screen: the loop still looks at the
+// screen twice a second, whatever it promised.
+constexpr uint32_t kLongestQuiet = 500;
 }  // namespace
 
 GameApp::GameApp(MainFrame::Setup setup) : setup_(std::move(setup)) {
@@ -47,14 +52,34 @@ bool GameApp::OnIdle(long idleCount) {
     display_.Present();
     soundSystem_.RestWhenQuiet();
     Screen* target = mainFrame_->TargetScreen(code);
-    if (!target)
+    if (!target) {
+        StartQuiet(*screen, now);
         return true;
+    }
 
     screen->Leave();
     target->Enter(display_, soundSystem_, now);
     mainFrame_->MakeCurrent(target);
     target->Draw(display_);
     return true;
+}
+
+void GameApp::StartQuiet(const Screen& screen, uint32_t now) {
+    // A held button acts on every tick (a held picture steps the difficulty).
+    if (mouse.leftDown || mouse.rightDown) {
+        quiet_.Clear();
+        return;
+    }
+    const uint32_t quiet = std::min(screen.QuietFor(now), kLongestQuiet);
+    // Over at now + quiet, the first moment something may change.
+    if (quiet > kTickInterval)
+        quiet_.Start(now, quiet - 1);
+    else
+        quiet_.Clear();
+}
+
+uint32_t GameApp::MillisecondsToWait() const {
+    return std::max(MillisecondsToNextTick(), quiet_.Remaining(TickCount()));
 }
 
 uint32_t GameApp::MillisecondsToNextTick() const {
@@ -80,12 +105,16 @@ int GameApp::Run() {
     while (!mainFrame_->QuitPosted()) {
         if (EventPump::DispatchOne(mainFrame_->WindowId(), *mainFrame_)) {
             idleCount = 0;
+            InputArrived();
             continue;
         }
-        OnIdle(idleCount++);
+        // A wake-up with no event for us (X traffic of its own) does not
+        // cut the quiet short.
+        if (!Quiet())
+            OnIdle(idleCount++);
         if (mainFrame_->QuitPosted())
             break;
-        uint32_t wait = MillisecondsToNextTick();
+        uint32_t wait = MillisecondsToWait();
         if (wait > 0)
             EventPump::WaitForEvent(mainFrame_->WindowId(), wait);
     }

@@ -5,6 +5,8 @@
 #include "app/MainFrame.h"
 #include "engine/Display.h"
 #include "engine/SoundSystem.h"
+#include "platform/Clock.h"
+#include "platform/Deadline.h"
 
 // The application: it owns the display and the sound system for the whole
 // run, creates the main window, runs the 10 ms tick whenever the event queue
@@ -34,6 +36,13 @@ class GameApp {
 
     // How long the loop may sleep before the next idle call has work to do.
     uint32_t MillisecondsToNextTick() const;
+    // How long the loop sleeps when no event comes: to the next tick, or
+    // through the quiet the last tick's screen promised.
+    uint32_t MillisecondsToWait() const;
+    // The last tick's screen promised to stay the same until later than now.
+    bool Quiet() const { return !quiet_.Passed(TickCount()); }
+    // Any input ends the quiet: the next tick runs on time.
+    void InputArrived() { quiet_.Clear(); }
 
     static constexpr uint32_t kTickInterval = 10;
 
@@ -43,6 +52,8 @@ class GameApp {
 
   private:
     bool TickDue(uint32_t now) const;
+    // After a tick: how long the screen stays the same without input.
+    void StartQuiet(const Screen& screen, uint32_t now);
 
     Display display_;
     SoundSystem soundSystem_;
@@ -51,4 +62,6 @@ class GameApp {
     uint32_t nextTickTime_ = 0;
     // The first tick runs at once, whatever the tick count reads.
     bool ticked_ = false;
+    // Ticks are skipped until this passes; any event ends it at once.
+    Deadline quiet_;
 };

@@ -23,4 +23,11 @@ class Screen {
         return Stay;
     }
     virtual void Leave() {}
+    // How many milliseconds after the tick `now` its Updates would change
+    // nothing, as long as no input arrives: the main loop sleeps through
+    // them. 0, the safe answer, keeps the tick running.
+    virtual uint32_t QuietFor(uint32_t now) const {
+        (void)now;
+        return 0;
+    }
 };

@@ -35,6 +35,11 @@ const Sprite* Piece::MoodSprite(int32_t moodValue) const {
     return sprites_[moodValue - Standard].get();
 }
 
+bool Piece::Still() const {
+    const Sprite* sprite = MoodSprite(mood);
+    return !growing && (sprite == nullptr || !sprite->Animated());
+}
+
 Sprite* Piece::CurrentSprite() {
     return const_cast<Sprite*>(MoodSprite(mood));
 }

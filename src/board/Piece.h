@@ -47,6 +47,9 @@ class Piece {
     void StartGrowing();
     // The sprite of a mood, or nullptr for a value outside 1 to 3.
     const Sprite* MoodSprite(int32_t mood) const;
+    // Fully grown and in a mood of one frame: nothing about it changes until
+    // the pointer or the game gives it another mood.
+    bool Still() const;
 
     PieceMood mood = Standard;
     bool growing = false;

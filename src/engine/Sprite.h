@@ -34,6 +34,8 @@ class Sprite {
     void Advance();
 
     int Current() const { return current_; }
+    // More than one frame: it changes on its own as time goes by.
+    bool Animated() const { return frames_[1] != nullptr; }
 
   private:
     static bool InSlots(int index) { return index >= 0 && index < MAX_FRAMES; }

@@ -163,6 +163,18 @@ void GameMode::DrawAndEndNoMoves(Display& display, uint32_t now) {
     }
 }
 
+uint32_t GameMode::QuietFor(uint32_t now) const {
+    const ScorePopupList* popups = Popups();
+    if (MoveRunning() || noMovesShown_ || (popups && popups->LiveCount() > 0))
+        return 0;
+    for (int32_t index = 0; index < kCellCount; ++index) {
+        const Piece* piece = At(index % kColumns, index / kColumns);
+        if (piece && !piece->Still())
+            return 0;
+    }
+    return nextCheck_.Remaining(now);
+}
+
 bool GameMode::LineStands() const {
     return !FindLines(4).Empty();
 }

@@ -48,6 +48,13 @@ class GameMode : public Board {
     virtual bool ResumeGame(const std::string& fileName, Display& display, SoundSystem& soundSystem,
                             int32_t originX, int32_t originY, bool nextLevel);
 
+    // How long from the tick `now` the board would show nothing new without
+    // input: until the next board check when every piece is still and no
+    // move, popup or notice runs; 0 otherwise.
+    uint32_t QuietFor(uint32_t now) const;
+    // A swap or turn is on its way (or on its way back).
+    virtual bool MoveRunning() const { return false; }
+
     GameVariant Variant() const { return variant_; }
     bool StartHelpShown() const { return startHelpShown_; }
     bool NoMovesShown() const { return noMovesShown_; }

@@ -34,6 +34,7 @@ class NormalGame : public GameMode {
     int32_t SelectedX() const { return selectedX_; }
     int32_t SelectedY() const { return selectedY_; }
     bool Swapping() const { return swapping_; }
+    bool MoveRunning() const override { return swapping_; }
     bool SwappingBack() const { return swappingBack_; }
 
   private:

@@ -11,3 +11,9 @@ bool Deadline::Passed(uint32_t now) const {
         pending_ = false;
     return !pending_;
 }
+
+uint32_t Deadline::Remaining(uint32_t now) const {
+    if (Passed(now))
+        return 0;
+    return delay_ - (now - start_) + 1;
+}

@@ -11,6 +11,8 @@ class Deadline {
     void Start(uint32_t now, uint32_t delay);
     void Clear() { pending_ = false; }
     bool Passed(uint32_t now) const;
+    // Milliseconds from `now` until it has passed; 0 once it has.
+    uint32_t Remaining(uint32_t now) const;
     // The tick count it falls on (for tests).
     uint32_t At() const { return start_ + delay_; }
 

@@ -74,6 +74,14 @@ bool Button::IsClicked(uint32_t now) const {
     return pushed_ && release_.Passed(now);
 }
 
+bool Button::AllSettled(std::initializer_list<const Button*> buttons, uint32_t now) {
+    for (const Button* button : buttons) {
+        if (!button->Settled(now))
+            return false;
+    }
+    return true;
+}
+
 std::unique_ptr<Button> Button::Create(Display& display, SoundSystem& sound,
                                        const ButtonLayout& layout, uint32_t now) {
     auto button = std::make_unique<Button>();

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -128,6 +129,11 @@ class Button {
     void DrawIfChanged(Display& display) const;
     // Pushed, and more than 250 ms have passed since the press.
     bool IsClicked(uint32_t now) const;
+    // No click on its way: up, or pushed with its release already due (the
+    // screen has acted on it, or it stays pushed to mark a choice).
+    bool Settled(uint32_t now) const { return !pushed_ || release_.Passed(now); }
+    // Every one of `buttons` settled (none may be null).
+    static bool AllSettled(std::initializer_list<const Button*> buttons, uint32_t now);
     // Frees the pictures and the sound; the rest keeps its values.
     void Release();
 

@@ -129,6 +129,14 @@ ScreenCode PlayScreen::Update(Display& display, SoundSystem& sound, uint32_t now
     return Stay;
 }
 
+uint32_t PlayScreen::QuietFor(uint32_t now) const {
+    if (!mode_ || !Button::AllSettled({hintButton_.get(), newGameButton_.get(), endButton_.get(),
+                                       normalTypeButton_.get(), rotationalTypeButton_.get()},
+                                      now))
+        return 0;
+    return mode_->QuietFor(now);
+}
+
 void PlayScreen::RunHint(Display& display, uint32_t now, int x, int y, bool leftDown,
                          bool rightDown) {
     hintButton_->HandleMouse(x, y, leftDown, rightDown, now);

@@ -49,6 +49,7 @@ class PlayScreen : public Screen {
                       bool leftDown, bool rightDown) override;
     // Saves a running game first (and tells the player), then frees all.
     void Leave() override;
+    uint32_t QuietFor(uint32_t now) const override;
 
     // Rows of the filled bar for `levelScore` points of `level`'s target,
     // 0 to kBarHeight.

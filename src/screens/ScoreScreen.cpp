@@ -101,6 +101,13 @@ ScreenCode ScoreScreen::Update(Display& display, SoundSystem& /*sound*/, uint32_
     return Stay;
 }
 
+uint32_t ScoreScreen::QuietFor(uint32_t now) const {
+    // A score still to enter opens the name dialog on the next tick.
+    if (!menuButton_ || shared.finalScore != 0 || !menuButton_->Settled(now))
+        return 0;
+    return UINT32_MAX;
+}
+
 void ScoreScreen::EnterFinalScore() {
     if (shared.finalScore == 0)
         return;

@@ -28,6 +28,7 @@ class ScoreScreen : public Screen {
     ScreenCode Update(Display& display, SoundSystem& sound, uint32_t now, int x, int y,
                       bool leftDown, bool rightDown) override;
     void Leave() override;
+    uint32_t QuietFor(uint32_t now) const override;
 
     const HighScoreTable& Table() const { return table_; }
 

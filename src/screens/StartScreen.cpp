@@ -66,6 +66,16 @@ ScreenCode StartScreen::Update(Display& display, SoundSystem& /*sound*/, uint32_
     return Stay;
 }
 
+uint32_t StartScreen::QuietFor(uint32_t now) const {
+    // Only a click changes this screen; a held mouse button never lets the
+    // loop sleep, so the difficulty picture needs no looking at.
+    if (!playGameButton_ || !Button::AllSettled({playGameButton_.get(), resumeButton_.get(),
+                                                 highScoresButton_.get(), helpButton_.get()},
+                                                now))
+        return 0;
+    return UINT32_MAX;
+}
+
 void StartScreen::RequestResume() {
     // Only a saved game that can really be played on counts; anything else
     // (no file, the end marker, a damaged file) starts a new Normal game.

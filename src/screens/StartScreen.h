@@ -22,6 +22,7 @@ class StartScreen : public Screen {
     ScreenCode Update(Display& display, SoundSystem& sound, uint32_t now, int x, int y,
                       bool leftDown, bool rightDown) override;
     void Leave() override;
+    uint32_t QuietFor(uint32_t now) const override;
 
     // The hints page, a game path inside the game folder.
     static constexpr const char* kHintsPage = "Help\\Hints.html";

@@ -149,12 +149,13 @@ e2e_press() {
     e2e_click "$window" ${at[$1]}
 }
 
-# Clicks the piece at (180, $1) and then its right-hand neighbour: a swap,
-# kept or undone.
+# Clicks the middle of the piece at (200, $1) and then of its right-hand
+# neighbour: a swap, kept or undone. (Cells start at 20 and are 40 apart;
+# a click on the gap between two pieces selects nothing.)
 play_swap() {
-    e2e_click "$window" 180 "${1:-180}"
+    e2e_click "$window" 200 "${1:-200}"
     sleep 0.3
-    e2e_click "$window" 220 "${1:-180}"
+    e2e_click "$window" 240 "${1:-200}"
 }
 
 # The game ends by itself now, the way every end must: exit code 1, clean.

@@ -1,5 +1,7 @@
 #include "HeadlessGame.h"
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <set>
 
@@ -7,8 +9,6 @@
 #include "app/SharedState.h"
 #include "board/MoveList.h"
 #include "modes/GameMode.h"
-#include "modes/NormalGame.h"
-#include "modes/RotationalGame.h"
 #include "screens/Button.h"
 #include "screens/PlayScreen.h"
 
@@ -45,6 +45,7 @@ HeadlessGame::HeadlessGame(uint32_t startTick) : clock_(startTick), app_(Headles
 
 HeadlessGame::~HeadlessGame() {
     mouse = MouseState{};
+    EXPECT_EQ(brokenQuiet_, 0) << "a tick the loop sleeps through would have shown a change";
 }
 
 void HeadlessGame::Start() {
@@ -59,7 +60,11 @@ void HeadlessGame::Tick() {
 
 void HeadlessGame::Idle(uint32_t milliseconds) {
     clock_.Advance(milliseconds);
+    const bool quiet = app_.Quiet();
+    const int presented = app_.GetDisplay().PresentedFrames();
     app_.OnIdle(0);
+    quietTicks_ += quiet;
+    brokenQuiet_ += quiet && app_.GetDisplay().PresentedFrames() != presented;
     if (afterIdle_)
         afterIdle_();
 }
@@ -67,9 +72,16 @@ void HeadlessGame::Idle(uint32_t milliseconds) {
 // The left button goes down at (x, y) for one tick and up for the next.
 void HeadlessGame::Press(int x, int y) {
     app_.Frame()->OnLeftButtonDown(x, y);
+    app_.InputArrived();
     Tick();
     app_.Frame()->OnLeftButtonUp(x, y);
+    app_.InputArrived();
     Tick();
+}
+
+void HeadlessGame::MovePointer(int x, int y) {
+    app_.Frame()->OnMouseMove(x, y);
+    app_.InputArrived();
 }
 
 void HeadlessGame::ClickButton(const ButtonLayout& button) {
@@ -103,17 +115,9 @@ GameMode* HeadlessGame::Mode() {
     return play ? play->Mode() : nullptr;
 }
 
-bool HeadlessGame::MoveRunning() {
-    GameMode* mode = Mode();
-    if (auto* normal = dynamic_cast<NormalGame*>(mode))
-        return normal->Swapping();
-    auto* rotational = dynamic_cast<RotationalGame*>(mode);
-    return rotational && rotational->Rotating();
-}
-
 bool HeadlessGame::AtRest() {
     GameMode* mode = Mode();
-    return mode && !MoveRunning() && !mode->NoMovesShown() && mode->FindLines(4).Empty();
+    return mode && !mode->MoveRunning() && !mode->NoMovesShown() && mode->FindLines(4).Empty();
 }
 
 bool HeadlessGame::PickMove(Move& move) {
@@ -142,7 +146,7 @@ bool HeadlessGame::PlayMoves(int moves) {
         if (!found)
             return false;
         MakeMove(move);
-        while (MoveRunning()) Tick();
+        while (Mode() && Mode()->MoveRunning()) Tick();
     }
     return true;
 }

@@ -36,6 +36,8 @@ class HeadlessGame {
     // idle call, which ticks if a tick is due, then the AfterEveryIdle check.
     void Idle(uint32_t milliseconds);
     void AfterEveryIdle(std::function<void()> check) { afterIdle_ = std::move(check); }
+    // The pointer moves to (x, y), as a player parks it while thinking.
+    void MovePointer(int x, int y);
     // Presses a button and waits until its click has been acted on.
     void ClickButton(const ButtonLayout& button);
     // Makes a move the way a player does: two clicks for a swap, one on the
@@ -64,8 +66,13 @@ class HeadlessGame {
     // One available move picked at random, or false when there is none.
     bool PickMove(Move& move);
 
+    // The real loop sleeps through the ticks a screen promised to leave
+    // unchanged; here they run anyway, and these count them and those of
+    // them that showed a changed frame (which the player would have missed).
+    int QuietTicks() const { return quietTicks_; }
+    int BrokenQuiet() const { return brokenQuiet_; }
+
   private:
-    bool MoveRunning();
     void Press(int x, int y);
 
     ManualClock clock_;
@@ -74,4 +81,6 @@ class HeadlessGame {
     GameApp app_;
     unsigned random_ = 12345;
     std::function<void()> afterIdle_;
+    int quietTicks_ = 0;
+    int brokenQuiet_ = 0;
 };

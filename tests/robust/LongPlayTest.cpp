@@ -26,7 +26,10 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 // difficulty, starting shortly before the 32-bit tick count wraps. After
 // every idle call it checks that every cell holds a piece, that the total
 // score only grows (but for the hint's 100), that no line stands unresolved
-// past the next board check, and that the live heap does not grow.
+// past the next board check, and that the live heap does not grow. Now and
+// then it parks the pointer and thinks, so that the board comes to rest and
+// the harness checks that the ticks the loop would sleep through show
+// nothing new.
 // ./test.sh plays about 1,000 moves in all; ./soak.sh sets VLIMS_SOAK and
 // plays 20,000 in each game (VLIMS_SOAK_MOVES sets another length).
 namespace {
@@ -34,6 +37,8 @@ namespace {
 constexpr uint32_t kStartTick = 0xFFFFFFFFu - 15000u;
 // Live heap may wander as pieces, popups and lists come and go, not grow.
 constexpr size_t kHeapSlack = 512 * 1024;
+// Long enough for new pieces to grow, popups to go and the next check to run.
+constexpr int kThinkingTicks = 300;
 
 size_t LiveHeapBytes() {
 #if defined(__SANITIZE_ADDRESS__)
@@ -134,6 +139,7 @@ TEST_P(LongPlayTest, InvariantsHoldMoveAfterMove) {
     long ticks = 0;
     size_t settledHeap = 0;
     int hintMove = -1;
+    int thoughtAt = -1;
     while (moves_ < moves && failures_ < 5 && ticks++ < tickLimit) {
         random = random * 1103515245u + 12345u;
         // Now and then the tick comes late, as on a busy machine.
@@ -144,7 +150,11 @@ TEST_P(LongPlayTest, InvariantsHoldMoveAfterMove) {
         if (!game_.AtRest())
             continue;
         Move move;
-        if (moves_ % 97 == 50 && hintMove != moves_) {
+        if (moves_ % 10 == 5 && thoughtAt != moves_) {
+            thoughtAt = moves_;
+            game_.MovePointer(600, 30);
+            for (int tick = 0; tick < kThinkingTicks; ++tick) game_.Tick();
+        } else if (moves_ % 97 == 50 && hintMove != moves_) {
             hintMove = moves_;
             hintPending_ = true;
             game_.ClickButton(Buttons::kHint);
@@ -158,6 +168,7 @@ TEST_P(LongPlayTest, InvariantsHoldMoveAfterMove) {
         }
     }
     EXPECT_LT(ticks, tickLimit) << "the game stopped taking moves";
+    EXPECT_GT(game_.QuietTicks(), 0) << "the board never came to rest";
     EXPECT_EQ(moves_, moves);
     EXPECT_LT(game_.Clock().Now(), kStartTick) << "the tick count never wrapped";
     std::printf("%d moves in %ld ticks, live heap %zu kB settled, %zu kB after\n", moves_, ticks,
