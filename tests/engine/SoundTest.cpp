@@ -5,7 +5,6 @@
 #include "engine/Sound.h"
 #include "engine/SoundSystem.h"
 #include "platform/ManualClock.h"
-#include "support/ScopedEnv.h"
 #include "support/TempWorkDir.h"
 #include "support/WavBytes.h"
 
@@ -95,7 +94,6 @@ TEST_F(SoundTest, NoSamplesAreMixedAfterTheirSoundChangesOrGoes) {
 
 // The device's thread wakes for every buffer, so a quiet game closes it.
 TEST_F(SoundTest, RestsTheDeviceWhenQuietAndWakesItForTheNextSound) {
-    ScopedEnv driver("SDL_AUDIODRIVER", "dummy");
     clock_.Set(0xFFFFFF00u);  // the quiet time runs across the tick wrap
     SoundSystem system;
     EXPECT_TRUE(system.Create(nullptr));

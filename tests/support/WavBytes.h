@@ -22,14 +22,11 @@ inline std::string WavChunk(const std::string& id, const std::string& payload) {
     return chunk;
 }
 
-// The payload of a format chunk: the 16-byte record, or 18 with an
-// extra-size field of 0.
-inline std::string WavFormat(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits,
-                             bool withExtraSize = false) {
+// The payload of a format chunk: the 16-byte record.
+inline std::string WavFormat(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits) {
     const uint16_t blockAlign = static_cast<uint16_t>(channels * bits / 8);
     return LittleEndian16(tag) + LittleEndian16(channels) + LittleEndian32(rate) +
-           LittleEndian32(rate * blockAlign) + LittleEndian16(blockAlign) + LittleEndian16(bits) +
-           (withExtraSize ? LittleEndian16(0) : "");
+           LittleEndian32(rate * blockAlign) + LittleEndian16(blockAlign) + LittleEndian16(bits);
 }
 
 inline std::string SampleBytes(const std::vector<int16_t>& samples) {
