@@ -147,18 +147,8 @@ void TurnArrow(cairo_t* cr, double cx, double cy, double radius, double width,
     cairo_arc(cr, cx, cy, radius, start, end);
     draw::SetColour(cr, colour);
     cairo_stroke(cr);
-    const double tipX = cx + radius * std::cos(end);
-    const double tipY = cy + radius * std::sin(end);
-    // The head points along the clockwise tangent.
-    const double tx = -std::sin(end);
-    const double ty = std::cos(end);
-    const double nx = std::cos(end);
-    const double ny = std::sin(end);
     const double head = width * 1.7;
-    cairo_move_to(cr, tipX + tx * head * 1.1, tipY + ty * head * 1.1);
-    cairo_line_to(cr, tipX + nx * head, tipY + ny * head);
-    cairo_line_to(cr, tipX - nx * head, tipY - ny * head);
-    cairo_close_path(cr);
+    draw::ArcArrowHead(cr, cx, cy, radius, end, head * 1.1, head, 0);
     cairo_fill(cr);
 }
 

@@ -92,6 +92,21 @@ void Text(cairo_t* cr, const std::string& text, double x, double centreY, const 
     cairo_restore(cr);
 }
 
+void ArcArrowHead(cairo_t* cr, double cx, double cy, double radius, double angle, double forward,
+                  double side, double back) {
+    const double tipX = cx + radius * std::cos(angle);
+    const double tipY = cy + radius * std::sin(angle);
+    // The clockwise tangent and the outward normal at the arc's end.
+    const double tx = -std::sin(angle);
+    const double ty = std::cos(angle);
+    const double nx = std::cos(angle);
+    const double ny = std::sin(angle);
+    cairo_move_to(cr, tipX + tx * forward, tipY + ty * forward);
+    cairo_line_to(cr, tipX + nx * side - tx * back, tipY + ny * side - ty * back);
+    cairo_line_to(cr, tipX - nx * side - tx * back, tipY - ny * side - ty * back);
+    cairo_close_path(cr);
+}
+
 void Sparkle(cairo_t* cr, double cx, double cy, double radius, const Colour& colour, double alpha) {
     cairo_save(cr);
     cairo_move_to(cr, cx, cy - radius);

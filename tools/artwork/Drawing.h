@@ -33,6 +33,12 @@ double TextWidth(cairo_t* cr, const std::string& text, const TextStyle& style);
 // x is the left edge, the centre or the right edge as `align` says.
 void Text(cairo_t* cr, const std::string& text, double x, double centreY, const TextStyle& style,
           Align align = Align::Centre);
+// Paths (does not fill) the head of an arrow running clockwise along the
+// circle (cx, cy, radius) and ending at `angle`: its tip `forward` ahead of
+// the arc's end along the tangent, its base `side` either side of the arc
+// and `back` behind its end.
+void ArcArrowHead(cairo_t* cr, double cx, double cy, double radius, double angle, double forward,
+                  double side, double back);
 // A four-pointed twinkle star.
 void Sparkle(cairo_t* cr, double cx, double cy, double radius, const Colour& colour,
              double alpha = 1.0);

@@ -100,12 +100,6 @@ const Colour kHelpArrow = Colour::Bytes(230, 110, 40);
 // A clockwise arc around (cx, cy) from angle `from` to `to` (radians, y
 // down), outlined so that it reads over any piece, with a head at its end.
 void TurnArc(cairo_t* cr, double cx, double cy, double radius, double from, double to) {
-    const double tipX = cx + radius * std::cos(to);
-    const double tipY = cy + radius * std::sin(to);
-    const double tx = -std::sin(to);
-    const double ty = std::cos(to);
-    const double nx = std::cos(to);
-    const double ny = std::sin(to);
     for (const bool outline : {true, false}) {
         const double grow = outline ? 1.5 : 0;
         cairo_arc(cr, cx, cy, radius, from, to);
@@ -113,10 +107,7 @@ void TurnArc(cairo_t* cr, double cx, double cy, double radius, double from, doub
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         draw::SetColour(cr, outline ? palette::kOutline : kHelpArrow.Lighter(0.15));
         cairo_stroke(cr);
-        cairo_move_to(cr, tipX + tx * (9 + grow), tipY + ty * (9 + grow));
-        cairo_line_to(cr, tipX + nx * (7 + grow) - tx * grow, tipY + ny * (7 + grow) - ty * grow);
-        cairo_line_to(cr, tipX - nx * (7 + grow) - tx * grow, tipY - ny * (7 + grow) - ty * grow);
-        cairo_close_path(cr);
+        draw::ArcArrowHead(cr, cx, cy, radius, to, 9 + grow, 7 + grow, grow);
         cairo_fill(cr);
     }
 }
