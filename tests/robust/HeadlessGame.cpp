@@ -69,7 +69,6 @@ void HeadlessGame::Idle(uint32_t milliseconds) {
         afterIdle_();
 }
 
-// The left button goes down at (x, y) for one tick and up for the next.
 void HeadlessGame::Press(int x, int y) {
     app_.Frame()->OnLeftButtonDown(x, y);
     app_.InputArrived();

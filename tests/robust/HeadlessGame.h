@@ -40,6 +40,8 @@ class HeadlessGame {
     void MovePointer(int x, int y);
     // Presses a button and waits until its click has been acted on.
     void ClickButton(const ButtonLayout& button);
+    // The left button goes down at (x, y) for one tick and up for the next.
+    void Press(int x, int y);
     // Makes a move the way a player does: two clicks for a swap, one on the
     // block's inner corner for a rotation.
     void MakeMove(const Move& move);
@@ -73,8 +75,6 @@ class HeadlessGame {
     int BrokenQuiet() const { return brokenQuiet_; }
 
   private:
-    void Press(int x, int y);
-
     ManualClock clock_;
     MessageBoxRecorder boxes_;
     ScriptedPrompts prompts_;

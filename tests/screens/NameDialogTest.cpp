@@ -4,23 +4,15 @@
 #include "platform/ScriptedPrompts.h"
 #include "screens/NameDialog.h"
 
-TEST(NameDialogTest, OkTakesTheFirstFourteenCharactersAndCancelDropsTheScore) {
-    shared.finalScore = 1234;
+// A UTF-8 name of 26 characters is stored as its first 14, in Latin-1.
+TEST(NameDialogTest, OkTakesTheFirstFourteenCharacters) {
     ScriptedPrompts prompts;
-    prompts.Accept("Bj\xC3\xB6rn Andersson-Lindqvist");  // typed UTF-8, 26 characters
-    prompts.Cancel();
-
+    prompts.Accept("Bj\xC3\xB6rn Andersson-Lindqvist");
     EXPECT_EQ(NameDialog().DoModal(), 0);
     EXPECT_STREQ(EnteredName.data(), "Bj\xF6rn Andersso");
-    EXPECT_EQ(shared.finalScore, 1234);
-
-    EXPECT_EQ(NameDialog().DoModal(), 0);
-    EXPECT_EQ(shared.finalScore, 0);
-    EXPECT_STREQ(EnteredName.data(), "Bj\xF6rn Andersso") << "Cancel leaves the last name";
-    ASSERT_EQ(prompts.Shown().size(), 2u);
-    EXPECT_EQ(prompts.Shown()[1].caption, "High Score");
 }
 
+// Without a window to ask in, the score is dropped rather than waited for.
 TEST(NameDialogTest, WithoutAScreenTheDialogIsCancelled) {
     shared.finalScore = 50;
     testing::internal::CaptureStderr();

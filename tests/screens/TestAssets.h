@@ -1,27 +1,3 @@
 #pragma once
-#include <cstdint>
-#include <string>
-
-class TempWorkDir;
-
-// Small asset files for screen tests, in the formats the game reads.
-
-// Writes a one-colour picture (0xRRGGBB) / a short sound under the work dir
-// at a game path ("Graphics\Gui\X.bmp").
-void WritePicture(const TempWorkDir& dir, const std::string& gamePath, int width, int height,
-                  uint32_t rgb);
-void WriteSound(const TempWorkDir& dir, const std::string& gamePath);
-
-// The colour a test piece of colour code 1..6 is painted in.
-uint32_t TestPieceRgb(int colour);
-
-// The colours of the start help and "No Moves Left" pictures below.
-constexpr uint32_t kTestStartHelpRgb = 0x30C030;
-constexpr uint32_t kTestStartHelp2Rgb = 0x30C0C0;
-constexpr uint32_t kTestNoMovesRgb = 0xC03030;
-
-// Everything the play screen and both game modes load: one-colour pictures
-// (pieces in TestPieceRgb, the background in `backgroundRgb`), the fonts,
-// the sounds, and start counters high enough that no start help covers the
-// board.
-void WritePlayAssets(const TempWorkDir& dir, uint32_t backgroundRgb);
+// Moved to tests/support, shared with the game mode tests.
+#include "support/TestAssets.h"

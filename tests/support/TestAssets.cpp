@@ -1,4 +1,4 @@
-#include "screens/TestAssets.h"
+#include "support/TestAssets.h"
 
 #include <algorithm>
 #include <vector>
