@@ -1,15 +1,14 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "board/Board.h"
 #include "engine/FontSet.h"
-#include "modes/GameMode.h"
+#include "modes/NormalGame.h"
+#include "modes/RotationalGame.h"
 #include "modes/SavedGame.h"
 #include "screens/ScreenFixture.h"
 
@@ -33,10 +32,11 @@ inline SavedGame SampleSavedGame() {
     return game;
 }
 
-// A headless game folder with what the play screen loads (flat-colour
-// pictures, short sounds, start counters past the help games), and the play
-// screen's tick (HandleMouse, then Update, every 10 ms) driven by hand.
-class ModeFixture : public ScreenFixture {
+// A game of the variant the test is run for, in a headless game folder with
+// what the play screen loads (flat-colour pictures, short sounds, start
+// counters past the help games), and the play screen's tick (HandleMouse,
+// then Update, every 10 ms) driven by hand.
+class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<GameVariant> {
   protected:
     static constexpr int32_t kOrigin = 20;
     static constexpr uint32_t kTick = 10;
@@ -47,21 +47,22 @@ class ModeFixture : public ScreenFixture {
         fonts_ = std::make_unique<FontSet>(display);
     }
 
-    // A new game of the mode; a quiet one is past its help games, on a
-    // board of colours 1 to 4 that change along every row, column and
-    // diagonal (no line, no move) but for Purple on (9, 5), (9, 7), (9, 8)
-    // and (9, 9): one swap and one turn away from a line, so the board check
-    // finds a move and leaves the rest of the board to the test.
-    template <class Mode>
-    std::unique_ptr<Mode> Start(Difficulty difficulty, bool quiet = true) {
-        auto game = std::make_unique<Mode>();
+    // A new game; a quiet one is past its help games, on a board of colours
+    // 1 to 4 that change along every row, column and diagonal (no line, no
+    // move) but for Purple on (9, 5), (9, 7), (9, 8) and (9, 9): one swap and
+    // one turn away from a line, so the board check finds a move and leaves
+    // the rest of the board to the test.
+    void Start(Difficulty difficulty, bool quiet = true) {
+        if (GetParam() == NormalVariant)
+            game = std::make_unique<NormalGame>();
+        else
+            game = std::make_unique<RotationalGame>();
         game->NewGame(display, sound, kOrigin, kOrigin, false, difficulty, clock.Now());
         if (quiet) {
             FillQuiet(*game);
             for (int32_t y : {5, 7, 8, 9}) game->PlacePiece(9, y, Purple);
             sound.TakeStarted();
         }
-        return game;
     }
 
     static void FillQuiet(Board& board) {
@@ -71,47 +72,56 @@ class ModeFixture : public ScreenFixture {
         }
     }
 
-    // Pixel centre of cell (x, y) and of inner corner (c, r).
-    static int32_t CellCentre(int32_t i) { return kOrigin + 40 * i + 20; }
-    static int32_t Corner(int32_t i) { return kOrigin + 40 * i; }
+    NormalGame* Normal() const { return dynamic_cast<NormalGame*>(game.get()); }
+    RotationalGame* Rotational() const { return dynamic_cast<RotationalGame*>(game.get()); }
+    bool Moving() const { return Normal() ? Normal()->Swapping() : Rotational()->Rotating(); }
+    bool MovingBack() const {
+        return Normal() ? Normal()->SwappingBack() : Rotational()->RotatingBack();
+    }
+    MoveList Moves() const { return Normal() ? game->FindSwapMoves() : game->FindRotationMoves(); }
 
     // One play-screen tick: the clock moves on 10 ms, then the mode gets the
     // mouse and its frame.
-    void Tick(GameMode& mode) {
+    void Tick() {
         clock.Advance(kTick);
-        mode.HandleMouse(mouseX_, mouseY_, mouseDown_, false);
-        mode.Update(display, sound, clock.Now(), *fonts_);
+        game->HandleMouse(mouseX_, mouseY_, mouseDown_, false);
+        game->Update(display, sound, clock.Now(), *fonts_);
     }
 
-    void RunFor(GameMode& mode, uint32_t milliseconds) {
+    void RunFor(uint32_t milliseconds) {
         const uint32_t end = clock.Now() + milliseconds;
-        while (TickAfter(end, clock.Now())) Tick(mode);
+        while (TickAfter(end, clock.Now())) Tick();
     }
 
     // Button down for one tick at (x, y), then up again for one tick.
-    void Click(GameMode& mode, int32_t x, int32_t y) {
+    void Click(int32_t x, int32_t y) {
         mouseX_ = x;
         mouseY_ = y;
         mouseDown_ = true;
-        Tick(mode);
+        Tick();
         mouseDown_ = false;
-        Tick(mode);
+        Tick();
     }
 
-    void ClickCell(GameMode& mode, int32_t x, int32_t y) {
-        Click(mode, CellCentre(x), CellCentre(y));
+    // The move as a player makes it: a click on the centre of each cell of a
+    // swap, or one on the inner corner at the top left of the block's
+    // bottom-right cell.
+    void MakeMove(const Move& move) {
+        const int32_t inset = Normal() ? 20 : 0;
+        if (Normal())
+            Click(kOrigin + 40 * move.x1 + inset, kOrigin + 40 * move.y1 + inset);
+        Click(kOrigin + 40 * move.x2 + inset, kOrigin + 40 * move.y2 + inset);
     }
 
-    // Sounds started since the last call, by file name ("Pop", "Zoh", ...).
-    std::vector<std::string> SoundsPlayed() {
-        std::vector<std::string> names;
-        for (const std::string& path : sound.TakeStarted()) {
-            const std::string name = path.substr(path.find_last_of('\\') + 1);
-            names.push_back(name.substr(0, name.size() - 4));
-        }
-        return names;
+    // Ticks until the running move (there, or back) has ended; the time it took.
+    uint32_t RunUntilMoveEnds() {
+        const uint32_t start = clock.Now();
+        const bool back = MovingBack();
+        while (Moving() && MovingBack() == back && clock.Now() - start < 5000) Tick();
+        return clock.Now() - start;
     }
 
+    std::unique_ptr<GameMode> game;
     std::unique_ptr<FontSet> fonts_;
     int32_t mouseX_ = 0;
     int32_t mouseY_ = 0;
