@@ -12,14 +12,6 @@
 #include "modes/SavedGame.h"
 #include "screens/ScreenFixture.h"
 
-// The little-endian 32-bit integer the save file stores.
-inline std::string Int32Bytes(int32_t value) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<char>((uint32_t(value) >> 8 * i) & 0xFF));
-    return bytes;
-}
-
 // A Hard Rotational game on level 4 with points play can reach there.
 inline SavedGame SampleSavedGame() {
     SavedGame game;
@@ -40,6 +32,9 @@ class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<G
   protected:
     static constexpr int32_t kOrigin = 20;
     static constexpr uint32_t kTick = 10;
+    // Swapping (1, 1) with (2, 2), or turning the block they span, makes no
+    // line on the quiet board.
+    static constexpr Move kIdleMove{1, 1, 2, 2};
 
     ModeFixture() {
         clock.Set(5000);
@@ -49,9 +44,8 @@ class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<G
 
     // A new game; a quiet one is past its help games, on a board of colours
     // 1 to 4 that change along every row, column and diagonal (no line, no
-    // move) but for Purple on (9, 5), (9, 7), (9, 8) and (9, 9): one swap and
-    // one turn away from a line, so the board check finds a move and leaves
-    // the rest of the board to the test.
+    // move) but for Purple on (9, 5), (9, 7), (9, 8) and (9, 9): one swap or
+    // turn from a line, so the board check finds a move.
     void Start(Difficulty difficulty, bool quiet = true) {
         if (GetParam() == NormalVariant)
             game = std::make_unique<NormalGame>();
@@ -103,14 +97,17 @@ class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<G
         Tick();
     }
 
-    // The move as a player makes it: a click on the centre of each cell of a
-    // swap, or one on the inner corner at the top left of the block's
-    // bottom-right cell.
+    // The move as a player makes it, pressing at the edges of what takes a
+    // press: opposite corners of the cores of a swap's cells (6 to 34 pixels
+    // in; the gaps between pieces take none), or 15 pixels right of and below
+    // the inner corner of the block to turn, as far as its button reaches.
     void MakeMove(const Move& move) {
-        const int32_t inset = Normal() ? 20 : 0;
-        if (Normal())
-            Click(kOrigin + 40 * move.x1 + inset, kOrigin + 40 * move.y1 + inset);
-        Click(kOrigin + 40 * move.x2 + inset, kOrigin + 40 * move.y2 + inset);
+        if (Normal()) {
+            Click(kOrigin + 40 * move.x1 + 6, kOrigin + 40 * move.y1 + 6);
+            Click(kOrigin + 40 * move.x2 + 34, kOrigin + 40 * move.y2 + 34);
+        } else {
+            Click(kOrigin + 40 * move.x2 + 15, kOrigin + 40 * move.y2 + 15);
+        }
     }
 
     // Ticks until the running move (there, or back) has ended; the time it took.
@@ -119,6 +116,12 @@ class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<G
         const bool back = MovingBack();
         while (Moving() && MovingBack() == back && clock.Now() - start < 5000) Tick();
         return clock.Now() - start;
+    }
+
+    // A slide of 40 pixels at 80 a second.
+    static void ExpectSlideTime(uint32_t took) {
+        EXPECT_GE(took, 510u);
+        EXPECT_LE(took, 530u);
     }
 
     std::unique_ptr<GameMode> game;

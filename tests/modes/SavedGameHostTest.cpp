@@ -1,5 +1,6 @@
-// The saved game on a disk too full for the end marker. POSIX calls make
-// that host.
+// The saved game on a disk too full for the end marker (made with POSIX
+// calls): the ended game must be gone all the same, or Resume would offer it
+// again.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -9,8 +10,6 @@
 #include "modes/SavedGame.h"
 #include "support/TempWorkDir.h"
 
-// The ended game must be gone even when its end marker cannot be written,
-// or Resume would offer it again.
 TEST(SavedGameHostTest, EndOnAFullDiskRemovesTheSavedGame) {
     TempWorkDir dir;
     dir.WriteFile("Data/keep", "");
