@@ -1,25 +1,16 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "board/Board.h"
 #include "engine/FontSet.h"
-#include "modes/GameMode.h"
+#include "modes/NormalGame.h"
+#include "modes/RotationalGame.h"
 #include "modes/SavedGame.h"
 #include "screens/ScreenFixture.h"
-
-// The little-endian 32-bit integer the save file stores.
-inline std::string Int32Bytes(int32_t value) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i)
-        bytes.push_back(static_cast<char>((uint32_t(value) >> 8 * i) & 0xFF));
-    return bytes;
-}
 
 // A Hard Rotational game on level 4 with points play can reach there.
 inline SavedGame SampleSavedGame() {
@@ -33,13 +24,17 @@ inline SavedGame SampleSavedGame() {
     return game;
 }
 
-// A headless game folder with what the play screen loads (flat-colour
-// pictures, short sounds, start counters past the help games), and the play
-// screen's tick (HandleMouse, then Update, every 10 ms) driven by hand.
-class ModeFixture : public ScreenFixture {
+// A game of the variant the test is run for, in a headless game folder with
+// what the play screen loads (flat-colour pictures, short sounds, start
+// counters past the help games), and the play screen's tick (HandleMouse,
+// then Update, every 10 ms) driven by hand.
+class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<GameVariant> {
   protected:
     static constexpr int32_t kOrigin = 20;
     static constexpr uint32_t kTick = 10;
+    // Swapping (1, 1) with (2, 2), or turning the block they span, makes no
+    // line on the quiet board.
+    static constexpr Move kIdleMove{1, 1, 2, 2};
 
     ModeFixture() {
         clock.Set(5000);
@@ -47,21 +42,21 @@ class ModeFixture : public ScreenFixture {
         fonts_ = std::make_unique<FontSet>(display);
     }
 
-    // A new game of the mode; a quiet one is past its help games, on a
-    // board of colours 1 to 4 that change along every row, column and
-    // diagonal (no line, no move) but for Purple on (9, 5), (9, 7), (9, 8)
-    // and (9, 9): one swap and one turn away from a line, so the board check
-    // finds a move and leaves the rest of the board to the test.
-    template <class Mode>
-    std::unique_ptr<Mode> Start(Difficulty difficulty, bool quiet = true) {
-        auto game = std::make_unique<Mode>();
+    // A new game; a quiet one is past its help games, on a board of colours
+    // 1 to 4 that change along every row, column and diagonal (no line, no
+    // move) but for Purple on (9, 5), (9, 7), (9, 8) and (9, 9): one swap or
+    // turn from a line, so the board check finds a move.
+    void Start(Difficulty difficulty, bool quiet = true) {
+        if (GetParam() == NormalVariant)
+            game = std::make_unique<NormalGame>();
+        else
+            game = std::make_unique<RotationalGame>();
         game->NewGame(display, sound, kOrigin, kOrigin, false, difficulty, clock.Now());
         if (quiet) {
             FillQuiet(*game);
             for (int32_t y : {5, 7, 8, 9}) game->PlacePiece(9, y, Purple);
             sound.TakeStarted();
         }
-        return game;
     }
 
     static void FillQuiet(Board& board) {
@@ -71,47 +66,65 @@ class ModeFixture : public ScreenFixture {
         }
     }
 
-    // Pixel centre of cell (x, y) and of inner corner (c, r).
-    static int32_t CellCentre(int32_t i) { return kOrigin + 40 * i + 20; }
-    static int32_t Corner(int32_t i) { return kOrigin + 40 * i; }
+    NormalGame* Normal() const { return dynamic_cast<NormalGame*>(game.get()); }
+    RotationalGame* Rotational() const { return dynamic_cast<RotationalGame*>(game.get()); }
+    bool Moving() const { return Normal() ? Normal()->Swapping() : Rotational()->Rotating(); }
+    bool MovingBack() const {
+        return Normal() ? Normal()->SwappingBack() : Rotational()->RotatingBack();
+    }
+    MoveList Moves() const { return Normal() ? game->FindSwapMoves() : game->FindRotationMoves(); }
 
     // One play-screen tick: the clock moves on 10 ms, then the mode gets the
     // mouse and its frame.
-    void Tick(GameMode& mode) {
+    void Tick() {
         clock.Advance(kTick);
-        mode.HandleMouse(mouseX_, mouseY_, mouseDown_, false);
-        mode.Update(display, sound, clock.Now(), *fonts_);
+        game->HandleMouse(mouseX_, mouseY_, mouseDown_, false);
+        game->Update(display, sound, clock.Now(), *fonts_);
     }
 
-    void RunFor(GameMode& mode, uint32_t milliseconds) {
+    void RunFor(uint32_t milliseconds) {
         const uint32_t end = clock.Now() + milliseconds;
-        while (TickAfter(end, clock.Now())) Tick(mode);
+        while (TickAfter(end, clock.Now())) Tick();
     }
 
     // Button down for one tick at (x, y), then up again for one tick.
-    void Click(GameMode& mode, int32_t x, int32_t y) {
+    void Click(int32_t x, int32_t y) {
         mouseX_ = x;
         mouseY_ = y;
         mouseDown_ = true;
-        Tick(mode);
+        Tick();
         mouseDown_ = false;
-        Tick(mode);
+        Tick();
     }
 
-    void ClickCell(GameMode& mode, int32_t x, int32_t y) {
-        Click(mode, CellCentre(x), CellCentre(y));
-    }
-
-    // Sounds started since the last call, by file name ("Pop", "Zoh", ...).
-    std::vector<std::string> SoundsPlayed() {
-        std::vector<std::string> names;
-        for (const std::string& path : sound.TakeStarted()) {
-            const std::string name = path.substr(path.find_last_of('\\') + 1);
-            names.push_back(name.substr(0, name.size() - 4));
+    // The move as a player makes it, pressing at the edges of what takes a
+    // press: opposite corners of the cores of a swap's cells (6 to 34 pixels
+    // in; the gaps between pieces take none), or 15 pixels right of and below
+    // the inner corner of the block to turn, as far as its button reaches.
+    void MakeMove(const Move& move) {
+        if (Normal()) {
+            Click(kOrigin + 40 * move.x1 + 6, kOrigin + 40 * move.y1 + 6);
+            Click(kOrigin + 40 * move.x2 + 34, kOrigin + 40 * move.y2 + 34);
+        } else {
+            Click(kOrigin + 40 * move.x2 + 15, kOrigin + 40 * move.y2 + 15);
         }
-        return names;
     }
 
+    // Ticks until the running move (there, or back) has ended; the time it took.
+    uint32_t RunUntilMoveEnds() {
+        const uint32_t start = clock.Now();
+        const bool back = MovingBack();
+        while (Moving() && MovingBack() == back && clock.Now() - start < 5000) Tick();
+        return clock.Now() - start;
+    }
+
+    // A slide of 40 pixels at 80 a second.
+    static void ExpectSlideTime(uint32_t took) {
+        EXPECT_GE(took, 510u);
+        EXPECT_LE(took, 530u);
+    }
+
+    std::unique_ptr<GameMode> game;
     std::unique_ptr<FontSet> fonts_;
     int32_t mouseX_ = 0;
     int32_t mouseY_ = 0;
