@@ -9,8 +9,8 @@
 
 #include "board/Board.h"
 #include "board/LinePoints.h"
-#include "screens/ScreenFixture.h"
 #include "support/MovesByTrial.h"
+#include "support/ScreenFixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "modes/ModeFixture.h"
-#include "screens/TestAssets.h"
+#include "support/TestAssets.h"
 
 namespace {
 using GameModeTest = ModeFixture;

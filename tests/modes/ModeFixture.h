@@ -10,7 +10,7 @@
 #include "modes/NormalGame.h"
 #include "modes/RotationalGame.h"
 #include "modes/SavedGame.h"
-#include "screens/ScreenFixture.h"
+#include "support/ScreenFixture.h"
 
 // A Hard Rotational game on level 4 with points play can reach there.
 inline SavedGame SampleSavedGame() {
