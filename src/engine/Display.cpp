@@ -264,15 +264,25 @@ void Display::ForgetDraws() {
     lastDraws_.clear();
 }
 
-bool Display::ChangedSinceLastPresent(const Area& area) const {
-    size_t bytes = static_cast<size_t>(area.right - area.left) * sizeof(uint32_t);
+Display::Area Display::ChangedPart(const Area& area) const {
+    const int width = area.right - area.left;
+    const size_t bytes = static_cast<size_t>(width) * sizeof(uint32_t);
+    Area part{area.right, area.bottom, area.left, area.top};  // empty; grows
     for (int y = area.top; y < area.bottom; ++y) {
-        if (std::memcmp(Row(backBuffer_.get(), y) + area.left,
-                        Row(lastPresented_.get(), y) + area.left, bytes) != 0) {
-            return true;
-        }
+        const uint32_t* now = Row(backBuffer_.get(), y) + area.left;
+        const uint32_t* shown = Row(lastPresented_.get(), y) + area.left;
+        if (std::memcmp(now, shown, bytes) == 0)
+            continue;
+        int left = 0;
+        while (now[left] == shown[left]) ++left;
+        int right = width;
+        while (now[right - 1] == shown[right - 1]) --right;
+        part.left = std::min(part.left, area.left + left);
+        part.right = std::max(part.right, area.left + right);
+        part.top = std::min(part.top, y);
+        part.bottom = y + 1;
     }
-    return false;
+    return part;
 }
 
 void Display::Remember(const Area& area) {
@@ -306,9 +316,12 @@ void Display::Present() {
     if (wholeFrameDue_)
         area = {0, 0, bufferWidth_, bufferHeight_};
     changed_ = {};
-    // Screens repaint the same pictures tick after tick; only a frame whose
-    // pixels differ from the one on show is worth sending to the window.
-    if (area.Empty() || (!wholeFrameDue_ && !ChangedSinceLastPresent(area)))
+    // Screens repaint the same pictures tick after tick (the board's whole
+    // background while two pieces slide): only the pixels that differ from
+    // the frame on show are worth copying and sending to the window.
+    if (!wholeFrameDue_ && !area.Empty())
+        area = ChangedPart(area);
+    if (area.Empty())
         return;
     wholeFrameDue_ = false;
     Remember(area);

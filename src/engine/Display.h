@@ -85,7 +85,9 @@ class Display {
     void ForgetDraws();
     bool Inside(int x, int y, int width, int height) const;
     void MarkChanged(int x, int y, int width, int height) const;
-    bool ChangedSinceLastPresent(const Area& area) const;
+    // The smallest rectangle around the pixels of `area` that differ from
+    // the frame on show; empty when none does.
+    Area ChangedPart(const Area& area) const;
     void Remember(const Area& area);
     void ShowInWindow(const Area& area);
 
