@@ -190,7 +190,6 @@ void TableIsWholeAgain(HeadlessGame&, const std::string&) {
 // above its total.
 FolderFault EdgeGame(const char* name, int32_t level, int32_t total) {
     SavedGame saved = SampleSavedGame();
-    saved.difficulty = Hard;
     saved.level = level;
     saved.totalScore = total;
     auto damage = [bytes = saved.Encode()](FaultTest&) {

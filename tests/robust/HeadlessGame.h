@@ -70,9 +70,9 @@ class HeadlessGame {
 
     // The real loop sleeps through the ticks a screen promised to leave
     // unchanged; here they run anyway, and these count them and those of
-    // them that showed a changed frame (which the player would have missed).
+    // them that showed a changed frame (which the player would have missed):
+    // the game fails when there is one.
     int QuietTicks() const { return quietTicks_; }
-    int BrokenQuiet() const { return brokenQuiet_; }
 
   private:
     ManualClock clock_;

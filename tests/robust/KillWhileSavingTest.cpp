@@ -11,6 +11,7 @@
 #include <string>
 
 #include "modes/HelpCounter.h"
+#include "modes/ModeFixture.h"
 #include "modes/SavedGame.h"
 #include "screens/HighScoreTable.h"
 #include "support/TempWorkDir.h"
@@ -24,13 +25,9 @@ namespace {
 namespace fs = std::filesystem;
 
 SavedGame GameNumber(int n) {
-    SavedGame game;
-    game.variant = kAllVariants[n % 2];
-    game.difficulty = kAllDifficulties[n % 3];
+    SavedGame game = SampleSavedGame();
     game.level = 1 + n;
     game.totalScore = 2000 * n;
-    for (int cell = 0; cell < SavedGame::kCellCount; ++cell)
-        game.colours[cell] = static_cast<PieceColour>(1 + (cell + n) % 6);
     return game;
 }
 

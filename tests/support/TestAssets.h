@@ -4,7 +4,7 @@
 
 class TempWorkDir;
 
-// Small asset files for screen tests, in the formats the game reads.
+// Asset files for screen tests, in the formats the game reads.
 
 // Writes a one-colour picture (0xRRGGBB) / a short sound under the work dir
 // at a game path ("Graphics\Gui\X.bmp").
@@ -12,16 +12,14 @@ void WritePicture(const TempWorkDir& dir, const std::string& gamePath, int width
                   uint32_t rgb);
 void WriteSound(const TempWorkDir& dir, const std::string& gamePath);
 
-// The colour a test piece of colour code 1..6 is painted in.
-uint32_t TestPieceRgb(int colour);
-
 // The colours of the start help and "No Moves Left" pictures below.
 constexpr uint32_t kTestStartHelpRgb = 0x30C030;
 constexpr uint32_t kTestStartHelp2Rgb = 0x30C0C0;
 constexpr uint32_t kTestNoMovesRgb = 0xC03030;
 
-// Everything the play screen and both game modes load: one-colour pictures
-// (pieces in TestPieceRgb, the background in `backgroundRgb`), the fonts,
-// the sounds, and start counters high enough that no start help covers the
+// Everything the play screen and both game modes load: the built game
+// folder, with the background, the score popups, the start help and "No
+// Moves Left" in one colour each (so a test can tell by a pixel what shows
+// where), and start counters high enough that no start help covers the
 // board.
 void WritePlayAssets(const TempWorkDir& dir, uint32_t backgroundRgb);
