@@ -34,7 +34,7 @@ class BoardTest : public ScreenFixture {
     static constexpr uint32_t kGround = 0x102030;
 
     BoardTest() {
-        WritePlayAssets(dir, kGround);
+        WritePlayAssets(dir);
         auto clearSound = std::make_unique<Sound>();
         clearSound->LoadWav("Sounds\\Zoh.wav", sound);
         board.SetClearSound(std::move(clearSound));

@@ -38,7 +38,7 @@ class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<G
 
     ModeFixture() {
         clock.Set(5000);
-        WritePlayAssets(dir, 0x102030);
+        WritePlayAssets(dir);
         fonts_ = std::make_unique<FontSet>(display);
     }
 

@@ -1,3 +1,4 @@
+#include "robust/HeadlessGame.h"
 #include "support/ScreenFixture.h"
 
 namespace {
@@ -10,7 +11,7 @@ class ButtonTest : public ScreenFixture {
     ButtonTest() {
         WritePicture(dir, "Graphics\\Gui\\T.bmp", 150, 40, kNormalColour);
         WritePicture(dir, "Graphics\\Gui\\T Pushed.bmp", 150, 40, kPushedColour);
-        WriteSound(dir, "Sounds\\Click.wav");
+        HeadlessGame::CopyGameFolder();
     }
 
     void LoadAt(uint32_t tick) {

@@ -1,12 +1,10 @@
 #include "support/TestAssets.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "robust/HeadlessGame.h"
 #include "support/BmpWriter.h"
 #include "support/TempWorkDir.h"
-#include "support/WavBytes.h"
 
 namespace {
 std::string SlashPath(std::string gamePath) {
@@ -20,13 +18,8 @@ void WritePicture(const TempWorkDir& dir, const std::string& gamePath, int width
     dir.WriteFile(SlashPath(gamePath), MakeBmp(width, height, [rgb](int, int) { return rgb; }));
 }
 
-void WriteSound(const TempWorkDir& dir, const std::string& gamePath) {
-    dir.WriteFile(SlashPath(gamePath), PcmWav(std::vector<int16_t>(220, 1000)));
-}
-
-void WritePlayAssets(const TempWorkDir& dir, uint32_t backgroundRgb) {
+void WritePlayAssets(const TempWorkDir& dir) {
     HeadlessGame::CopyGameFolder();
-    WritePicture(dir, "Graphics\\Gui\\Background.bmp", 625, 440, backgroundRgb);
     WritePicture(dir, "Graphics\\Gui\\No Moves Left.bmp", 200, 50, kTestNoMovesRgb);
     WritePicture(dir, "Graphics\\Gui\\Start Help.bmp", 160, 160, kTestStartHelpRgb);
     WritePicture(dir, "Graphics\\Gui\\Start Help 2.bmp", 160, 160, kTestStartHelp2Rgb);
