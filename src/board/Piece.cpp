@@ -35,9 +35,11 @@ const Sprite* Piece::MoodSprite(int32_t moodValue) const {
     return sprites_[moodValue - Standard].get();
 }
 
-bool Piece::Still() const {
+uint32_t Piece::QuietFor(uint32_t now) const {
+    if (growing)
+        return 0;
     const Sprite* sprite = MoodSprite(mood);
-    return !growing && (sprite == nullptr || !sprite->Animated());
+    return sprite ? sprite->MillisecondsToChange(now) : UINT32_MAX;
 }
 
 Sprite* Piece::CurrentSprite() {

@@ -47,9 +47,9 @@ class Piece {
     void StartGrowing();
     // The sprite of a mood, or nullptr for a value outside 1 to 3.
     const Sprite* MoodSprite(int32_t mood) const;
-    // Fully grown and in a mood of one frame: nothing about it changes until
-    // the pointer or the game gives it another mood.
-    bool Still() const;
+    // Milliseconds from `now` in which it looks the same unless given another
+    // mood: 0 while growing, else until its mood's next frame.
+    uint32_t QuietFor(uint32_t now) const;
 
     PieceMood mood = Standard;
     bool growing = false;

@@ -43,6 +43,12 @@ void Sprite::Advance() {
     }
 }
 
+uint32_t Sprite::MillisecondsToChange(uint32_t now) const {
+    if (frames_[1] == nullptr)
+        return UINT32_MAX;
+    return TickAfter(now, nextChange_) ? 0 : nextChange_ + 1 - now;
+}
+
 int Sprite::DelayOf(int index) const {
     if (!InSlots(index))
         return 0;

@@ -34,8 +34,9 @@ class Sprite {
     void Advance();
 
     int Current() const { return current_; }
-    // More than one frame: it changes on its own as time goes by.
-    bool Animated() const { return frames_[1] != nullptr; }
+    // Milliseconds from `now` until Advance moves on to another frame;
+    // UINT32_MAX for a sprite of one frame, which never changes.
+    uint32_t MillisecondsToChange(uint32_t now) const;
 
   private:
     static bool InSlots(int index) { return index >= 0 && index < MAX_FRAMES; }

@@ -1,5 +1,6 @@
 #include "modes/GameMode.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -167,12 +168,12 @@ uint32_t GameMode::QuietFor(uint32_t now) const {
     const ScorePopupList* popups = Popups();
     if (MoveRunning() || noMovesShown_ || (popups && popups->LiveCount() > 0))
         return 0;
-    for (int32_t index = 0; index < kCellCount; ++index) {
-        const Piece* piece = At(index % kColumns, index / kColumns);
-        if (piece && !piece->Still())
-            return 0;
+    uint32_t quiet = nextCheck_.Remaining(now);
+    for (int32_t index = 0; index < kCellCount && quiet > 0; ++index) {
+        if (const Piece* piece = At(index % kColumns, index / kColumns))
+            quiet = std::min(quiet, piece->QuietFor(now));
     }
-    return nextCheck_.Remaining(now);
+    return quiet;
 }
 
 bool GameMode::LineStands() const {

@@ -49,8 +49,9 @@ class GameMode : public Board {
                             int32_t originX, int32_t originY, bool nextLevel);
 
     // How long from the tick `now` the board would show nothing new without
-    // input: until the next board check when every piece is still and no
-    // move, popup or notice runs; 0 otherwise.
+    // input: while no move, popup or notice runs and no piece grows, until
+    // the next board check or the next frame of an animated piece (one
+    // under the pointer, a hint's); 0 otherwise.
     uint32_t QuietFor(uint32_t now) const;
     // A swap or turn is on its way (or on its way back).
     virtual bool MoveRunning() const { return false; }

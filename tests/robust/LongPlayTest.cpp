@@ -14,6 +14,7 @@
 #include "board/Piece.h"
 #include "modes/GameMode.h"
 #include "screens/Button.h"
+#include "screens/PlayScreen.h"
 #include "support/TempWorkDir.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -23,12 +24,12 @@ extern "C" size_t __sanitizer_get_current_allocated_bytes();
 
 // A bot plays long games headless on the manual clock, in each variant and
 // difficulty, starting shortly before the 32-bit tick count wraps. After
-// every idle call it checks that every cell holds a piece, that no line
-// stands unresolved past the next board check, and that the live heap does
-// not grow. Now and
-// then it parks the pointer and thinks, so that the board comes to rest and
-// the harness checks that the ticks the loop would sleep through show
-// nothing new.
+// every idle call it checks that every cell holds a piece, that the total
+// score only grows (but for the hint's 100), that no line stands unresolved
+// past the next board check, and that the live heap does not grow. Now and
+// then it thinks with the pointer off the board or resting on a piece, so
+// that the board comes to rest (or just animates that piece) and the harness
+// checks that the ticks the loop would sleep through show nothing new.
 // ./test.sh plays about 1,000 moves in all; ./soak.sh sets VLIMS_SOAK and
 // plays 20,000 in each game (VLIMS_SOAK_MOVES sets another length).
 namespace {
@@ -83,6 +84,13 @@ class LongPlayTest : public ::testing::TestWithParam<std::tuple<GameVariant, Dif
         const auto colours = mode->Colours();
         if (std::count(colours.begin(), colours.end(), 0) > 0)
             Fail("a cell holds no piece");
+        const int32_t total = game_.Current<PlayScreen>()->TotalScore();
+        const bool hintCharge = hintPending_ && lastTotal_ - total == GameMode::kHintCost;
+        hintPending_ = hintPending_ && !hintCharge;
+        if (total < lastTotal_ && !hintCharge)
+            Fail("the score fell from " + std::to_string(lastTotal_) + " to " +
+                 std::to_string(total));
+        lastTotal_ = total;
         // A board check that ran in this tick (the mode moved its next check
         // on) has resolved every line that stood before it.
         Standing lines = StandingLines(*mode);
@@ -102,6 +110,8 @@ class LongPlayTest : public ::testing::TestWithParam<std::tuple<GameVariant, Dif
     HeadlessGame game_{kStartTick};
     int moves_ = 0;
     int failures_ = 0;
+    int32_t lastTotal_ = 0;
+    bool hintPending_ = false;
     Standing standing_;
     const GameMode* lastMode_ = nullptr;
     uint32_t lastCheckTime_ = 0;
@@ -120,6 +130,7 @@ TEST_P(LongPlayTest, InvariantsHoldMoveAfterMove) {
     if (variant == RotationalVariant)
         game_.ClickButton(Buttons::kRotationalType);
     ASSERT_NE(game_.Mode(), nullptr);
+    lastTotal_ = game_.Current<PlayScreen>()->TotalScore();
     game_.AfterEveryIdle([this] { CheckInvariants(); });
     unsigned random =
         static_cast<unsigned>(static_cast<int>(variant) * 7 + static_cast<int>(difficulty));
@@ -141,11 +152,14 @@ TEST_P(LongPlayTest, InvariantsHoldMoveAfterMove) {
         Move move;
         if (moves_ % 10 == 5 && thoughtAt != moves_) {
             thoughtAt = moves_;
-            game_.MovePointer(600, 30);
+            const bool onAPiece = moves_ % 20 == 15;
+            game_.MovePointer(onAPiece ? 200 : 600, onAPiece ? 200 : 30);
             for (int tick = 0; tick < kThinkingTicks; ++tick) game_.Tick();
         } else if (moves_ % 97 == 50 && hintMove != moves_) {
             hintMove = moves_;
+            hintPending_ = true;
             game_.ClickButton(Buttons::kHint);
+            hintPending_ = false;
         } else if (game_.PickMove(move)) {  // else "No Moves Left" comes with the next check
             game_.MakeMove(move);
             // The first fifth of the game settles the heap; the rest must
