@@ -51,8 +51,9 @@ class GameMode : public Board {
     // How long from the tick `now` the board would show nothing new without
     // input: while no move, popup or notice runs and no piece grows, until
     // the next board check or the next frame of an animated piece (one
-    // under the pointer, a hint's); 0 otherwise.
-    uint32_t QuietFor(uint32_t now) const;
+    // under the pointer, a hint's); 0 otherwise. A variant with timers of its
+    // own bounds it by them.
+    virtual uint32_t QuietFor(uint32_t now) const;
     // A swap or turn is on its way (or on its way back).
     virtual bool MoveRunning() const { return false; }
 

@@ -33,7 +33,6 @@ class NormalGame : public GameMode {
     bool HasSelection() const { return selectedX_ >= 0; }
     int32_t SelectedX() const { return selectedX_; }
     int32_t SelectedY() const { return selectedY_; }
-    bool Swapping() const { return swapping_; }
     bool MoveRunning() const override { return swapping_; }
     bool SwappingBack() const { return swappingBack_; }
 

@@ -1,5 +1,7 @@
 #include "modes/RotationalGame.h"
 
+#include <algorithm>
+
 #include "engine/Display.h"
 #include "modes/HelpCounter.h"
 #include "platform/Clock.h"
@@ -79,6 +81,13 @@ void RotationalGame::Update(Display& display, SoundSystem&, uint32_t now, const 
         display.DrawImage(startHelpImage_.get(), startHelpX_, startHelpY_);
     }
     DrawAndEndNoMoves(display, now);
+}
+
+uint32_t RotationalGame::QuietFor(uint32_t now) const {
+    const uint32_t quiet = GameMode::QuietFor(now);
+    if (!startHelpShown_ || !TickAfter(startHelpEnd_, now))
+        return quiet;
+    return std::min(quiet, startHelpEnd_ - now);
 }
 
 int32_t RotationalGame::BlockSlot(int32_t x, int32_t y) const {

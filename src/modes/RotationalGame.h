@@ -39,8 +39,9 @@ class RotationalGame : public GameMode {
     // false when none does.
     bool CornerAt(int32_t px, int32_t py, int32_t& c, int32_t& r) const;
 
-    bool Rotating() const { return rotating_; }
     bool MoveRunning() const override { return rotating_; }
+    // Also over when the start help leaves.
+    uint32_t QuietFor(uint32_t now) const override;
     bool RotatingBack() const { return rotatingBack_; }
     // The block's top-left cell; (-1, -1) when no block is being turned.
     GridPoint BlockTopLeft() const { return block_[0]; }

@@ -68,7 +68,7 @@ class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<G
 
     NormalGame* Normal() const { return dynamic_cast<NormalGame*>(game.get()); }
     RotationalGame* Rotational() const { return dynamic_cast<RotationalGame*>(game.get()); }
-    bool Moving() const { return Normal() ? Normal()->Swapping() : Rotational()->Rotating(); }
+    bool Moving() const { return game->MoveRunning(); }
     bool MovingBack() const {
         return Normal() ? Normal()->SwappingBack() : Rotational()->RotatingBack();
     }
