@@ -129,9 +129,12 @@ class Button {
     void DrawIfChanged(Display& display) const;
     // Pushed, and more than 250 ms have passed since the press.
     bool IsClicked(uint32_t now) const;
-    // No click on its way: up, or pushed with its release already due (the
-    // screen has acted on it, or it stays pushed to mark a choice).
-    bool Settled(uint32_t now) const { return !pushed_ || release_.Passed(now); }
+    // No click on its way (up, or pushed with its release already due: the
+    // screen has acted on it, or it stays pushed to mark a choice) and drawn
+    // as it is, so that a button just let up is shown up before any sleep.
+    bool Settled(uint32_t now) const {
+        return (!pushed_ || release_.Passed(now)) && drawn_ && drawnPushed_ == pushed_;
+    }
     // Every one of `buttons` settled (none may be null).
     static bool AllSettled(std::initializer_list<const Button*> buttons, uint32_t now);
     // Frees the pictures and the sound; the rest keeps its values.

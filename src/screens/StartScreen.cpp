@@ -43,9 +43,6 @@ bool StartScreen::RunButton(Button& button, Display& display, uint32_t now, int 
     if (!button.IsClicked(now))
         return false;
     button.SetPushed(false);
-    // Help leaves the menu up, and the loop may now sleep for half a second:
-    // the button is shown up at once, not on the tick after that.
-    button.DrawIfChanged(display);
     return true;
 }
 
