@@ -7,6 +7,7 @@
 #include "engine/FontSet.h"
 #include "platform/DialogWindow.h"
 #include "platform/DisplayLoss.h"
+#include "platform/MessageBox.h"
 #include "screens/Button.h"
 #include "screens/NameDialog.h"
 
@@ -33,6 +34,10 @@ ScoreScreen::ScoreScreen() : difficultyPicture_(130, 290) {
 
 ScoreScreen::~ScoreScreen() {
     ScoreScreen::Leave();
+    // That was the run's last save: a score the file could not take is lost
+    // now, and only the player can free the disk or the folder next time.
+    if (table_.HasUnsavedChanges())
+        ShowMessageBox(kNotSavedCaption, kNotSavedText);
 }
 
 void ScoreScreen::Enter(Display& display, SoundSystem& sound, uint32_t now) {
@@ -142,10 +147,10 @@ void ScoreScreen::Leave() {
         menuButton_->Release();
     menuButton_.reset();
     fonts_.reset();
-    // Only a changed table is written: another copy of the game may have
-    // saved a score since this one was read.
-    if (table_.HasUnsavedChanges())
-        table_.SaveTable();
+    // Written even when unchanged, so that every run leaves a whole table:
+    // the defaults on a first run, a damaged file replaced by what was read
+    // of it, and any score an earlier save could not write.
+    table_.SaveTable();
     background_.reset();
     rowStripe1_.reset();
     rowStripe2_.reset();

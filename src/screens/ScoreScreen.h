@@ -14,10 +14,17 @@ class FontSet;
 // its table asks for the player's name and is entered and saved first. The
 // difficulty picture cycles the difficulty; Menu goes back to the start.
 //
-// The table is read at construction and on every entry, and saved on every
-// leave (the destructor leaves once more, so also at shut-down).
+// The table is read at construction and on every entry, and saved after a
+// new score and on every leave (the destructor leaves once more, so also at
+// shut-down). A score a save could not write stays in memory and is saved
+// at the next chance; if shut-down cannot write it either, the player is told.
 class ScoreScreen : public Screen {
   public:
+    // Shown at exit when the table holds scores the file could not take.
+    static constexpr const char* kNotSavedCaption = "Your high scores could not be saved...";
+    static constexpr const char* kNotSavedText =
+        "Vlims could not write Data\\Info.dat, so the new high scores are lost.";
+
     ScoreScreen();
     ~ScoreScreen() override;
     ScoreScreen(const ScoreScreen&) = delete;

@@ -1,5 +1,3 @@
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <string>
 
@@ -8,11 +6,6 @@
 
 namespace {
 constexpr const char* kFile = "Data/Info.dat";
-
-uint64_t Inode(const char* path) {
-    struct stat info {};
-    return stat(path, &info) == 0 ? info.st_ino : 0;
-}
 
 HighScoreTable FileTable() {
     HighScoreTable table;
@@ -69,36 +62,26 @@ TEST_F(ScoreScreenTest, AHighScoreAsksOnceForTheNameAndIsSavedAtOnce) {
 }
 
 // Cancel, a score no better than the lowest entry, or no score: nothing is
-// entered and the file is not even written again. Another copy of the game
-// may save a score meanwhile: the table is read on every entry, and one left
-// unchanged is not written back over it.
-TEST_F(ScoreScreenTest, AnUnchangedTableIsNeverWrittenBack) {
+// entered, and the name is asked for only when the score would enter.
+TEST_F(ScoreScreenTest, CancelOrAScoreThatEntersNoTableLeavesItAsItWas) {
     game.Prompts().Cancel();
     const std::string before = dir.ReadFile(kFile);
-    const uint64_t inode = Inode(kFile);
     for (int32_t score : {1200, 1000, 0}) {
         EndGameWith(score);
         game.ClickButton(Buttons::kMenu);
     }
     EXPECT_EQ(game.Prompts().Shown().size(), 1u);
-    EXPECT_EQ(Inode(kFile), inode);
     EXPECT_EQ(dir.ReadFile(kFile), before);
-
-    HighScoreTable other = FileTable();
-    other.InsertEntry(RotationalVariant, Hard, 0, "Other", 77);
-    ASSERT_TRUE(other.SaveTable());
-    EndGameWith(0);
-    EXPECT_STREQ(game.Current<ScoreScreen>()->Table().Entry(RotationalVariant, Hard, 0).Name(),
-                 "Other");
-    other.InsertEntry(RotationalVariant, Hard, 0, "Later", 88);
-    ASSERT_TRUE(other.SaveTable());
-    game.ClickButton(Buttons::kMenu);
-    EXPECT_STREQ(FileTable().Entry(RotationalVariant, Hard, 0).Name(), "Later");
 }
 
-// The Data folder is gone while the name is entered and when the screen is
-// left: the score stays in memory and is saved on the next entry.
-TEST_F(ScoreScreenTest, AScoreWhoseSaveFailedSurvivesTheNextEntry) {
+// The saves of a new score are refused (the Data folder is away) at its
+// entry, on leaving and on coming back: it stays in the table, shown, and
+// every later save point tries again. With the folder back by the close, the
+// close saves it without a word; still away, the player is told.
+class RefusedSaveTest : public ScoreScreenTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(RefusedSaveTest, TheCloseSavesAScoreTheDiskRefusedOrSaysItIsLost) {
+    const bool backForTheClose = GetParam();
     game.Prompts().Accept("Kept");
     game.ClickButton(Buttons::kPlayGame);
     SetLevelScore(4500);
@@ -107,10 +90,43 @@ TEST_F(ScoreScreenTest, AScoreWhoseSaveFailedSurvivesTheNextEntry) {
     std::filesystem::rename("Data", "Away");
     testing::internal::CaptureStderr();
     game.ClickButton(Buttons::kMenu);
+    game.ClickButton(Buttons::kHighScores);
+    EXPECT_STREQ(NameAt(game.Current<ScoreScreen>()->Table(), 1), "Kept");
+    if (backForTheClose)
+        std::filesystem::rename("Away", "Data");
+    game.Close();
     testing::internal::GetCapturedStderr();
-    std::filesystem::rename("Away", "Data");
-    EXPECT_STREQ(NameAt(FileTable(), 1), "P1");
-    EndGameWith(0);
-    EXPECT_STREQ(NameAt(FileTable(), 1), "Kept");
+    if (!backForTheClose)
+        std::filesystem::rename("Away", "Data");
+    EXPECT_STREQ(NameAt(FileTable(), 1), backForTheClose ? "Kept" : "P1");
+    EXPECT_EQ(game.Shown(ScoreScreen::kNotSavedCaption), backForTheClose ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(DataFolder, RefusedSaveTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Back" : "StillAway"; });
+
+// A run that never shows the scores still leaves the whole table when it
+// ends: the sixty defaults on a first run, and a file cut short to its first
+// entry comes back whole with that entry.
+class ScoreFileTest : public GameFlowTest {
+  protected:
+    void ARunLeaves(const HighScoreTable& table) {
+        game.Start();
+        game.Close();
+        const std::string file = dir.ReadFile(kFile);
+        EXPECT_EQ(file.size(), 2160u);
+        EXPECT_TRUE(file == table.Encode()) << "the file holds other entries";
+    }
+};
+
+TEST_F(ScoreFileTest, AFirstRunLeavesTheDefaultTable) {
+    ARunLeaves(HighScoreTable());
+}
+
+TEST_F(ScoreFileTest, AFileCutShortIsWrittenWholeWithWhatItHeld) {
+    HighScoreTable solo;
+    solo.InsertEntry(NormalVariant, Easy, 0, "Solo", 77);
+    dir.WriteFile(kFile, solo.Encode().substr(0, HighScoreTable::kEntrySize));
+    ARunLeaves(solo);
 }
 }  // namespace
