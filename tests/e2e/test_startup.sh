@@ -1,8 +1,9 @@
 #!/bin/bash
 # Start-up as a new player meets it: a 625 x 440 client area at (50, 50), an
-# empty display log, SIGTERM taken as a close request, Help with no browser
-# naming the page, the first game's start help leaving its five demonstration
-# pieces in view; then the display lost under a running game, and no screen.
+# empty display log, SIGTERM taken as a close request (which leaves the
+# default score table), Help with no browser naming the page, the first
+# game's start help leaving its five demonstration pieces in view; then the
+# display lost under a running game, and no screen.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 LOG="$E2E_GAME_DIR/Direct Draw 5 Log.txt"
@@ -14,6 +15,7 @@ corner=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x=$4} /Absolute 
 kill -TERM "$E2E_GAME_PID"
 e2e_end_clean
 [[ -f "$LOG" && ! -s "$LOG" ]] || e2e_fail "no empty display log"
+[[ $(stat -c %s "$E2E_GAME_DIR/Data/Info.dat") == 2160 ]] || e2e_fail "no default score table"
 
 mkdir "$E2E_TMP/bin"
 printf '#!/bin/sh\nexit 3\n' >"$E2E_TMP/bin/xdg-open"  # what it says when it finds no browser
