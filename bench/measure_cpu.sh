@@ -38,7 +38,9 @@ usage_sample() {
 
 # Prints "cpu% wakeups/s" between two samples taken $3 seconds apart.
 usage_between() {
-    local before=($1) after=($2)
+    local before after
+    read -ra before <<<"$1"
+    read -ra after <<<"$2"
     awk -v d=$((after[0] - before[0])) -v w=$((after[1] - before[1])) \
         -v s="$3" 'BEGIN {printf "%.2f %.0f", 100 * d / 1e9 / s, w / s}'
 }

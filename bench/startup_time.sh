@@ -12,7 +12,7 @@ runs=${2:-5}
 now_ms() { date +%s%3N; }
 
 times=()
-for run in $(seq "$runs"); do
+for _ in $(seq "$runs"); do
     start=$(now_ms)
     (cd "$E2E_GAME_DIR" && exec ./vlims) 2>>"$E2E_TMP/game.stderr" &
     E2E_GAME_PID=$!

@@ -6,7 +6,7 @@
 # Screen they implement and the state they hand on), and one composition
 # file in the app builds the screens. Only platform and engine include SDL.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 
 declare -A allowed=(
     [platform]="platform"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by play.sh, test.sh, fuzz.sh, soak.sh and .ci/run: the Debian 12
 # packages the game needs, those its tests and packaging checks need, and the
 # check that they are installed.
@@ -13,7 +14,7 @@ VLIMS_GAME_PACKAGES=(
 VLIMS_TEST_PACKAGES=(
     libgtest-dev libbenchmark-dev
     xvfb xauth openbox xdotool wmctrl imagemagick x11-utils python3
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev clang-format clang-tidy shellcheck
     dpkg-dev file lintian desktop-file-utils appstream
 )
 
@@ -57,6 +58,7 @@ vlims_ensure_packages() {
 # The cross compiler, Wine to run the result, GoogleTest's sources for the
 # cross-built tests and zip for the players' archive. SDL2 for Windows is
 # built from Debian's own source package (tools/windows/sdl2.sh).
+# shellcheck disable=SC2034  # read by windows.sh and .ci/run
 VLIMS_WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64 wine64 googletest zip
 )

@@ -10,7 +10,8 @@
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
 
-const char* const MainFrame::kTitle = "Vlims 2.10";
+// The version comes from the build (the project version), as the package's does.
+const char* const MainFrame::kTitle = "Vlims " VLIMS_VERSION;
 // The failed graphics check keeps its DirectX caption and text: they are the
 // words players search for when the game will not start.
 const char* const MainFrame::kCheckCaption = "DirectX";

@@ -1,7 +1,7 @@
 #include "board/ScorePopup.h"
 
-ScorePopup::ScorePopup(const Image* image, Sound* sound, int32_t x, int32_t startY)
-    : x(x), startY(startY), image(image), sound(sound) {}
+ScorePopup::ScorePopup(const Image* picture, Sound* riseSound, int32_t left, int32_t top)
+    : x(left), startY(top), image(picture), sound(riseSound) {}
 
 int32_t ScorePopup::CurrentY() const {
     return startY - static_cast<int32_t>(riseTimer.Value());

@@ -12,7 +12,7 @@ class ScorePopup {
     static constexpr float kRiseRate = 35.0f;
     static constexpr int32_t kRiseDistance = 50;
 
-    ScorePopup(const Image* image, Sound* sound, int32_t x, int32_t startY);
+    ScorePopup(const Image* picture, Sound* riseSound, int32_t left, int32_t top);
 
     // The top edge now, before it is held at the top of the screen.
     int32_t CurrentY() const;

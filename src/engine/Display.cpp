@@ -208,8 +208,10 @@ void Display::FillRect(int x, int y, int width, int height, uint32_t rgb) {
         return;
     int left = std::max(x, 0);
     int top = std::max(y, 0);
-    int right = std::min<int64_t>(static_cast<int64_t>(x) + width, bufferWidth_);
-    int bottom = std::min<int64_t>(static_cast<int64_t>(y) + height, bufferHeight_);
+    // In 64 bits: a far-off rectangle must not wrap into the buffer.
+    int right = static_cast<int>(std::min<int64_t>(static_cast<int64_t>(x) + width, bufferWidth_));
+    int bottom =
+        static_cast<int>(std::min<int64_t>(static_cast<int64_t>(y) + height, bufferHeight_));
     if (right <= left || bottom <= top)
         return;
     uint32_t colour =

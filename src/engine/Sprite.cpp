@@ -36,7 +36,7 @@ void Sprite::Advance() {
     if (!TickAfter(now, nextChange_))
         return;
     bool hasNext = current_ >= 0 && current_ < MAX_FRAMES - 1 &&
-                   frames_[static_cast<size_t>(current_ + 1)] != nullptr;
+                   frames_[static_cast<size_t>(current_) + 1] != nullptr;
     current_ = hasNext ? current_ + 1 : 0;
     if (frames_[static_cast<size_t>(current_)] != nullptr) {
         nextChange_ = now + static_cast<uint32_t>(DelayOf(current_));

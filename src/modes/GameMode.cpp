@@ -29,12 +29,6 @@ GameMode::GameMode(GameVariant variant) : variant_(variant) {}
 
 GameMode::~GameMode() = default;
 
-void GameMode::NewGame(Display&, SoundSystem&, int32_t, int32_t, bool, Difficulty, uint32_t) {}
-void GameMode::DrawBoard(Display&, const FontSet&) {}
-void GameMode::Update(Display&, SoundSystem&, uint32_t, const FontSet&) {}
-void GameMode::HandleMouse(int32_t, int32_t, bool, bool) {}
-void GameMode::ShowHint() {}
-
 bool GameMode::SaveGame(const std::string& fileName, int32_t level, int32_t totalScore) {
     SavedGame game;
     game.variant = variant_;
@@ -53,10 +47,6 @@ bool GameMode::SaveGame(const std::string& fileName, int32_t level, int32_t tota
         game.colours[index] = *colour;
     }
     return game.Write(fileName);
-}
-
-bool GameMode::ResumeGame(const std::string&, Display&, SoundSystem&, int32_t, int32_t, bool) {
-    return false;
 }
 
 bool GameMode::PointsAt(int32_t px, int32_t py, int32_t x, int32_t y) const {

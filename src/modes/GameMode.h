@@ -27,18 +27,18 @@ class GameMode : public Board {
     static constexpr int32_t kBoardAreaWidth = 420;
 
     explicit GameMode(GameVariant variant);
-    virtual ~GameMode();
+    ~GameMode() override;
 
     // `now` is the tick the game starts in.
     virtual void NewGame(Display& display, SoundSystem& soundSystem, int32_t originX,
-                         int32_t originY, bool nextLevel, Difficulty difficulty, uint32_t now);
+                         int32_t originY, bool nextLevel, Difficulty difficulty, uint32_t now) = 0;
     // Draws the whole board area at rest, without notices or popups.
-    virtual void DrawBoard(Display& display, const FontSet& fonts);
+    virtual void DrawBoard(Display& display, const FontSet& fonts) = 0;
     // One frame: board check, move animation, then the board area drawn.
     virtual void Update(Display& display, SoundSystem& soundSystem, uint32_t now,
-                        const FontSet& fonts);
-    virtual void HandleMouse(int32_t x, int32_t y, bool leftDown, bool rightDown);
-    virtual void ShowHint();
+                        const FontSet& fonts) = 0;
+    virtual void HandleMouse(int32_t x, int32_t y, bool leftDown, bool rightDown) = 0;
+    virtual void ShowHint() = 0;
     // Writes the saved game (variant, difficulty, level, total, colours);
     // false when it could not be written (the old file then stays).
     virtual bool SaveGame(const std::string& fileName, int32_t level, int32_t totalScore);
@@ -46,7 +46,7 @@ class GameMode : public Board {
     // be played on (see SavedGame) gives a freshly dealt board at the mode's
     // difficulty instead, and false, so the mode is always playable.
     virtual bool ResumeGame(const std::string& fileName, Display& display, SoundSystem& soundSystem,
-                            int32_t originX, int32_t originY, bool nextLevel);
+                            int32_t originX, int32_t originY, bool nextLevel) = 0;
 
     // How long from the tick `now` the board would show nothing new without
     // input: while no move, popup or notice runs and no piece grows, until
@@ -55,7 +55,7 @@ class GameMode : public Board {
     // own bounds it by them.
     virtual uint32_t QuietFor(uint32_t now) const;
     // A swap or turn is on its way (or on its way back).
-    virtual bool MoveRunning() const { return false; }
+    virtual bool MoveRunning() const = 0;
 
     GameVariant Variant() const { return variant_; }
     bool StartHelpShown() const { return startHelpShown_; }

@@ -19,7 +19,7 @@
 struct SavedGame {
     static constexpr const char* kFileName = "Data\\Resume.dat";
     static constexpr int kCellCount = 100;
-    static constexpr size_t kFileSize = 4 * (4 + kCellCount);
+    static constexpr size_t kFileSize = size_t{4} * (4 + kCellCount);
     static constexpr int32_t kEndMarker = 99;
     static constexpr int32_t kPointsPerLevel = 1000;
 

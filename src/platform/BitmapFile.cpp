@@ -9,7 +9,7 @@
 
 namespace {
 // The game's pictures are at most a few hundred pixels a side.
-constexpr int64_t kLargestPicturePixels = 4096 * 4096;
+constexpr int64_t kLargestPicturePixels = int64_t{4096} * 4096;
 // Every picture file of the game is well under this (the largest is under
 // 1 MB); a bigger file is read only this far and then fails to load.
 constexpr size_t kLargestFileBytes = 2048 * 2048 * 4 + 4096;

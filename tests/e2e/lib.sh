@@ -1,10 +1,12 @@
+# shellcheck shell=bash
 # Shared helpers for the end-to-end tests: a private X server with a window
 # manager, the real game started from a copy of its folder, clicks, message
 # boxes and window shots. Source it, then call e2e_setup GAME_DIR.
 set -euo pipefail
 
-E2E_TITLE="Vlims 2.10"
 E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# The window title carries the project version, which only CMake states.
+E2E_TITLE="Vlims $(sed -n 's/^project(Vlims VERSION \([0-9.]*\).*/\1/p' "$E2E_LIB_DIR/../../CMakeLists.txt")"
 # What X, SDL and D-Bus keep until exit is theirs, not ours.
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$E2E_LIB_DIR/../lsan.supp:print_suppressions=0}
 E2E_TMP="" E2E_XVFB_PID="" E2E_WM_PID="" E2E_GAME_PID="" E2E_GAME_RC=""
@@ -132,7 +134,9 @@ e2e_expect_clean_exit() {
         "$E2E_TMP/game.stderr" 2>/dev/null || e2e_fail "sanitizer report"
 }
 
+# shellcheck disable=SC2034  # read by the scripts that source this
 SAVED_BOX="Your game has been automatically saved..."
+# shellcheck disable=SC2034
 NOT_SAVED_BOX="Your game could not be saved..."
 
 # The game started, its window in $window, the start screen settled.

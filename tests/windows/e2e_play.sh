@@ -44,5 +44,5 @@ import struct, sys
 variant, difficulty, level = struct.unpack("<3i", open(sys.argv[1], "rb").read()[:12])
 assert (variant, difficulty, level) == (0, 3, 1), (variant, difficulty, level)
 PY
-ls "$E2E_GAME_DIR/Data" | grep -q '\.tmp-' && e2e_fail "a temporary file was left in Data"
+compgen -G "$E2E_GAME_DIR/Data/*.tmp-*" >/dev/null && e2e_fail "a temporary file was left in Data"
 e2e_log "ok"

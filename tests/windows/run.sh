@@ -18,7 +18,7 @@ wine_prepare
 
 echo "windows: unit tests under Wine" >&2
 # No display: SDL's dummy drivers, as on Linux (tests/support/HeadlessDrivers.cpp).
-DISPLAY= "$WINE" build-windows/cross/vlims_tests.exe --gtest_brief=1
+DISPLAY="" "$WINE" build-windows/cross/vlims_tests.exe --gtest_brief=1
 wine_stop
 
 echo "windows: the game under Wine on Xvfb" >&2

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced by the Windows tests: Wine in a prefix of its own (under the Windows
 # build folder, made once with wineboot), quiet, and stopped on exit.
 WINE=/usr/lib/wine/wine64  # Debian's wine64 puts nothing on PATH
@@ -10,7 +11,7 @@ wine_prepare() {
     if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
         echo "windows: making the Wine prefix $WINEPREFIX" >&2
         mkdir -p "$WINEPREFIX"
-        DISPLAY= "$WINE" wineboot -i
+        DISPLAY="" "$WINE" wineboot -i
         /usr/lib/wine/wineserver -w
     fi
 }

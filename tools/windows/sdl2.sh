@@ -37,7 +37,8 @@ echo "Fetching Debian's libsdl2 source..." >&2
 apt-get "${apt_options[@]}" update >&2
 (cd "$scratch/src" && apt-get "${apt_options[@]}" source --download-only libsdl2 >&2)
 
-orig=$(ls "$scratch"/src/libsdl2_*.orig.tar.* | head -n1)
+origs=("$scratch"/src/libsdl2_*.orig.tar.*)
+orig=${origs[0]}
 tar -xf "$orig" -C "$scratch/src"
 source_dir=$(find "$scratch/src" -mindepth 1 -maxdepth 1 -type d -name 'SDL2-*' | head -n1)
 if [[ -z "$source_dir" ]]; then
