@@ -1,6 +1,7 @@
 #include "board/Board.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -207,7 +208,9 @@ void Board::ScoreLines() {
     const LineList lines = FindLines(kLineLength);
     for (const Line& line : lines) {
         const int32_t points = PointsForLength(line.length);
-        score_ += points;
+        // A saved game can bring a level score near the top of 32 bits; it
+        // stays at the largest instead of wrapping.
+        score_ = static_cast<int32_t>(std::min<int64_t>(int64_t{score_} + points, INT32_MAX));
         // At the fourth cell, in grid pixels: the origin is not added.
         if (popups_) {
             popups_->Spawn(points, kCellPitch * line.cells[3].x, kCellPitch * line.cells[3].y);

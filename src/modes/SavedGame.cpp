@@ -16,16 +16,6 @@ void AppendInt32(std::string& bytes, int32_t value) {
     AppendLe32(bytes, static_cast<uint32_t>(value));
 }
 
-// The least total a game can have at `level`. Completing level L takes its
-// points to 1000 x L, and the points carried into it are at least
-// 1000 x (L - 1) (a resume carries exactly that); no hint takes a level's
-// points below zero. So level L >= 2 starts at 1000 x (2L - 3) at least.
-int64_t LeastTotalAt(int32_t level) {
-    if (level <= 1)
-        return 0;
-    return SavedGame::kPointsPerLevel * (2 * static_cast<int64_t>(level) - 3);
-}
-
 bool WriteUnlessUnreadable(const std::string& gamePath, const std::string& bytes) {
     const std::string path = HostPath(gamePath);
     FileRead old = ReadFileCarefully(path, 1);
@@ -57,7 +47,7 @@ std::optional<SavedGame> SavedGame::Decode(const std::string& bytes) {
     game.difficulty = *difficulty;
     game.level = ReadInt32(bytes, 2);
     game.totalScore = ReadInt32(bytes, 3);
-    if (game.level < 1 || game.totalScore < LeastTotalAt(game.level))
+    if (game.level < 1 || game.totalScore < 0)
         return std::nullopt;
     for (int cell = 0; cell < kCellCount; ++cell) {
         const std::optional<PieceColour> colour = ColourFromCode(ReadInt32(bytes, 4 + cell));

@@ -15,7 +15,7 @@
 // This is the only reader of the file. Everyone who asks whether a game can be
 // resumed goes through Read, so a file that would leave a cell without a piece
 // (too short, or a colour code outside 1..6) or hold a difficulty outside
-// 1..3 is "no saved game" everywhere.
+// 1..3, a level below 1 or a total below 0 is "no saved game" everywhere.
 struct SavedGame {
     static constexpr const char* kFileName = "Data\\Resume.dat";
     static constexpr int kCellCount = 100;
@@ -30,9 +30,11 @@ struct SavedGame {
     std::array<PieceColour, kCellCount> colours{};
 
     // The saved game in `gamePath`, or nothing when the file is missing, holds
-    // the end marker or anything else that cannot be played on. A total too
-    // small for its level cannot come from play and is refused; that also
-    // keeps the level (and 1000 x level) well inside 32 bits.
+    // the end marker or anything else that cannot be played on. Any total goes
+    // with any level: play saves totals below what the completed levels
+    // scored (a resume carries only 1000 x (level - 1), New Game drops the
+    // level's points), and the play screen's sums hold up to the largest
+    // level and total.
     static std::optional<SavedGame> Read(const std::string& gamePath = kFileName);
     static std::optional<SavedGame> Decode(const std::string& bytes);
     std::string Encode() const;

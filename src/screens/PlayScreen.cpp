@@ -66,10 +66,14 @@ bool PlayScreen::ResumeSavedGame(Display& display, SoundSystem& sound, uint32_t 
     mode_ = MakeMode(shared.variant);
     mode_->ResumeGame(SavedGame::kFileName, display, sound, kBoardOrigin, kBoardOrigin, false);
     // Only the total is saved: the completed levels are taken to have scored
-    // exactly their 1000 x level, the rest belongs to the current level.
-    const int32_t total = saved->totalScore;
-    mode_->SetLevelScore(total - level_ * kPointsPerLevel + kPointsPerLevel);
-    scoreBase_ = total - mode_->LevelScore();
+    // exactly their 1000 x level, the rest belongs to the current level. At a
+    // level in the millions that rest lies below any 32-bit level score; the
+    // carried points then keep the difference, so the total is the saved one.
+    const int64_t total = saved->totalScore;
+    const int64_t carried = (int64_t{level_} - 1) * kPointsPerLevel;
+    const int64_t levelScore = std::max<int64_t>(total - carried, INT32_MIN);
+    mode_->SetLevelScore(static_cast<int32_t>(levelScore));
+    scoreBase_ = total - levelScore;
     MarkSelectedVariant(now);
     return true;
 }
@@ -199,6 +203,8 @@ bool PlayScreen::RunEnd(uint32_t now, int x, int y, bool leftDown, bool rightDow
 }
 
 void PlayScreen::CheckLevel(Display& display, SoundSystem& sound, uint32_t now) {
+    // A 32-bit level score reaches the target only up to level 2,147,483, so
+    // the level number cannot wrap.
     if (mode_->LevelScore() < static_cast<int64_t>(level_) * kPointsPerLevel)
         return;
     scoreBase_ += mode_->LevelScore();

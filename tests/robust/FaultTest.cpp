@@ -264,7 +264,7 @@ std::vector<FolderFault> FolderFaults() {
              return true;
          },
          true},
-        EdgeGame("HighLevelAtTheTop", 1000, INT32_MAX),
+        EdgeGame("HighLevelAtTheTop", INT32_MAX, INT32_MAX),
         AFolderAt("Resume.dat", false),
         AFolderAt("Info.dat", true),
         {"InfoNoise", [](FaultTest&) { return NoiseAt("Info.dat"); }, true, {}, TableIsWholeAgain},

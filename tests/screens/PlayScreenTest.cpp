@@ -1,3 +1,4 @@
+#include "modes/ModeFixture.h"
 #include "modes/NormalGame.h"
 #include "modes/RotationalGame.h"
 #include "modes/SavedGame.h"
@@ -54,5 +55,53 @@ TEST_F(PlayScreenTest, LevelsCarryTheirPointsThroughVariantsNewGamesAndTheSave) 
     EXPECT_EQ(saved->level, 3);
     EXPECT_EQ(saved->totalScore, 4120);
     EXPECT_EQ(game.Shown(PlayScreen::kSavedCaption), 1);
+}
+
+// A resume carries exactly 1000 x (level - 1) and New Game drops the level's
+// points, so play saves totals below what the completed levels scored; each
+// run resumes the game the last one saved.
+TEST_F(PlayScreenTest, EveryGamePlaySavesResumes) {
+    game.Start();
+    game.ClickButton(Buttons::kPlayGame);
+    SetLevelScore(1000);
+    SetLevelScore(2000);
+    game.Close();
+    for (int32_t total : {3000, 2000}) {
+        HeadlessGame run;
+        run.Start();
+        run.ClickButton(Buttons::kResume);
+        EXPECT_EQ(run.Shown("No saved game..."), 0);
+        EXPECT_EQ(run.Current<PlayScreen>()->Level(), 3);
+        EXPECT_EQ(run.Current<PlayScreen>()->TotalScore(), total);
+        run.ClickButton(Buttons::kNewGame);
+        run.Close();
+    }
+}
+
+// Near the top of the range every sum stays inside 32 bits (the sanitizers
+// stop the test otherwise), at any level, and the total shown and saved stays
+// at the largest instead of wrapping.
+TEST_F(PlayScreenTest, TotalsAtTheTopStayThere) {
+    const struct {
+        int32_t level, total, savedLevel;
+    } cases[] = {{1, 2'147'483'642, 2}, {INT32_MAX, INT32_MAX, INT32_MAX}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.level);
+        SavedGame saved = SampleSavedGame();
+        saved.level = c.level;
+        saved.totalScore = c.total;
+        for (int cell = 0; cell < 4; ++cell) saved.colours[cell] = Blue;  // a line, scored at once
+        ASSERT_TRUE(saved.Write());
+        HeadlessGame run;
+        run.Start();
+        run.ClickButton(Buttons::kResume);
+        EXPECT_TRUE(run.PlayMoves(3));
+        EXPECT_EQ(run.Current<PlayScreen>()->TotalScore(), INT32_MAX);
+        run.Close();
+        const std::optional<SavedGame> again = SavedGame::Read();
+        ASSERT_TRUE(again);
+        EXPECT_EQ(again->level, c.savedLevel);
+        EXPECT_EQ(again->totalScore, INT32_MAX);
+    }
 }
 }  // namespace

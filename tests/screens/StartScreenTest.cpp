@@ -37,13 +37,14 @@ TEST_F(StartScreenTest, PictureCyclesTheDifficultyOnlyInsideItsEdges) {
 }
 
 // A board without lines but with one move in each variant, as a saved game
-// of Rotational Hard at level 3 with 4000 points.
+// of Rotational Hard at level 4 with 3300 points: fewer than levels 1 to 3
+// took, as after a resume and New Game.
 SavedGame SavedBoard() {
     SavedGame game;
     game.variant = RotationalVariant;
     game.difficulty = Hard;
-    game.level = 3;
-    game.totalScore = 4000;
+    game.level = 4;
+    game.totalScore = 3300;
     for (int cell = 0; cell < 100; ++cell)
         game.colours[cell] = static_cast<PieceColour>(1 + (cell % 10 + 2 * (cell / 10)) % 6);
     game.colours[1] = game.colours[2] = game.colours[13] = Blue;
@@ -70,17 +71,17 @@ TEST_F(StartScreenTest, ResumeTakesOnlyAPlayableSavedGame) {
         game.ClickButton(Buttons::kResume);
         EXPECT_EQ(game.Shown("No saved game..."), refusals + (c.resumes ? 0 : 1));
         EXPECT_EQ(shared.variant, c.resumes ? RotationalVariant : NormalVariant);
-        EXPECT_EQ(Play().Level(), c.resumes ? 3 : 1);
-        EXPECT_EQ(Play().TotalScore(), c.resumes ? 4000 : 0);
+        EXPECT_EQ(Play().Level(), c.resumes ? 4 : 1);
+        EXPECT_EQ(Play().TotalScore(), c.resumes ? 3300 : 0);
         EXPECT_EQ(dir.ReadFile("Data/Resume.dat"), c.bytes);
         if (c.resumes) {
             EXPECT_EQ(shared.difficulty, Hard);
-            EXPECT_EQ(Play().ScoreBase(), 2000) << "levels 1 and 2";
+            EXPECT_EQ(Play().ScoreBase(), 3000) << "levels 1 to 3";
             EXPECT_TRUE(Play().RotationalTypeButton()->Pushed());
             const auto colours = game.Mode()->Colours();
             EXPECT_TRUE(std::equal(colours.begin(), colours.end(), saved.colours.begin()));
         }
-        game.ClickButton(Buttons::kEnd);  // 4000 points: the name prompt is cancelled
+        game.ClickButton(Buttons::kEnd);  // 3300 points: the name prompt is cancelled
         game.ClickButton(Buttons::kMenu);
     }
 }
