@@ -21,7 +21,6 @@ struct SavedGame {
     static constexpr int kCellCount = 100;
     static constexpr size_t kFileSize = size_t{4} * (4 + kCellCount);
     static constexpr int32_t kEndMarker = 99;
-    static constexpr int32_t kPointsPerLevel = 1000;
 
     GameVariant variant = NormalVariant;
     Difficulty difficulty = NormalDifficulty;

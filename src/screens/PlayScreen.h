@@ -18,6 +18,7 @@ class Sound;
 // running game when it is left.
 class PlayScreen : public Screen {
   public:
+    // Level L is complete when its own points reach L times this.
     static constexpr int32_t kPointsPerLevel = 1000;
     static constexpr int kBarX = 425;
     static constexpr int kBarY = 20;
