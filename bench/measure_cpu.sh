@@ -1,7 +1,8 @@
 #!/bin/bash
-# Measures (does not assert) what the game costs under Xvfb, in four states
+# Measures (does not assert) what the game costs under Xvfb, in five states
 # of 10 s each: the start screen idle, the board idle, the pointer resting on
-# a piece (which animates), and playing with a move every 1.5 s. For each:
+# a piece (which animates), playing with a move every 1.5 s, and the message
+# box the close brings up, open and untouched. For each:
 # the game process's own CPU time (the nanosecond run times of all its
 # threads, from /proc; the tick-based utime and stime are too coarse for
 # figures near 1%) as % of one core, and its wake-ups per second, counted as the
@@ -69,9 +70,9 @@ measure_playing() {
     usage_between "$before" "$(usage_sample)" "$seconds"
 }
 
-# One game's run through the four states; leaves one line of results in RESULT.
+# One game's run through the five states; leaves one line of results in RESULT.
 measure_game() {
-    local dir=$1 start shown start_screen board pointer playing rss
+    local dir=$1 start shown start_screen board pointer playing box rss
     echo 3 >"$dir/Data/Help.dat"
     echo 3 >"$dir/Data/Help2.dat"
     rm -f "$dir/Data/Resume.dat"
@@ -104,21 +105,24 @@ measure_game() {
     rss=$(awk '/^VmHWM/ {printf "%.1f", $2 / 1024}' "/proc/$E2E_GAME_PID/status")
 
     e2e_close
+    box="- -"
     if play_wait_box "Your game has been automatically saved..."; then
+        sleep 1
+        box=$(measure_idle)
         xdotool key Return
     fi
     e2e_wait_exit
-    RESULT="$start_screen $board $pointer $playing $((shown - start)) $rss"
+    RESULT="$start_screen $board $pointer $playing $box $((shown - start)) $rss"
 }
 
 echo "% of one core over ${seconds} s (wake-ups per second), launch to window, peak RSS"
-echo "| game | round | start screen idle | board idle | pointer on a Vlim | playing | launch to window | peak RSS |"
-echo "|---|---|---|---|---|---|---|---|"
+echo "| game | round | start screen idle | board idle | pointer on a Vlim | playing | message box open | launch to window | peak RSS |"
+echo "|---|---|---|---|---|---|---|---|---|"
 for round in $(seq "$rounds"); do
     for i in "${!games[@]}"; do
         measure_game "${games[$i]}"
-        read -r s_cpu s_wake b_cpu b_wake p_cpu p_wake m_cpu m_wake launch rss <<<"$RESULT"
+        read -r s_cpu s_wake b_cpu b_wake p_cpu p_wake m_cpu m_wake x_cpu x_wake launch rss <<<"$RESULT"
         echo "| $((i + 1)) | $round | $s_cpu ($s_wake/s) | $b_cpu ($b_wake/s) | $p_cpu ($p_wake/s)" \
-            "| $m_cpu ($m_wake/s) | $launch ms | $rss MB |"
+            "| $m_cpu ($m_wake/s) | $x_cpu ($x_wake/s) | $launch ms | $rss MB |"
     done
 done

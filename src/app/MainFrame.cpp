@@ -54,7 +54,8 @@ MainFrame::MainFrame(Display& display, SoundSystem& soundSystem, Setup setup)
         return;
     }
     appActive_ = true;
-    DialogWindow::SetOwner(window_.get(), [this] { display_.Present(); });
+    DialogWindow::SetOwner(
+        window_.get(), [this] { display_.Present(); }, [this] { soundSystem_.RestWhenQuiet(); });
 
     display_.Create(window_.get());
     display_.SetWindowed(kClientWidth, kClientHeight);

@@ -156,7 +156,8 @@ void GameMode::DrawAndEndNoMoves(Display& display, uint32_t now) {
 
 uint32_t GameMode::QuietFor(uint32_t now) const {
     const ScorePopupList* popups = Popups();
-    if (MoveRunning() || noMovesShown_ || (popups && popups->LiveCount() > 0))
+    if (MoveRunning() || noMovesShown_ || pointerDown_ || (popups && popups->LiveCount() > 0) ||
+        !HoverMoodsSettled())
         return 0;
     uint32_t quiet = nextCheck_.Remaining(now);
     for (int32_t index = 0; index < kCellCount && quiet > 0; ++index) {
@@ -175,19 +176,35 @@ bool GameMode::IsHintCell(int32_t x, int32_t y) const {
     return hint && ((x == hint->x1 && y == hint->y1) || (x == hint->x2 && y == hint->y2));
 }
 
-void GameMode::UpdateHoverMoods(int32_t x, int32_t y, int32_t keepX, int32_t keepY) {
-    for (int32_t cy = 0; cy < kRows; ++cy) {
-        for (int32_t cx = 0; cx < kColumns; ++cx) {
-            Piece* piece = At(cx, cy);
-            if (!piece || (cx == keepX && cy == keepY))
-                continue;
-            if (PointsAt(x, y, cx, cy)) {
-                piece->mood = Emotion;
-            } else if (!IsHintCell(cx, cy)) {
-                piece->mood = Standard;
-            }
-        }
+void GameMode::NotePointer(int32_t x, int32_t y, bool leftDown) {
+    pointerX_ = x;
+    pointerY_ = y;
+    pointerDown_ = leftDown;
+}
+
+PieceMood GameMode::HoverMood(int32_t x, int32_t y, PieceMood mood) const {
+    const GridPoint kept = KeptMoodCell();
+    if (x == kept.x && y == kept.y)
+        return mood;
+    if (PointsAt(pointerX_, pointerY_, x, y))
+        return Emotion;
+    return IsHintCell(x, y) ? mood : Standard;
+}
+
+void GameMode::UpdateHoverMoods() {
+    for (int32_t index = 0; index < kCellCount; ++index) {
+        if (Piece* piece = At(index % kColumns, index / kColumns))
+            piece->mood = HoverMood(index % kColumns, index / kColumns, piece->mood);
     }
+}
+
+bool GameMode::HoverMoodsSettled() const {
+    for (int32_t index = 0; index < kCellCount; ++index) {
+        const Piece* piece = At(index % kColumns, index / kColumns);
+        if (piece && piece->mood != HoverMood(index % kColumns, index / kColumns, piece->mood))
+            return false;
+    }
+    return true;
 }
 
 void GameMode::ChargeForHint() {

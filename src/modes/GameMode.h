@@ -3,6 +3,7 @@
 #include <string>
 
 #include "board/Board.h"
+#include "board/Line.h"
 #include "engine/Image.h"
 #include "engine/Sound.h"
 #include "platform/Deadline.h"
@@ -49,10 +50,11 @@ class GameMode : public Board {
                             int32_t originX, int32_t originY, bool nextLevel) = 0;
 
     // How long from the tick `now` the board would show nothing new without
-    // input: while no move, popup or notice runs and no piece grows, until
-    // the next board check or the next frame of an animated piece (one
-    // under the pointer, a hint's); 0 otherwise. A variant with timers of its
-    // own bounds it by them.
+    // input: while no move, popup or notice runs, no piece grows, no button
+    // is held and every piece already looks as the next hover pass makes it
+    // look, until the next board check or the next frame of an animated
+    // piece (one under the pointer, a hint's); 0 otherwise. A variant with
+    // timers of its own bounds it by them.
     virtual uint32_t QuietFor(uint32_t now) const;
     // A swap or turn is on its way (or on its way back).
     virtual bool MoveRunning() const = 0;
@@ -91,9 +93,19 @@ class GameMode : public Board {
     void DrawAndEndNoMoves(Display& display, uint32_t now);
     bool LineStands() const;
     bool IsHintCell(int32_t x, int32_t y) const;
-    // Pieces under the pointer look happy, the others calm, except the hint's
-    // pieces and the cell (keepX, keepY), which keep their mood.
-    void UpdateHoverMoods(int32_t x, int32_t y, int32_t keepX = -1, int32_t keepY = -1);
+    // Every HandleMouse first notes the pointer: the next tick sees it the
+    // same unless input arrives, and the quiet depends on it.
+    void NotePointer(int32_t x, int32_t y, bool leftDown);
+    // The cell whose piece keeps its mood through the hover pass; none here.
+    virtual GridPoint KeptMoodCell() const { return {-1, -1}; }
+    // The piece under the pointer looks happy, the others calm, except the
+    // hint's pieces and KeptMoodCell's, which keep their mood.
+    void UpdateHoverMoods();
+    // The mood the hover pass gives the piece in (x, y), which has `mood`.
+    PieceMood HoverMood(int32_t x, int32_t y, PieceMood mood) const;
+    // A move's end (a swap back, a turn, a hint cleared) can leave pieces
+    // looking otherwise than the pointer and the hint make them look.
+    bool HoverMoodsSettled() const;
     void ChargeForHint();
     // Charges for the hint and marks the first move found, if any.
     void ShowHintFor(const MoveList& moves);
@@ -116,4 +128,7 @@ class GameMode : public Board {
     int32_t startHelpY_ = 0;
     bool noMovesShown_ = false;
     Deadline noMovesEnd_;
+    int32_t pointerX_ = -1;
+    int32_t pointerY_ = -1;
+    bool pointerDown_ = false;
 };

@@ -138,6 +138,7 @@ void NormalGame::DrawBoard(Display& display, const FontSet&) {
 }
 
 void NormalGame::HandleMouse(int32_t x, int32_t y, bool leftDown, bool) {
+    NotePointer(x, y, leftDown);
     if (leftDown) {
         // While a line stands (a cascade waiting for the next check) the board
         // takes no clicks. Checked on every tick the button is held.
@@ -151,8 +152,7 @@ void NormalGame::HandleMouse(int32_t x, int32_t y, bool leftDown, bool) {
         }
         return;
     }
-    // The selected piece keeps its scared look.
-    UpdateHoverMoods(x, y, selectedX_, selectedY_);
+    UpdateHoverMoods();
 }
 
 void NormalGame::SelectCell(int32_t x, int32_t y) {

@@ -37,6 +37,8 @@ class NormalGame : public GameMode {
     bool SwappingBack() const { return swappingBack_; }
 
   private:
+    // The selected piece keeps its scared look.
+    GridPoint KeptMoodCell() const override { return {selectedX_, selectedY_}; }
     void ResetMoveState();
     void ClearSelection();
     void PlaceDemonstrationRow();

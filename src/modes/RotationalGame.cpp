@@ -155,6 +155,7 @@ bool RotationalGame::CornerAt(int32_t px, int32_t py, int32_t& c, int32_t& r) co
 }
 
 void RotationalGame::HandleMouse(int32_t x, int32_t y, bool leftDown, bool) {
+    NotePointer(x, y, leftDown);
     if (rotating_)
         return;
     if (leftDown) {
@@ -166,7 +167,7 @@ void RotationalGame::HandleMouse(int32_t x, int32_t y, bool leftDown, bool) {
             StartRotation(c, r);
         return;
     }
-    UpdateHoverMoods(x, y);
+    UpdateHoverMoods();
 }
 
 void RotationalGame::StartRotation(int32_t c, int32_t r) {

@@ -9,6 +9,7 @@
 
 #include "platform/Clock.h"
 #include "platform/DialogFont.h"
+#include "platform/EventPump.h"
 #include "platform/Headless.h"
 #include "platform/ScriptedPrompts.h"
 #include "platform/Window.h"
@@ -29,11 +30,16 @@ constexpr int kMessageWidth = 380;
 constexpr int kMargin = 18;
 constexpr int kTextTop = 16;
 constexpr int kButtonWidth = 80;
-constexpr int kCaretBlinkMs = 530;
-constexpr Uint32 kPollMs = 10;
+constexpr uint32_t kCaretBlinkMs = 530;
+// Nothing in a message box changes without an event; it still looks at the
+// queue twice a second, as the game's loop does, for a quit request SDL
+// holds back until events are read (a signal taken by another thread wakes
+// no one).
+constexpr uint32_t kLongestWait = 500;
 
 Window* owner = nullptr;
 std::function<void()> beforeOpen;
+std::function<void()> whileWaiting;
 const EditField* openField = nullptr;
 
 void Fill(SDL_Surface* surface, int x, int y, int w, int h, SDL_Color colour) {
@@ -53,9 +59,11 @@ Uint8 Mix(Uint8 top, Uint8 bottom, int row, int rows) {
 }
 }  // namespace
 
-void DialogWindow::SetOwner(Window* window, std::function<void()> beforeOpening) {
+void DialogWindow::SetOwner(Window* window, std::function<void()> beforeOpening,
+                            std::function<void()> afterWaiting) {
     owner = window;
     beforeOpen = std::move(beforeOpening);
+    whileWaiting = std::move(afterWaiting);
 }
 
 std::string DialogWindow::TextSoFar() {
@@ -161,16 +169,19 @@ PromptAnswer DialogWindow::RunLoop() {
             caretShown = caretOn;
             dirty = false;
         }
-        // Polled, never waited for: a wait makes SDL wake itself with a
-        // message sent to the newest window, this one, over a second X
-        // connection. One still on its way when the window is destroyed got
-        // BadWindow from the server, and Xlib ended the game for it.
         SDL_Event event;
         if (SDL_PollEvent(&event)) {
             outcome = Handle(event);
             dirty = true;
         } else {
-            SDL_Delay(kPollMs);
+            // Not SDL's own timed wait: that makes SDL wake itself with a
+            // message sent to the newest window, this one, over a second X
+            // connection, and one still on its way when the window is
+            // destroyed got BadWindow from the server. The pump's wait
+            // sleeps on the display connection itself.
+            EventPump::WaitForEvent(SDL_GetWindowID(window_.get()), MillisecondsToWake());
+            if (whileWaiting)
+                whileWaiting();
         }
     }
     openField = nullptr;
@@ -187,6 +198,13 @@ PromptAnswer DialogWindow::RunLoop() {
 
 bool DialogWindow::CaretOn() const {
     return prompt_.askForText && ((TickCount() - blinkStart_) / kCaretBlinkMs) % 2 == 0;
+}
+
+uint32_t DialogWindow::MillisecondsToWake() const {
+    if (!prompt_.askForText)
+        return kLongestWait;
+    // Until the caret next turns on or off.
+    return kCaretBlinkMs - (TickCount() - blinkStart_) % kCaretBlinkMs;
 }
 
 DialogWindow::Outcome DialogWindow::Handle(const SDL_Event& event) {

@@ -25,9 +25,12 @@ class Window;
 // says so) and is handed on to the main loop.
 class DialogWindow {
   public:
-    // The game's window, which dialogs are centred over and modal for, and
-    // what to do before one opens (show the frame drawn so far). Null: none.
-    static void SetOwner(Window* owner, std::function<void()> beforeOpen);
+    // The game's window, which dialogs are centred over and modal for, what
+    // to do before one opens (show the frame drawn so far) and each time an
+    // open one has waited without an event (let the sound device rest once
+    // quiet, as the game's loop does). Null: none.
+    static void SetOwner(Window* owner, std::function<void()> beforeOpen,
+                         std::function<void()> whileWaiting = nullptr);
     // What the open dialog's edit box holds ("" when none is open): all that
     // is left of it when the display is lost.
     static std::string TextSoFar();
@@ -61,6 +64,8 @@ class DialogWindow {
     bool Open();
     PromptAnswer RunLoop();
     bool CaretOn() const;
+    // How long the loop may sleep when no event comes.
+    uint32_t MillisecondsToWake() const;
 
     Outcome Handle(const SDL_Event& event);
     Outcome ForeignWindowEvent(const SDL_Event& event);

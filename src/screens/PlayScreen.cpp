@@ -120,6 +120,7 @@ ScreenCode PlayScreen::Update(Display& display, SoundSystem& sound, uint32_t now
         return Stay;  // not entered
     display.DrawImagePart(background_.get(), kPanelLeft, 0, kPanelLeft, 0, 625, 440);
     DrawLevelBar(display);
+    boardRepainted_ = false;
     mode_->HandleMouse(x, y, leftDown, rightDown);
     mode_->Update(display, sound, now, *fonts_);
     RunHint(display, now, x, y, leftDown, rightDown);
@@ -134,9 +135,10 @@ ScreenCode PlayScreen::Update(Display& display, SoundSystem& sound, uint32_t now
 }
 
 uint32_t PlayScreen::QuietFor(uint32_t now) const {
-    if (!mode_ || !Button::AllSettled({hintButton_.get(), newGameButton_.get(), endButton_.get(),
-                                       normalTypeButton_.get(), rotationalTypeButton_.get()},
-                                      now))
+    if (!mode_ || boardRepainted_ ||
+        !Button::AllSettled({hintButton_.get(), newGameButton_.get(), endButton_.get(),
+                             normalTypeButton_.get(), rotationalTypeButton_.get()},
+                            now))
         return 0;
     return mode_->QuietFor(now);
 }
@@ -148,6 +150,7 @@ void PlayScreen::RunHint(Display& display, uint32_t now, int x, int y, bool left
         mode_->ShowHint();
         hintButton_->SetPushed(false);
         mode_->DrawBoard(display, *fonts_);
+        boardRepainted_ = true;
         // DrawBoard repaints the whole window, the bar included.
         DrawLevelBar(display);
     }

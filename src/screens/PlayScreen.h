@@ -110,4 +110,7 @@ class PlayScreen : public Screen {
     std::unique_ptr<Button> normalTypeButton_;
     std::unique_ptr<Button> rotationalTypeButton_;
     std::unique_ptr<FontSet> fonts_;
+    // This tick's hint repainted the board without the mode's start help,
+    // which the next tick draws again: this tick promises no quiet.
+    bool boardRepainted_ = false;
 };

@@ -45,7 +45,6 @@ HeadlessGame::HeadlessGame(uint32_t startTick) : clock_(startTick), app_(Headles
 
 HeadlessGame::~HeadlessGame() {
     mouse = MouseState{};
-    EXPECT_EQ(brokenQuiet_, 0) << "a tick the loop sleeps through would have shown a change";
 }
 
 void HeadlessGame::Start() {
@@ -64,7 +63,10 @@ void HeadlessGame::Idle(uint32_t milliseconds) {
     const int presented = app_.GetDisplay().PresentedFrames();
     app_.OnIdle(0);
     quietTicks_ += quiet;
-    brokenQuiet_ += quiet && app_.GetDisplay().PresentedFrames() != presented;
+    // The first few are enough to tell what broke the promise.
+    if (quiet && app_.GetDisplay().PresentedFrames() != presented && ++brokenQuiet_ <= 3)
+        ADD_FAILURE() << "the tick at " << clock_.Now()
+                      << " would have been slept through, yet it showed a change";
     if (afterIdle_)
         afterIdle_();
 }

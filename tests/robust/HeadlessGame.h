@@ -69,9 +69,9 @@ class HeadlessGame {
     bool PickMove(Move& move);
 
     // The real loop sleeps through the ticks a screen promised to leave
-    // unchanged; here they run anyway, and these count them and those of
-    // them that showed a changed frame (which the player would have missed):
-    // the game fails when there is one.
+    // unchanged; here they run anyway and are counted, and the test fails at
+    // each one that showed a changed frame (which the player would have
+    // missed for as long as the loop slept).
     int QuietTicks() const { return quietTicks_; }
 
   private:

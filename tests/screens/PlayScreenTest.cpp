@@ -104,4 +104,74 @@ TEST_F(PlayScreenTest, TotalsAtTheTopStayThere) {
         EXPECT_EQ(again->totalScore, INT32_MAX);
     }
 }
+
+// The loop sleeps through the ticks the screen promises to leave unchanged,
+// and the harness fails a test at each such tick that shows a change. These
+// moves and hints end in a tick after which the next one draws otherwise:
+// the piece under the pointer, a cleared hint's pieces or the start help.
+class QuietPromiseTest : public GameFlowTest {
+  protected:
+    void StartGame(GameVariant variant) {
+        game.Start();
+        game.ClickButton(Buttons::kPlayGame);
+        if (variant == RotationalVariant)
+            game.ClickButton(Buttons::kRotationalType);
+        Settle();
+    }
+    // Until the board rests and its pieces have grown, and some quiet after.
+    void Settle() {
+        for (int tick = 0; tick < 1000 && !game.AtRest(); ++tick) game.Tick();
+        for (int tick = 0; tick < 150; ++tick) game.Tick();
+    }
+    // The first swap of two neighbours, or turn of a block, that makes no line.
+    Move NoLineMove() {
+        GameMode& mode = *game.Mode();
+        const bool turn = mode.Variant() == RotationalVariant;
+        for (int32_t index = 0;; ++index) {
+            const Move move{index % 9, index / 9, index % 9 + 1, index / 9 + turn};
+            turn ? mode.RotateBlock(move.x1, move.y1, move.x2, move.y2, true)
+                 : mode.SwapCells(move.x1, move.y1, move.x2, move.y2);
+            const bool line = !mode.FindLines(4).Empty();
+            turn ? mode.RotateBlock(move.x1, move.y1, move.x2, move.y2, false)
+                 : mode.SwapCells(move.x1, move.y1, move.x2, move.y2);
+            if (!line)
+                return move;
+        }
+    }
+    static int CellMiddle(int32_t cell) {
+        return PlayScreen::kBoardOrigin + GameMode::kCellPitch * cell + GameMode::kCellPitch / 2;
+    }
+};
+
+TEST_F(QuietPromiseTest, ATurnBackShowsThePointersPieceAndClearsTheHintsLook) {
+    StartGame(RotationalVariant);
+    const Move move = NoLineMove();
+    {
+        SCOPED_TRACE("the pointer moved onto another piece during the turn");
+        game.MakeMove(move);
+        game.MovePointer(CellMiddle((move.x1 + 5) % 10), CellMiddle(move.y1));
+        Settle();
+    }
+    SCOPED_TRACE("the hint's pieces, with the hint cleared by the turn");
+    game.ClickButton(Buttons::kHint);
+    game.MakeMove(move);
+    Settle();
+    EXPECT_GT(game.QuietTicks(), 0);
+}
+
+TEST_F(QuietPromiseTest, ASwapBackShowsThePointersPiece) {
+    StartGame(NormalVariant);
+    game.MakeMove(NoLineMove());
+    Settle();
+}
+
+TEST_F(QuietPromiseTest, ASecondHintKeepsTheStartHelp) {
+    dir.WriteFile("Data/Help.dat", "0");
+    StartGame(NormalVariant);
+    ASSERT_TRUE(game.Mode()->StartHelpShown());
+    for (int hint = 0; hint < 2; ++hint) {
+        game.ClickButton(Buttons::kHint);
+        Settle();
+    }
+}
 }  // namespace
