@@ -53,11 +53,14 @@ void ShowMessageBoxBeforeStart(const std::string& caption, const std::string& te
     }
     // A player who started the game from a menu sees no stderr. Without a
     // screen (no display, a memory-only driver) stderr is all there is.
+    // Video stays up until the process ends, which follows at once: the
+    // libraries it loads stay loaded, so what they keep is still named as
+    // theirs at exit. No X error ends the program meanwhile.
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         return;
+    DisplayLoss::Install();
     if (HasScreen())
         ShowInWindow(caption, text);
-    SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 MessageBoxRecorder::MessageBoxRecorder() {
