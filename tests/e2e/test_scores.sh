@@ -44,7 +44,8 @@ for how in Return Return Return Return Return Return Return Return Return Return
     score=$((3850 + round))
     end_game_with "$score"
     xdotool type "Ann$round"
-    [[ $round != 0 ]] || { e2e_close && sleep 0.5; }
+    [[ $round != 0 ]] || { e2e_close && sleep 0.5 && play_box_shown "High Score"; } ||
+        e2e_fail "the game window's close box ended the dialog"
     if [[ $how == close ]]; then wmctrl -c "High Score"; else xdotool key "$how"; fi
     e2e_until "$E2E_GAME_PID" dialog_gone || e2e_fail "$how left the dialog open"
     sleep 0.3
