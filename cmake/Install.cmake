@@ -50,6 +50,9 @@ add_custom_command(
     VERBATIM)
 add_custom_target(vlims_compressed_docs ALL
     DEPENDS ${VLIMS_COMPRESSED}/vlims.6.gz ${VLIMS_COMPRESSED}/changelog.gz)
+# Installing is installing the game: building the game alone must make
+# everything the install copies.
+add_dependencies(vlims vlims_compressed_docs)
 install(FILES ${VLIMS_COMPRESSED}/vlims.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${VLIMS_COMPRESSED}/changelog.gz ${VLIMS_PACKAGING_DIR}/copyright
     DESTINATION ${VLIMS_INSTALL_DOCDIR})

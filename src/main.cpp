@@ -1,5 +1,4 @@
-#include <cstdio>
-#include <optional>
+#include <string>
 
 #include "app/GameApp.h"
 #include "platform/FileIo.h"
@@ -9,19 +8,23 @@
 #include "platform/MessageBox.h"
 
 int main() {
-    std::optional<GameFolders> folders = GameFolders::ForThisProcess();
-    if (!folders)
+    std::string noPlace;
+    UseGameFolders(GameFolders::ForThisProcess(noPlace));
+    // The folders still find the box's font in what the game ships.
+    MainFrame::UseMessageBoxFont();
+    if (!noPlace.empty()) {
+        ShowMessageBoxBeforeStart("Cannot start...", noPlace);
         return 1;
-    UseGameFolders(*folders);
-    // One copy per game folder: a second one would delete the first one's
-    // half-written saves and write over its scores. It leaves without
-    // touching a file.
+    }
+    // One copy per game folder, on purpose, although the window system would
+    // run two: a second one would delete the first one's half-written saves
+    // and write over its scores. It says why and leaves without touching a
+    // file.
     FolderLock dataLock(HostPath("Data"));
     if (dataLock.Status() == FolderLock::State::HeldByAnother) {
-        std::fprintf(stderr, "Vlims: another copy of the game is using this folder; quitting\n");
-        ShowMessageBox("Already running...",
-                       "Vlims is already running from this folder.  Only one copy can play here "
-                       "at a time.");
+        ShowMessageBoxBeforeStart("Already running...",
+                                  "Another copy of the game is using this folder.  Only one copy "
+                                  "can play here at a time.");
         return 1;
     }
     // With the lock held, any half-written save here is from a run that was

@@ -44,9 +44,13 @@ std::unique_ptr<Window> MainFrame::OpenGameWindow(std::string* error) {
     return window;
 }
 
+void MainFrame::UseMessageBoxFont() {
+    SetMessageBoxFont(kBoxFontSheet, kBoxFontMetrics);
+}
+
 MainFrame::MainFrame(Display& display, SoundSystem& soundSystem, Setup setup)
     : display_(display), soundSystem_(soundSystem) {
-    SetMessageBoxFont(kBoxFontSheet, kBoxFontMetrics);
+    UseMessageBoxFont();
     if (!PassesGraphicsCheck(setup)) {
         ShowMessageBox(kCheckCaption, CheckFailedText());
         appActive_ = false;

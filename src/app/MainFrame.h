@@ -46,6 +46,9 @@ class MainFrame : public WindowEvents {
     // The message shown when the graphics check fails.
     static const char* const kCheckCaption;
     static const std::string& CheckFailedText();
+    // Message boxes write in the game's own font, also those that say why
+    // the game cannot start.
+    static void UseMessageBoxFont();
 
     MainFrame(Display& display, SoundSystem& soundSystem, Setup setup);
     ~MainFrame() override;
@@ -79,7 +82,9 @@ class MainFrame : public WindowEvents {
 
   private:
     // A press and its release that both come before a tick would leave the
-    // tick blind to the click, so such a release waits for one tick.
+    // tick blind to the click, so such a release waits for one tick. Kept on
+    // purpose: a touchpad tap is a click, although a loop that only samples
+    // the buttons on its tick would miss it.
     struct PressHold {
         bool unseen = false;
         bool releaseHeld = false;

@@ -245,12 +245,17 @@ DialogWindow::Outcome DialogWindow::Handle(const SDL_Event& event) {
     }
 }
 
-// The game's window is not ours to run, but it must not lose a request to
-// close, and it shows its last frame again when uncovered.
+// The game's window is not ours to run, but it shows its last frame again
+// when uncovered. While a question is asked it belongs to the dialog and its
+// close box does nothing; behind a message box a close request is kept.
 DialogWindow::Outcome DialogWindow::ForeignWindowEvent(const SDL_Event& event) {
-    forLater_.push_back(event);
-    if (event.window.event == SDL_WINDOWEVENT_CLOSE)
+    if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+        if (prompt_.askForText)
+            return std::nullopt;
+        forLater_.push_back(event);
         return Closed::Quit;
+    }
+    forLater_.push_back(event);
     if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
         if (SDL_Window* other = SDL_GetWindowFromID(event.window.windowID)) {
             SDL_UpdateWindowSurface(other);

@@ -22,7 +22,8 @@ class Window;
 // text and OK alone, which Enter, Escape and the close box answer. It runs
 // its own event loop and returns only when it is closed; nothing else of the
 // game runs meanwhile. A request to quit the game closes it too (the answer
-// says so) and is handed on to the main loop.
+// says so) and is handed on to the main loop; so does the game window's
+// close box behind a message box, never behind a question.
 class DialogWindow {
   public:
     // The game's window, which dialogs are centred over and modal for, what

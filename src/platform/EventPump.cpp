@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/MessageBox.h"
 #include "platform/WindowEvents.h"
 
 #if defined(__unix__) && __has_include(<X11/Xlib.h>) && __has_include(<dlfcn.h>)
@@ -112,6 +113,9 @@ bool EventPump::DispatchOne(uint32_t windowId, WindowEvents& events) {
         return false;
     switch (event.type) {
         case SDL_QUIT:
+            // Only the system asks this (SIGTERM, SIGINT, SIGHUP; the close
+            // box is a window event): the game saves and ends at once.
+            SendMessageBoxesToStderr();
             events.OnClose();
             break;
         case SDL_WINDOWEVENT:

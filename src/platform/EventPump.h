@@ -8,8 +8,8 @@ class EventPump {
   public:
     // Takes the next waiting event, if any, and hands it to `events` when it
     // concerns the window `windowId` or the whole program (a quit request,
-    // which SIGTERM also makes). Events of other windows are dropped. False
-    // when the queue was empty.
+    // which SIGTERM makes: a close that shows its boxes on stderr alone).
+    // Events of other windows are dropped. False when the queue was empty.
     static bool DispatchOne(uint32_t windowId, WindowEvents& events);
 
     // Sleeps until an event arrives or `milliseconds` have passed; the event

@@ -17,11 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsGameFolder(const fs::path& folder) {
-    std::error_code error;
-    return fs::is_directory(folder / "Graphics", error);
-}
-
 fs::path ExecutableDir() {
     char* base = SDL_GetBasePath();
     if (!base)
@@ -46,50 +41,67 @@ fs::path DataHome(const GameFolders::Facts& facts) {
     return fs::path(facts.home) / ".local" / "share";
 }
 
+// What an installed game ships: its pictures, sounds and help, and the font
+// metrics beside the player's files in Data.
+bool ShippedByThePrefix(const fs::path& relative) {
+    if (relative.empty())
+        return false;
+    const fs::path top = *relative.begin();
+    if (top == "Graphics" || top == "Sounds" || top == "Help")
+        return true;
+    const std::string name = relative.filename().string();
+    const std::string metrics = " Font Metrics.dat";
+    return top == "Data" && name.size() > metrics.size() && name.ends_with(metrics);
+}
+
 }  // namespace
 
 GameFolders::GameFolders(fs::path shipped, fs::path player)
     : shipped_(std::move(shipped)), player_(std::move(player)) {}
 
-std::optional<GameFolders> GameFolders::Decide(const Facts& facts, std::string& error) {
+// The folders the game's pictures and sounds are kept in, not a file of
+// theirs: a game folder that lost one picture is still the player's, and
+// says what it is missing.
+bool GameFolders::IsGameFolder(const fs::path& folder) {
+    std::error_code error;
+    return fs::is_directory(folder / "Graphics" / "Gui", error) &&
+           fs::is_directory(folder / "Sounds", error);
+}
+
+GameFolders GameFolders::Decide(const Facts& facts, std::string& error) {
     // Without its own folder the game cannot find a prefix either: the
     // working directory is the best guess, as it always was.
     if (facts.workingDirIsGameFolder || facts.executableDir.empty())
         return GameFolders();
     if (facts.executableDirIsGameFolder)
         return GameFolders(facts.executableDir, facts.executableDir);
+    fs::path shipped = (facts.executableDir / VLIMS_SHIPPED_FROM_EXECUTABLE).lexically_normal();
     fs::path dataHome = DataHome(facts);
     if (dataHome.empty()) {
         error =
-            "neither XDG_DATA_HOME nor HOME is set, so there is no folder to keep your "
-            "saved game and high scores in";
-        return std::nullopt;
+            "Neither XDG_DATA_HOME nor HOME is set, so there is no folder to keep your "
+            "saved game and high scores in.";
+        return GameFolders(shipped, {});
     }
-    fs::path shipped = (facts.executableDir / VLIMS_SHIPPED_FROM_EXECUTABLE).lexically_normal();
     return GameFolders(shipped, dataHome / "vlims");
 }
 
-std::optional<GameFolders> GameFolders::ForThisProcess() {
+GameFolders GameFolders::ForThisProcess(std::string& error) {
     Facts facts;
     facts.workingDirIsGameFolder = IsGameFolder(".");
     facts.executableDir = ExecutableDir();
     facts.executableDirIsGameFolder = IsGameFolder(facts.executableDir);
     facts.xdgDataHome = Environment("XDG_DATA_HOME");
     facts.home = Environment("HOME");
-    std::string reason;
-    std::optional<GameFolders> folders = Decide(facts, reason);
-    if (!folders) {
-        std::fprintf(stderr, "Vlims: %s.\n", reason.c_str());
-        return std::nullopt;
-    }
-    if (folders->Installed()) {
+    GameFolders folders = Decide(facts, error);
+    if (folders.Installed() && error.empty()) {
         // A folder that cannot be made is not fatal: the game still plays
         // and says what it could not save, as in a game folder without Data.
-        std::error_code error;
-        fs::create_directories(folders->player_ / "Data", error);
-        if (error)
+        std::error_code made;
+        fs::create_directories(folders.player_ / "Data", made);
+        if (made)
             std::fprintf(stderr, "Vlims: cannot make %s: %s\n",
-                         (folders->player_ / "Data").string().c_str(), error.message().c_str());
+                         (folders.player_ / "Data").string().c_str(), made.message().c_str());
     }
     return folders;
 }
@@ -97,9 +109,6 @@ std::optional<GameFolders> GameFolders::ForThisProcess() {
 std::string GameFolders::Locate(const std::string& relative) const {
     if (!Installed())
         return shipped_.empty() ? relative : (shipped_ / relative).string();
-    fs::path shipped = shipped_ / relative;
-    std::error_code error;
-    if (fs::is_regular_file(shipped, error))
-        return shipped.string();
-    return (player_ / relative).string();
+    const fs::path path(relative);
+    return ((ShippedByThePrefix(path) ? shipped_ : player_) / path).string();
 }

@@ -1,15 +1,15 @@
 #pragma once
 #include <filesystem>
-#include <optional>
 #include <string>
 
-// Where the game's files live. A game folder (one holding Graphics) keeps
-// everything, as a copied folder always has: the working directory when the
-// game is started in one, else the executable's own folder when it stands in
-// one. Otherwise the game is installed: it reads the files it ships from its
-// prefix, found relative to the executable so that a moved prefix still
-// works, and keeps the files it writes in the player's own folder, so that
-// each player of a machine has their own saved game and high scores.
+// Where the game's files live. A game folder (one holding the game's own
+// pictures and sounds) keeps everything, as a copied folder always has: the
+// working directory when the game is started in one, else the executable's
+// own folder when it stands in one. Otherwise the game is installed: it reads
+// the files it ships from its prefix, found relative to the executable so
+// that a moved prefix still works, and keeps the player's files in the
+// player's own folder, so that each player of a machine has their own saved
+// game and high scores.
 class GameFolders {
   public:
     // What the decision looks at: gathered by ForThisProcess, given by tests.
@@ -24,17 +24,24 @@ class GameFolders {
     // The working directory as the game folder: every path stays relative.
     GameFolders() = default;
 
-    // Nothing when the game is installed and the player has no home folder
-    // to keep their files in; `error` then says so.
-    static std::optional<GameFolders> Decide(const Facts& facts, std::string& error);
+    // A folder the game can run in: it holds the game's own folders of
+    // pictures and sounds, not merely a folder named Graphics (a designer's
+    // home folder has one).
+    static bool IsGameFolder(const std::filesystem::path& folder);
+
+    // When the game is installed and the player has no home folder to keep
+    // their files in, `error` says so; the folders then serve only what the
+    // prefix ships (enough to show that message in the game's own box).
+    static GameFolders Decide(const Facts& facts, std::string& error);
     // Decides for this process and makes the player's folder, with its Data,
-    // on the first start. Nothing (and a line on stderr) when there is no
-    // place for the player's files.
-    static std::optional<GameFolders> ForThisProcess();
+    // on the first start.
+    static GameFolders ForThisProcess(std::string& error);
 
     // Where a path relative to a game folder (host separators) lives: in an
-    // installed game, a file the prefix ships is read from there, and
-    // everything else (what the game writes, its Data folder) is the player's.
+    // installed game, what the prefix ships (pictures, sounds, help and the
+    // font metrics) is read from there, and the player's files (saved game,
+    // high scores, help counters, display log) only from the player's
+    // folder, whatever else the prefix holds.
     std::string Locate(const std::string& relative) const;
 
     bool Installed() const { return shipped_ != player_; }

@@ -78,13 +78,15 @@ e2e_start_x() {
     e2e_log "X server on $DISPLAY"
 }
 
-# Starts the game from its folder (its working directory) in the background,
-# in a process group of its own: SDL shows a message box from a forked child
-# that shares the game's X connection, and a kill must take that child too,
-# or the dead game's window stays on the screen.
+# Starts the game from its folder (or from the working directory $1) in the
+# background, in a process group of its own: SDL shows a message box from a
+# forked child that shares the game's X connection, and a kill must take that
+# child too, or the dead game's window stays on the screen.
 e2e_start_game() {
+    local program="./$E2E_PROGRAM"
+    [[ -z "${1:-}" ]] || program="$E2E_GAME_DIR/$E2E_PROGRAM"
     # shellcheck disable=SC2086
-    (cd "$E2E_GAME_DIR" && exec setsid $E2E_LAUNCHER "./$E2E_PROGRAM") 2>>"$E2E_TMP/game.stderr" &
+    (cd "${1:-$E2E_GAME_DIR}" && exec setsid $E2E_LAUNCHER "$program") 2>>"$E2E_TMP/game.stderr" &
     E2E_GAME_PID=$!
     E2E_GAME_RC=""
 }

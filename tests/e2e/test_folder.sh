@@ -1,7 +1,8 @@
 #!/bin/bash
 # The game folder shared or damaged. Two copies of the game in one folder: the
-# second says so and quits without touching a file (not even the first one's
-# save in progress), the first plays on and saves. No Data folder at all: the
+# second, started from a folder that merely holds a Graphics folder (no game
+# folder), says so in a box and quits without touching a file (not even the
+# first one's save in progress), the first plays on and saves. No Data folder at all: the
 # game plays, tells the player it could not save, names on stderr what it
 # could not read or write, and makes no folder behind the player's back.
 # (FaultTest damages the folder every other way.)
@@ -17,10 +18,12 @@ e2e_press play
 sleep 1
 : >"$DATA/Resume.dat.tmp-AbC123"  # as a save in progress leaves it
 listing >"$E2E_TMP/before.txt"
-e2e_start_game
-if play_wait_box "Already running..." 50; then xdotool key Return; fi
+mkdir -p "$E2E_TMP/designer/Graphics"
+e2e_start_game "$E2E_TMP/designer"
+play_wait_box "Already running..." || e2e_fail "the second copy showed no box"
+wmctrl -c "Already running..."  # the first copy keeps the focus
 e2e_end_clean
-e2e_said "another copy of the game is using this folder" "the second copy did not say why it quit"
+e2e_said "Another copy of the game is using this folder" "the second copy did not say why it quit"
 listing | cmp -s - "$E2E_TMP/before.txt" || e2e_fail "the second copy touched the folder"
 E2E_GAME_PID=$first
 e2e_close_through "$SAVED_BOX"

@@ -2,13 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/GameFolders.h"
+#include "support/TempWorkDir.h"
 
 namespace {
 
 struct FolderCase {
     const char* what;
     GameFolders::Facts facts;
-    const char* shipped;  // nullptr: no folders at all
+    const char* shipped;  // nullptr: no place for the player's files
     const char* player;
 };
 
@@ -27,15 +28,35 @@ TEST(GameFolders, GameFolderFirstThenThePrefixAndThePlayersDataHome) {
     for (const FolderCase& c : cases) {
         SCOPED_TRACE(c.what);
         std::string error;
-        std::optional<GameFolders> folders = GameFolders::Decide(c.facts, error);
-        ASSERT_EQ(folders.has_value(), c.shipped != nullptr);
-        if (!folders) {
-            EXPECT_NE(error.find("HOME"), std::string::npos);
-            continue;
+        GameFolders folders = GameFolders::Decide(c.facts, error);
+        EXPECT_EQ(error.find("HOME") != std::string::npos, c.shipped == nullptr);
+        if (c.shipped) {
+            EXPECT_EQ(folders.Shipped(), c.shipped);
+            EXPECT_EQ(folders.Player(), c.player);
         }
-        EXPECT_EQ(folders->Shipped(), c.shipped);
-        EXPECT_EQ(folders->Player(), c.player);
     }
+}
+
+// A designer's folder named Graphics is no game folder; and an installed game
+// takes the player's files from the player's folder alone, even when the
+// shared prefix holds a saved game.
+TEST(GameFolders, GameFilesMakeAGameFolderAndThePlayersFilesStayThePlayers) {
+    TempWorkDir dir;
+    dir.WriteFile("Graphics/Logo.bmp", "");
+    EXPECT_FALSE(GameFolders::IsGameFolder(dir.Path()));
+    dir.WriteFile("Graphics/Gui/Background.bmp", "");
+    dir.WriteFile("Sounds/Score.wav", "");
+    EXPECT_TRUE(GameFolders::IsGameFolder(dir.Path()));
+
+    const std::filesystem::path share = dir.Path() / "share/games/vlims";
+    dir.WriteFile("share/games/vlims/Data/Resume.dat", "");
+    dir.WriteFile("share/games/vlims/Data/Times Roman 10 Font Metrics.dat", "");
+    std::string error;
+    GameFolders folders =
+        GameFolders::Decide({false, dir.Path() / "games", false, "", "/h"}, error);
+    EXPECT_EQ(folders.Locate("Data/Resume.dat"), "/h/.local/share/vlims/Data/Resume.dat");
+    EXPECT_EQ(folders.Locate("Data/Times Roman 10 Font Metrics.dat"),
+              (share / "Data/Times Roman 10 Font Metrics.dat").string());
 }
 
 }  // namespace
