@@ -11,7 +11,6 @@
 #include "platform/PixelScale.h"
 
 #if defined(__unix__) && __has_include(<X11/Xlib.h>) && __has_include(<dlfcn.h>)
-#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <dlfcn.h>
 #define VLIMS_XLIB 1
@@ -20,6 +19,7 @@
 namespace {
 // The DPI at which desktops draw at their natural size.
 constexpr double kNaturalDpi = 96.0;
+constexpr int kPrimary = 0;
 
 std::optional<int> ForcedScale() {
     const char* value = std::getenv("VLIMS_SCALE");
@@ -69,41 +69,46 @@ std::optional<double> DpiInResources(const char* resources) {
     return std::nullopt;
 }
 
-std::optional<double> XftDpi(SDL_Window* window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
-        return std::nullopt;
-    // SDL loads Xlib itself; this is that same library's function.
+// Read over a connection of our own: SDL keeps its own to itself, and the
+// window that would hand it out is made only once its size is known.
+std::optional<double> XftDpi() {
+    // SDL loads Xlib itself; these are that same library's functions.
     void* xlib = dlopen("libX11.so.6", RTLD_LAZY | RTLD_NOLOAD);
     if (!xlib)
         return std::nullopt;
+    auto open = reinterpret_cast<::Display* (*)(const char*)>(dlsym(xlib, "XOpenDisplay"));
+    auto close = reinterpret_cast<int (*)(::Display*)>(dlsym(xlib, "XCloseDisplay"));
     auto resourceString =
         reinterpret_cast<char* (*)(::Display*)>(dlsym(xlib, "XResourceManagerString"));
-    const char* resources = resourceString ? resourceString(info.info.x11.display) : nullptr;
-    std::optional<double> dpi = resources ? DpiInResources(resources) : std::nullopt;
+    std::optional<double> dpi;
+    if (open && close && resourceString) {
+        if (::Display* display = open(nullptr)) {
+            if (const char* resources = resourceString(display))
+                dpi = DpiInResources(resources);
+            close(display);
+        }
+    }
     dlclose(xlib);
     return dpi;
 }
 #else
-std::optional<double> XftDpi(SDL_Window*) {
+std::optional<double> XftDpi() {
     return std::nullopt;
 }
 #endif
 
 // The desktop's own scale, 1 for a desktop that says none.
-double DesktopFactor(SDL_Window* window) {
+double DesktopFactor() {
     const char* driver = SDL_GetCurrentVideoDriver();
     const std::string name = driver ? driver : "";
     if (name == "x11") {
-        if (auto dpi = XftDpi(window))
+        if (auto dpi = XftDpi())
             return *dpi / kNaturalDpi;
     } else if (name == "windows") {
         // The manifest makes the game aware of each monitor's DPI, so this is
         // the monitor's own and Windows leaves the enlarging to us.
         float dpi = 0;
-        if (SDL_GetDisplayDPI(SDL_GetWindowDisplayIndex(window), &dpi, nullptr, nullptr) == 0 &&
-            dpi > 0) {
+        if (SDL_GetDisplayDPI(kPrimary, &dpi, nullptr, nullptr) == 0 && dpi > 0) {
             return dpi / kNaturalDpi;
         }
     } else if (name == "wayland") {
@@ -115,14 +120,13 @@ double DesktopFactor(SDL_Window* window) {
 }
 }  // namespace
 
-int DesktopScale::Choose(SDL_Window* window, int width, int height) {
+int DesktopScale::Choose(int width, int height) {
     std::optional<int> forced = ForcedScale();
-    int wanted = forced ? *forced : PixelScale::Rounded(DesktopFactor(window));
+    int wanted = forced ? *forced : PixelScale::Rounded(DesktopFactor());
     if (wanted == 1)
         return 1;
     SDL_Rect usable;
-    int display = SDL_GetWindowDisplayIndex(window);
-    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0)
+    if (SDL_GetDisplayUsableBounds(kPrimary, &usable) != 0)
         return 1;  // a display that cannot say its size holds only the plain window
     return PixelScale::Fitting(wanted, width, height, usable.w, usable.h);
 }

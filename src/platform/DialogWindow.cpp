@@ -129,9 +129,20 @@ bool DialogWindow::Open() {
     if (beforeOpen)
         beforeOpen();
     SDL_Window* parent = owner ? owner->Handle() : SDL_GetKeyboardFocus();
-    window_.reset(SDL_CreateWindow(prompt_.caption.c_str(), SDL_WINDOWPOS_CENTERED,
-                                   SDL_WINDOWPOS_CENTERED, width_, height_,
-                                   SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR));
+    // The game's scale over the game's window; a box with no game window
+    // behind it asks the desktop itself.
+    scale_ = PixelScale(owner ? owner->Scale().Factor() : DesktopScale::Choose(width_, height_));
+    const int width = scale_.ToWindow(width_), height = scale_.ToWindow(height_);
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+    if (parent) {
+        int parentX, parentY, parentW, parentH;
+        SDL_GetWindowPosition(parent, &parentX, &parentY);
+        SDL_GetWindowSize(parent, &parentW, &parentH);
+        x = parentX + (parentW - width) / 2;
+        y = parentY + (parentH - height) / 2;
+    }
+    window_.reset(SDL_CreateWindow(prompt_.caption.c_str(), x, y, width, height,
+                                   SDL_WINDOW_SHOWN | SDL_WINDOW_SKIP_TASKBAR));
     SDL_Surface* shown = window_ ? SDL_GetWindowSurface(window_.get()) : nullptr;
     if (shown) {
         picture_.reset(
@@ -142,32 +153,11 @@ bool DialogWindow::Open() {
                      SDL_GetError());
         return false;
     }
-    ShowAtScale(parent);
     if (parent)
         SDL_SetWindowModalFor(window_.get(), parent);
     SDL_RaiseWindow(window_.get());
     SDL_SetWindowInputFocus(window_.get());
     return true;
-}
-
-// The game's scale over the game's window; a box with no game window
-// behind it asks the desktop itself.
-void DialogWindow::ShowAtScale(SDL_Window* parent) {
-    scale_ = PixelScale(owner ? owner->Scale().Factor()
-                              : DesktopScale::Choose(window_.get(), width_, height_));
-    const int width = scale_.ToWindow(width_), height = scale_.ToWindow(height_);
-    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
-    if (parent) {
-        int parentX, parentY, parentW, parentH;
-        SDL_GetWindowPosition(parent, &parentX, &parentY);
-        SDL_GetWindowSize(parent, &parentW, &parentH);
-        x = parentX + (parentW - width) / 2;
-        y = parentY + (parentH - height) / 2;
-    }
-    if (scale_.Factor() > 1)
-        SDL_SetWindowSize(window_.get(), width, height);
-    SDL_SetWindowPosition(window_.get(), x, y);
-    SDL_ShowWindow(window_.get());
 }
 
 PromptAnswer DialogWindow::RunLoop() {

@@ -65,7 +65,6 @@ class DialogWindow {
     explicit DialogWindow(const TextPrompt& prompt);
     void LayOutMessageBox(int lineHeight);
     bool Open();
-    void ShowAtScale(SDL_Window* parent);
     PromptAnswer RunLoop();
     bool CaretOn() const;
 

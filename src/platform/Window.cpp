@@ -25,11 +25,10 @@ bool ScreenOrAskedForDriver() {
 }
 
 // The client area's place, moved no further than needed to keep it within
-// the display's usable area, as an enlarged window may not be there.
-SDL_Point PlaceWithin(SDL_Window* window, int left, int top, int width, int height) {
+// the primary display's usable area, as an enlarged window may not be there.
+SDL_Point PlaceWithin(int left, int top, int width, int height) {
     SDL_Rect usable;
-    int display = SDL_GetWindowDisplayIndex(window);
-    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0)
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0)
         return {left, top};
     left = std::max(usable.x, std::min(left, usable.x + usable.w - width));
     top = std::max(usable.y, std::min(top, usable.y + usable.h - height));
@@ -60,22 +59,16 @@ std::unique_ptr<Window> Window::Open(const std::string& title, int left, int top
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
+    PixelScale scale(DesktopScale::Choose(clientWidth, clientHeight));
+    const int width = scale.ToWindow(clientWidth), height = scale.ToWindow(clientHeight);
+    SDL_Point place = PlaceWithin(scale.ToWindow(left), scale.ToWindow(top), width, height);
     SDL_Window* window =
-        SDL_CreateWindow(title.c_str(), left, top, clientWidth, clientHeight, SDL_WINDOW_HIDDEN);
+        SDL_CreateWindow(title.c_str(), place.x, place.y, width, height, SDL_WINDOW_HIDDEN);
     if (!window) {
         if (error)
             *error = SDL_GetError();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
-    }
-    // The window is made first at the game's size: the desktop's scale is
-    // learnt from the display it is on, before anyone sees it.
-    PixelScale scale(DesktopScale::Choose(window, clientWidth, clientHeight));
-    const int width = scale.ToWindow(clientWidth), height = scale.ToWindow(clientHeight);
-    SDL_Point place = PlaceWithin(window, scale.ToWindow(left), scale.ToWindow(top), width, height);
-    if (scale.Factor() > 1) {
-        SDL_SetWindowSize(window, width, height);
-        SDL_SetWindowPosition(window, place.x, place.y);
     }
     DisplayLoss::Install();
     auto opened = std::unique_ptr<Window>(new Window(window, place.x, place.y, scale));

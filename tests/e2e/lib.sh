@@ -72,7 +72,8 @@ e2e_start_server() {
     E2E_XVFB_PID=$!
     e2e_until "$E2E_XVFB_PID" test -s "$fd_file" || e2e_fail "no Xvfb: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=":$(tr -d '[:space:]' <"$fd_file")"
-    unset SDL_VIDEODRIVER
+    # The game's scale is the test's to set, not the desktop's the tests run on.
+    unset SDL_VIDEODRIVER VLIMS_SCALE GDK_SCALE QT_SCALE_FACTOR
     # No sound card here: the dummy driver keeps the audio path exercised.
     export SDL_AUDIODRIVER=dummy
     openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &

@@ -34,6 +34,7 @@ VLIMS_SCALE=1 e2e_launch
 expect_window "$window" "625x440@50,50"
 play_window_rgb "$window" "$E2E_TMP/start-1x.rgb"
 e2e_press resume
+play_park_pointer "$window"  # off the piece under Resume, which would stir
 sleep 2
 play_shot board-1x compare "$saved" || e2e_fail "the resumed board at 1x"
 e2e_close_through "$SAVED_BOX"
@@ -45,6 +46,7 @@ expect_window "$window" "1250x880@100,100"
 play_window_rgb "$window" "$E2E_TMP/start-2x.rgb"
 cmp "$E2E_TMP/start-1x.rgb" "$E2E_TMP/start-2x.rgb" || e2e_fail "the start screen at 2x"
 e2e_press resume
+play_park_pointer "$window"
 sleep 2
 play_shot board-2x compare "$saved" || e2e_fail "the resumed board at 2x"
 cmp "$E2E_TMP/board-1x.rgb" "$E2E_TMP/board-2x.rgb" || e2e_fail "the board at 2x"
