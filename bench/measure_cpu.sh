@@ -9,10 +9,13 @@
 # voluntary context switches of all its threads (each is a sleep in the
 # kernel that ended). Also the launch-to-window time and the peak RSS.
 # Several game folders are measured one after the other in each round, on
-# the same desktop, so that builds compare side by side.
+# the same desktop, so that builds compare side by side, each at every
+# screen scale of SCALES (VLIMS_SCALE; "1 2" by default: the plain window and
+# the one a 200% desktop gets).
 # Usage: measure_cpu.sh GAME_DIR [GAME_DIR...]   (ROUNDS=3 by default)
 source "$(dirname "$0")/../tests/e2e/lib.sh"
-e2e_setup "$1"
+E2E_SCREEN=1600x1200 e2e_setup "$1"
+read -r -a scales <<<"${SCALES:-1 2}"
 rounds=${ROUNDS:-3}
 seconds=10
 
@@ -77,7 +80,7 @@ measure_game() {
     echo 3 >"$dir/Data/Help2.dat"
     rm -f "$dir/Data/Resume.dat"
     start=$(now_ms)
-    (cd "$dir" && exec ./vlims) 2>>"$E2E_TMP/game.stderr" &
+    (cd "$dir" && VLIMS_SCALE=$E2E_SCALE exec ./vlims) 2>>"$E2E_TMP/game.stderr" &
     E2E_GAME_PID=$!
     until window=$(xdotool search --onlyvisible --name "^${E2E_TITLE}\$" 2>/dev/null | head -n 1) &&
         [[ -n "$window" ]]; do
@@ -97,7 +100,7 @@ measure_game() {
     sleep 3  # past the first board check
     board=$(measure_idle)
 
-    xdotool mousemove --window "$window" 200 200  # the middle of a piece
+    xdotool mousemove --window "$window" $((200 * E2E_SCALE)) $((200 * E2E_SCALE))  # a piece
     sleep 1
     pointer=$(measure_idle)
 
@@ -116,13 +119,15 @@ measure_game() {
 }
 
 echo "% of one core over ${seconds} s (wake-ups per second), launch to window, peak RSS"
-echo "| game | round | start screen idle | board idle | pointer on a Vlim | playing | message box open | launch to window | peak RSS |"
-echo "|---|---|---|---|---|---|---|---|---|"
+echo "| game | scale | round | start screen idle | board idle | pointer on a Vlim | playing | message box open | launch to window | peak RSS |"
+echo "|---|---|---|---|---|---|---|---|---|---|"
 for round in $(seq "$rounds"); do
     for i in "${!games[@]}"; do
-        measure_game "${games[$i]}"
-        read -r s_cpu s_wake b_cpu b_wake p_cpu p_wake m_cpu m_wake x_cpu x_wake launch rss <<<"$RESULT"
-        echo "| $((i + 1)) | $round | $s_cpu ($s_wake/s) | $b_cpu ($b_wake/s) | $p_cpu ($p_wake/s)" \
-            "| $m_cpu ($m_wake/s) | $x_cpu ($x_wake/s) | $launch ms | $rss MB |"
+        for E2E_SCALE in "${scales[@]}"; do
+            measure_game "${games[$i]}"
+            read -r s_cpu s_wake b_cpu b_wake p_cpu p_wake m_cpu m_wake x_cpu x_wake launch rss <<<"$RESULT"
+            echo "| $((i + 1)) | ${E2E_SCALE}x | $round | $s_cpu ($s_wake/s) | $b_cpu ($b_wake/s)" \
+                "| $p_cpu ($p_wake/s) | $m_cpu ($m_wake/s) | $x_cpu ($x_wake/s) | $launch ms | $rss MB |"
+        done
     done
 done

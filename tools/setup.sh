@@ -13,7 +13,7 @@ VLIMS_GAME_PACKAGES=(
 # building and checking the Debian package.
 VLIMS_TEST_PACKAGES=(
     libgtest-dev libbenchmark-dev
-    xvfb xauth openbox xdotool wmctrl imagemagick x11-utils python3
+    xvfb xauth openbox xdotool wmctrl imagemagick x11-utils x11-xserver-utils python3
     clang libclang-rt-14-dev clang-format clang-tidy shellcheck
     dpkg-dev file lintian desktop-file-utils appstream
 )

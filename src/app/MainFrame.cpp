@@ -21,6 +21,7 @@ namespace {
 constexpr int kWindowLeft = 50;
 constexpr int kWindowTop = 50;
 constexpr const char* kIconFile = "Graphics\\Gui\\Icon.bmp";
+constexpr const char* kLargeIconFile = "Graphics\\Gui\\Icon Large.bmp";
 constexpr const char* kBoxFontSheet = "Graphics\\Gui\\Times Roman 10 Font.bmp";
 constexpr const char* kBoxFontMetrics = "Data\\Times Roman 10 Font Metrics.dat";
 constexpr const char* kDirectXDownloadPage =
@@ -40,7 +41,7 @@ std::unique_ptr<Window> MainFrame::OpenGameWindow(std::string* error) {
     std::unique_ptr<Window> window =
         Window::Open(kTitle, kWindowLeft, kWindowTop, kClientWidth, kClientHeight, error);
     if (window)
-        window->SetIcon(kIconFile);
+        window->SetIcon(kIconFile, kLargeIconFile);
     return window;
 }
 

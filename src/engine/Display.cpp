@@ -333,18 +333,6 @@ void Display::Present() {
 }
 
 void Display::ShowInWindow(const Area& area) {
-    SDL_Window* handle = window_->Handle();
-    SDL_Surface* target = SDL_GetWindowSurface(handle);
-    if (!target)
-        return;
-    if (target->w == bufferWidth_ && target->h == bufferHeight_) {
-        SDL_Rect rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
-        SDL_Rect destination = rect;
-        SDL_BlitSurface(backBuffer_.get(), &rect, target, &destination);
-        SDL_UpdateWindowSurfaceRects(handle, &rect, 1);
-        return;
-    }
-    // A client area of another size gets the whole frame stretched over it.
-    SDL_BlitScaled(backBuffer_.get(), nullptr, target, nullptr);
-    SDL_UpdateWindowSurface(handle);
+    SDL_Rect part{area.left, area.top, area.right - area.left, area.bottom - area.top};
+    window_->ShowFrame(backBuffer_.get(), part);
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/Clock.h"
+#include "platform/DesktopScale.h"
 #include "platform/DialogFont.h"
 #include "platform/EventPump.h"
 #include "platform/Headless.h"
@@ -74,6 +75,10 @@ void DialogWindow::WindowFree::operator()(SDL_Window* window) const {
     SDL_DestroyWindow(window);
 }
 
+void DialogWindow::SurfaceFree::operator()(SDL_Surface* surface) const {
+    SDL_FreeSurface(surface);
+}
+
 PromptAnswer DialogWindow::Run(const TextPrompt& prompt) {
     if (ScriptedPrompts* script = ScriptedPrompts::Active())
         return script->Answer(prompt);
@@ -132,17 +137,26 @@ bool DialogWindow::Open() {
     if (beforeOpen)
         beforeOpen();
     SDL_Window* parent = owner ? owner->Handle() : SDL_GetKeyboardFocus();
+    // The game's scale over the game's window; a box with no game window
+    // behind it asks the desktop itself.
+    scale_ = PixelScale(owner ? owner->Scale().Factor() : DesktopScale::Choose(width_, height_));
+    const int width = scale_.ToWindow(width_), height = scale_.ToWindow(height_);
     int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
     if (parent) {
         int parentX, parentY, parentW, parentH;
         SDL_GetWindowPosition(parent, &parentX, &parentY);
         SDL_GetWindowSize(parent, &parentW, &parentH);
-        x = parentX + (parentW - width_) / 2;
-        y = parentY + (parentH - height_) / 2;
+        x = parentX + (parentW - width) / 2;
+        y = parentY + (parentH - height) / 2;
     }
-    window_.reset(SDL_CreateWindow(prompt_.caption.c_str(), x, y, width_, height_,
+    window_.reset(SDL_CreateWindow(prompt_.caption.c_str(), x, y, width, height,
                                    SDL_WINDOW_SHOWN | SDL_WINDOW_SKIP_TASKBAR));
-    if (!window_) {
+    SDL_Surface* shown = window_ ? SDL_GetWindowSurface(window_.get()) : nullptr;
+    if (shown) {
+        picture_.reset(
+            SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, shown->format->format));
+    }
+    if (!picture_) {
         std::fprintf(stderr, "Vlims: cannot open the \"%s\" window: %s\n", prompt_.caption.c_str(),
                      SDL_GetError());
         return false;
@@ -320,8 +334,8 @@ void DialogWindow::Paste() {
 
 DialogWindow::Outcome DialogWindow::Mouse(const SDL_Event& event) {
     bool motion = event.type == SDL_MOUSEMOTION;
-    int x = motion ? event.motion.x : event.button.x;
-    int y = motion ? event.motion.y : event.button.y;
+    int x = scale_.ToGame(motion ? event.motion.x : event.button.x);
+    int y = scale_.ToGame(motion ? event.motion.y : event.button.y);
     pointerX_ = x, pointerY_ = y;
     if (motion || event.button.button != SDL_BUTTON_LEFT)
         return std::nullopt;
@@ -363,9 +377,10 @@ void DialogWindow::Changed(Edit edit) {
 }
 
 void DialogWindow::Paint(bool caretOn) {
-    SDL_Surface* surface = SDL_GetWindowSurface(window_.get());
-    if (!surface)
+    SDL_Surface* shown = SDL_GetWindowSurface(window_.get());
+    if (!shown)
         return;
+    SDL_Surface* surface = picture_.get();
     Fill(surface, 0, 0, surface->w, surface->h, kPanel);
     for (size_t i = 0; i < lines_.size(); ++i) {
         int y = kTextTop + static_cast<int>(i) * font_->LineHeight();
@@ -379,6 +394,7 @@ void DialogWindow::Paint(bool caretOn) {
         PaintButton(surface, cancel_, "Cancel", pressed_ == Pressed::Cancel && pointerOnCancel,
                     false);
     }
+    scale_.Enlarge(surface, SDL_Rect{0, 0, width_, height_}, shown);
     SDL_UpdateWindowSurface(window_.get());
 }
 

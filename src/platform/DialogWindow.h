@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/EditField.h"
+#include "platform/PixelScale.h"
 #include "platform/TextPrompt.h"
 
 struct SDL_Window;
@@ -16,7 +17,9 @@ union SDL_Event;
 class DialogFont;
 class Window;
 
-// A small modal window of our own, centred over the game's window: the
+// A small modal window of our own, centred over the game's window and
+// enlarged by the same scale (its picture is painted at the plain size and
+// shown k times as large, and its sizes below are of that picture): the
 // message, an edit box with a caret that takes text input, OK (the default:
 // Enter) and Cancel (Escape, the close box). As a message box it has the
 // text and OK alone, which Enter, Escape and the close box answer. It runs
@@ -56,6 +59,9 @@ class DialogWindow {
     struct WindowFree {
         void operator()(SDL_Window* window) const;
     };
+    struct SurfaceFree {
+        void operator()(SDL_Surface* surface) const;
+    };
     enum class Pressed { None, Ok, Cancel };
     enum class Closed { Ok, Cancel, Quit };
     using Outcome = std::optional<Closed>;  // empty: still open
@@ -87,6 +93,9 @@ class DialogWindow {
     std::unique_ptr<DialogFont> font_;
     std::vector<std::string> lines_;
     std::unique_ptr<SDL_Window, WindowFree> window_;
+    // The dialog's picture at the plain size.
+    std::unique_ptr<SDL_Surface, SurfaceFree> picture_;
+    PixelScale scale_;
     // Events for the game's own window, handed back when the dialog closes.
     std::vector<SDL_Event> forLater_;
     EditField field_;

@@ -6,6 +6,7 @@
 #include <climits>
 
 #include "platform/MessageBox.h"
+#include "platform/PixelScale.h"
 #include "platform/WindowEvents.h"
 
 #if defined(__unix__) && __has_include(<X11/Xlib.h>) && __has_include(<dlfcn.h>)
@@ -96,13 +97,15 @@ void DispatchWindowEvent(const SDL_WindowEvent& event, WindowEvents& events) {
     }
 }
 
-void DispatchButton(const SDL_MouseButtonEvent& event, WindowEvents& events) {
+// The game hears of game pixels only, whatever the window's scale.
+void DispatchButton(const SDL_MouseButtonEvent& event, const PixelScale& scale,
+                    WindowEvents& events) {
     bool down = event.type == SDL_MOUSEBUTTONDOWN;
+    int x = scale.ToGame(event.x), y = scale.ToGame(event.y);
     if (event.button == SDL_BUTTON_LEFT) {
-        down ? events.OnLeftButtonDown(event.x, event.y) : events.OnLeftButtonUp(event.x, event.y);
+        down ? events.OnLeftButtonDown(x, y) : events.OnLeftButtonUp(x, y);
     } else if (event.button == SDL_BUTTON_RIGHT) {
-        down ? events.OnRightButtonDown(event.x, event.y)
-             : events.OnRightButtonUp(event.x, event.y);
+        down ? events.OnRightButtonDown(x, y) : events.OnRightButtonUp(x, y);
     }
 }
 }  // namespace
@@ -125,12 +128,13 @@ bool EventPump::DispatchOne(uint32_t windowId, WindowEvents& events) {
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
             if (event.button.windowID == windowId && event.button.which != SDL_TOUCH_MOUSEID) {
-                DispatchButton(event.button, events);
+                DispatchButton(event.button, PixelScale::Of(windowId), events);
             }
             break;
         case SDL_MOUSEMOTION:
             if (event.motion.windowID == windowId && event.motion.which != SDL_TOUCH_MOUSEID) {
-                events.OnMouseMove(event.motion.x, event.motion.y);
+                PixelScale scale = PixelScale::Of(windowId);
+                events.OnMouseMove(scale.ToGame(event.motion.x), scale.ToGame(event.motion.y));
             }
             break;
         default:

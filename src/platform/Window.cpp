@@ -2,9 +2,11 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/BitmapFile.h"
+#include "platform/DesktopScale.h"
 #include "platform/DisplayLoss.h"
 #include "platform/Headless.h"
 #include "platform/HostPath.h"
@@ -20,6 +22,17 @@ bool ScreenOrAskedForDriver() {
         return false;
     const char* requested = SDL_getenv("SDL_VIDEODRIVER");
     return requested && SDL_strcasecmp(requested, driver) == 0;
+}
+
+// The client area's place, moved no further than needed to keep it within
+// the primary display's usable area, as an enlarged window may not be there.
+SDL_Point PlaceWithin(int left, int top, int width, int height) {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0)
+        return {left, top};
+    left = std::max(usable.x, std::min(left, usable.x + usable.w - width));
+    top = std::max(usable.y, std::min(top, usable.y + usable.h - height));
+    return {left, top};
 }
 }  // namespace
 
@@ -46,8 +59,11 @@ std::unique_ptr<Window> Window::Open(const std::string& title, int left, int top
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return nullptr;
     }
+    PixelScale scale(DesktopScale::Choose(clientWidth, clientHeight));
+    const int width = scale.ToWindow(clientWidth), height = scale.ToWindow(clientHeight);
+    SDL_Point place = PlaceWithin(scale.ToWindow(left), scale.ToWindow(top), width, height);
     SDL_Window* window =
-        SDL_CreateWindow(title.c_str(), left, top, clientWidth, clientHeight, SDL_WINDOW_HIDDEN);
+        SDL_CreateWindow(title.c_str(), place.x, place.y, width, height, SDL_WINDOW_HIDDEN);
     if (!window) {
         if (error)
             *error = SDL_GetError();
@@ -55,7 +71,9 @@ std::unique_ptr<Window> Window::Open(const std::string& title, int left, int top
         return nullptr;
     }
     DisplayLoss::Install();
-    return std::unique_ptr<Window>(new Window(window, left, top));
+    auto opened = std::unique_ptr<Window>(new Window(window, place.x, place.y, scale));
+    opened->scale_.Attach(window);
+    return opened;
 }
 
 Window::~Window() {
@@ -63,7 +81,8 @@ Window::~Window() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-void Window::SetIcon(const std::string& gamePath) {
+void Window::SetIcon(const std::string& smallerGamePath, const std::string& largerGamePath) {
+    const std::string& gamePath = scale_.Factor() > 1 ? largerGamePath : smallerGamePath;
     SDL_Surface* icon = LoadBitmapFile(HostPath(gamePath));
     if (!icon) {
         std::fprintf(stderr, "Vlims: could not load the window icon \"%s\": %s\n", gamePath.c_str(),
@@ -91,6 +110,20 @@ void Window::Show() {
     if (top != 0 || left != 0)
         SDL_SetWindowPosition(window_, left_, top_);
     SDL_RaiseWindow(window_);
+}
+
+void Window::ShowFrame(SDL_Surface* frame, const SDL_Rect& part) {
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (!target)
+        return;
+    const int k = scale_.Factor();
+    if (target->w != frame->w * k || target->h != frame->h * k) {
+        SDL_BlitScaled(frame, nullptr, target, nullptr);
+        SDL_UpdateWindowSurface(window_);
+        return;
+    }
+    SDL_Rect shown = scale_.Enlarge(frame, part, target);
+    SDL_UpdateWindowSurfaceRects(window_, &shown, 1);
 }
 
 void Window::ClientSize(int* width, int* height) const {

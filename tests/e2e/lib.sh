@@ -63,12 +63,19 @@ e2e_until() {
 e2e_start_x() {
     E2E_TMP=$(mktemp -d /tmp/vlims-e2e.XXXXXX)
     trap e2e_cleanup EXIT
+    e2e_start_server
+}
+
+# Xvfb with a screen of $E2E_SCREEN (1024x768 unless set), and openbox.
+e2e_start_server() {
     local fd_file="$E2E_TMP/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd_file" 2>"$E2E_TMP/xvfb.log" &
+    rm -f "$fd_file"
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp 3>"$fd_file" 2>"$E2E_TMP/xvfb.log" &
     E2E_XVFB_PID=$!
     e2e_until "$E2E_XVFB_PID" test -s "$fd_file" || e2e_fail "no Xvfb: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=":$(tr -d '[:space:]' <"$fd_file")"
-    unset SDL_VIDEODRIVER
+    # The game's scale is the test's to set, not the desktop's the tests run on.
+    unset SDL_VIDEODRIVER VLIMS_SCALE GDK_SCALE QT_SCALE_FACTOR
     # No sound card here: the dummy driver keeps the audio path exercised.
     export SDL_AUDIODRIVER=dummy
     openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
@@ -76,6 +83,13 @@ e2e_start_x() {
     e2e_until "$E2E_WM_PID" wmctrl -m 2>/dev/null ||
         e2e_fail "no openbox: $(cat "$E2E_TMP/openbox.log")"
     e2e_log "X server on $DISPLAY"
+}
+
+# Another X server, with a screen of $1, in place of the running one.
+e2e_restart_x() {
+    kill "$E2E_WM_PID" "$E2E_XVFB_PID" 2>/dev/null || true
+    wait "$E2E_WM_PID" "$E2E_XVFB_PID" 2>/dev/null || true
+    E2E_SCREEN=$1 e2e_start_server
 }
 
 # Starts the game from its folder (or from the working directory $1) in the
@@ -105,9 +119,10 @@ e2e_client_size() {
 }
 
 # A press the game's 10 ms tick cannot miss: the button stays down 150 ms,
-# as a player's click does, with the pointer settled first.
+# as a player's click does, with the pointer settled first. Places are game
+# pixels, on the window scaled by $E2E_SCALE (1 unless set).
 e2e_click() {
-    xdotool mousemove --window "$1" "$2" "$3"
+    xdotool mousemove --window "$1" $(($2 * ${E2E_SCALE:-1})) $(($3 * ${E2E_SCALE:-1}))
     sleep 0.1
     xdotool mousedown 1
     sleep 0.15
@@ -184,7 +199,7 @@ e2e_said() {
 
 # An empty part of the panel, where nothing animates.
 play_park_pointer() {
-    xdotool mousemove --window "$1" 600 30
+    xdotool mousemove --window "$1" $((600 * ${E2E_SCALE:-1})) $((30 * ${E2E_SCALE:-1}))
 }
 
 play_box_shown() {
@@ -199,13 +214,21 @@ play_wait_box() {
     E2E_WAIT=${2:-100} e2e_until "$E2E_GAME_PID" play_box_shown "$1"
 }
 
-# The window's client area as raw RGB bytes (625 x 440 x 3).
+# The window's client area as raw RGB bytes (625 x 440 x 3); a window scaled
+# by $E2E_SCALE is shrunk by taking every k-th pixel of every k-th row.
 play_window_rgb() {
-    local window=$1 out=$2 size
+    local window=$1 out=$2 size k=${E2E_SCALE:-1}
     import -window "$window" "$out.png"
     convert "$out.png" -depth 8 "rgb:$out"
     size=$(stat -c %s "$out")
-    [[ "$size" == $((625 * 440 * 3)) ]] || e2e_fail "window shot is $size bytes"
+    [[ "$size" == $((625 * 440 * 3 * k * k)) ]] || e2e_fail "window shot is $size bytes"
+    ((k == 1)) || python3 - "$out" "$k" <<'PY'
+import sys
+path, k = sys.argv[1], int(sys.argv[2])
+data, row = open(path, "rb").read(), 625 * k * 3
+shrunk = b"".join(data[y * k * row:(y * k + 1) * row] for y in range(440))
+open(path, "wb").write(b"".join(shrunk[i:i + 3] for i in range(0, len(shrunk), 3 * k)))
+PY
 }
 
 # A shot of $window into $E2E_TMP/$1.rgb and saved_board.py's check of it:

@@ -150,10 +150,10 @@ FolderFault Breaks(const std::string& file, AssetFault fault) {
         if (std::isalnum(static_cast<unsigned char>(c)))
             name += c;
     }
-    // The icon belongs to the window, which a headless run has not; the two
+    // The icons belong to the window, which a headless run has not; the two
     // sounds are made for the game but no move plays them.
-    const bool read = !std::set<std::string>{"Graphics/Gui/Icon.bmp", "Sounds/Rotate.wav",
-                                             "Sounds/Switch Vlims.wav"}
+    const bool read = !std::set<std::string>{"Graphics/Gui/Icon.bmp", "Graphics/Gui/Icon Large.bmp",
+                                             "Sounds/Rotate.wav", "Sounds/Switch Vlims.wav"}
                            .count(file);
     auto damage = [=](FaultTest&) {
         if (fault == AssetFault::Truncated)

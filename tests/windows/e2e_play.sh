@@ -1,13 +1,15 @@
 #!/bin/bash
 # vlims.exe under Wine on Xvfb: its window and client area, a Hard game from
 # Play Game, and the close request that saves it: the message box, a whole
-# "Data\Resume.dat" of that game, exit code 1.
+# "Data\Resume.dat" of that game, exit code 1. Then a desktop at 200%
+# (LogPixels 192): the manifest leaves the enlarging to the game, whose
+# window doubles.
 source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/wine.sh"
 E2E_PROGRAM=vlims.exe
 E2E_LAUNCHER=$WINE
-e2e_setup "$1"
-trap 'e2e_cleanup; wine_stop' EXIT
+E2E_SCREEN=1600x1200 e2e_setup "$1"
+trap 'wine_dpi 96; e2e_cleanup; wine_stop' EXIT
 wine_prepare
 play_skip_start_help
 saved="$E2E_GAME_DIR/Data/Resume.dat"
@@ -45,4 +47,12 @@ variant, difficulty, level = struct.unpack("<3i", open(sys.argv[1], "rb").read()
 assert (variant, difficulty, level) == (0, 3, 1), (variant, difficulty, level)
 PY
 compgen -G "$E2E_GAME_DIR/Data/*.tmp-*" >/dev/null && e2e_fail "a temporary file was left in Data"
+
+wine_dpi 192
+e2e_start_game
+size=$(e2e_client_size "$(e2e_find_window)")
+[[ "$size" == "1250x880" ]] || e2e_fail "client area $size at 192 DPI, expected 1250x880"
+e2e_close
+e2e_wait_exit
+e2e_expect_clean_exit 1
 e2e_log "ok"

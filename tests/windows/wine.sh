@@ -19,3 +19,12 @@ wine_prepare() {
 wine_stop() {
     /usr/lib/wine/wineserver -k 2>/dev/null || true
 }
+
+# The desktop's DPI, as its display settings set it (96 is 100%).
+wine_dpi() {
+    local key
+    [[ -f "$WINEPREFIX/system.reg" ]] || return 0  # no prefix made yet: nothing to set back
+    for key in 'HKCU\Control Panel\Desktop' 'HKCC\Software\Fonts'; do
+        "$WINE" reg add "$key" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || true
+    done
+}

@@ -120,6 +120,8 @@ void Catalogue::Interface(ArtworkSet& set) {
     Picture(set, kGui + "Name 1.bmp", 250, 20, [](Canvas& c) { PicturePainter::NameStripe(c, 1); });
     Picture(set, kGui + "Name 2.bmp", 250, 20, [](Canvas& c) { PicturePainter::NameStripe(c, 2); });
     Picture(set, kGui + "Icon.bmp", 32, 32, PicturePainter::Icon);
+    // For a window the desktop's scale enlarges.
+    Picture(set, kGui + "Icon Large.bmp", 64, 64, PicturePainter::Icon);
 }
 
 void Catalogue::Fonts(ArtworkSet& set) {
