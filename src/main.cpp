@@ -1,7 +1,7 @@
-#include <cstdio>
 #include <optional>
 
 #include "app/GameApp.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/FileIo.h"
 #include "platform/FolderLock.h"
 #include "platform/GameFolders.h"
@@ -18,7 +18,7 @@ int main() {
     // touching a file.
     FolderLock dataLock(HostPath("Data"));
     if (dataLock.Status() == FolderLock::State::HeldByAnother) {
-        std::fprintf(stderr, "Vlims: another copy of the game is using this folder; quitting\n");
+        DiagnosticLog::Report("start", "another copy of the game is using this folder; quitting");
         ShowMessageBox("Already running...",
                        "Vlims is already running from this folder.  Only one copy can play here "
                        "at a time.");
@@ -28,6 +28,9 @@ int main() {
     // killed; the file it was replacing is still whole.
     if (dataLock.Status() == FolderLock::State::Held)
         RemoveStaleTemporaries(HostPath("Data"));
+    // From here on reports are kept in the player's folder too; the copy
+    // turned away above writes nothing there, not even its reason.
+    DiagnosticLog log(HostPath(DiagnosticLog::kGamePath));
     GameApp app;
     return app.Run();
 }

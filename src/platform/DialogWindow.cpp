@@ -3,11 +3,11 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
 #include "platform/Clock.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/DialogFont.h"
 #include "platform/Headless.h"
 #include "platform/ScriptedPrompts.h"
@@ -70,8 +70,8 @@ PromptAnswer DialogWindow::Run(const TextPrompt& prompt) {
     if (ScriptedPrompts* script = ScriptedPrompts::Active())
         return script->Answer(prompt);
     if (!HasScreen()) {
-        std::fprintf(stderr, "Vlims: no screen to show \"%s\" on; taken as Cancel\n",
-                     prompt.caption.c_str());
+        DiagnosticLog::Report("dialog", "no screen to show \"%s\" on; taken as Cancel",
+                              prompt.caption.c_str());
         return {};
     }
     DialogWindow dialog(prompt);
@@ -135,8 +135,8 @@ bool DialogWindow::Open() {
     window_.reset(SDL_CreateWindow(prompt_.caption.c_str(), x, y, width_, height_,
                                    SDL_WINDOW_SHOWN | SDL_WINDOW_SKIP_TASKBAR));
     if (!window_) {
-        std::fprintf(stderr, "Vlims: cannot open the \"%s\" window: %s\n", prompt_.caption.c_str(),
-                     SDL_GetError());
+        DiagnosticLog::Report("dialog", "cannot open the \"%s\" window: %s",
+                              prompt_.caption.c_str(), SDL_GetError());
         return false;
     }
     if (parent)

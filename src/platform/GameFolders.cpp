@@ -2,10 +2,11 @@
 
 #include <SDL.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 #include <utility>
+
+#include "platform/DiagnosticLog.h"
 
 #ifndef VLIMS_SHIPPED_FROM_EXECUTABLE
 // The layout of an installed game: the executable in <prefix>/games, what it
@@ -79,7 +80,7 @@ std::optional<GameFolders> GameFolders::ForThisProcess() {
     std::string reason;
     std::optional<GameFolders> folders = Decide(facts, reason);
     if (!folders) {
-        std::fprintf(stderr, "Vlims: %s.\n", reason.c_str());
+        DiagnosticLog::Report("folders", "%s.", reason.c_str());
         return std::nullopt;
     }
     if (folders->Installed()) {
@@ -88,8 +89,9 @@ std::optional<GameFolders> GameFolders::ForThisProcess() {
         std::error_code error;
         fs::create_directories(folders->player_ / "Data", error);
         if (error)
-            std::fprintf(stderr, "Vlims: cannot make %s: %s\n",
-                         (folders->player_ / "Data").string().c_str(), error.message().c_str());
+            DiagnosticLog::Report("folders", "cannot make %s: %s",
+                                  (folders->player_ / "Data").string().c_str(),
+                                  error.message().c_str());
     }
     return folders;
 }

@@ -1,7 +1,6 @@
 #include "platform/MessageBox.h"
 
-#include <cstdio>
-
+#include "platform/DiagnosticLog.h"
 #include "platform/DialogWindow.h"
 #include "platform/DisplayLoss.h"
 #include "platform/Headless.h"
@@ -24,7 +23,7 @@ void ShowMessageBox(const std::string& caption, const std::string& text) {
     // A headless run, or one whose display is gone, must never wait for a
     // box nobody can see.
     if (DisplayLoss::Lost() || !HasScreen()) {
-        std::fprintf(stderr, "Vlims: %s: %s\n", caption.c_str(), text.c_str());
+        DiagnosticLog::Report("message box", "%s: %s", caption.c_str(), text.c_str());
         return;
     }
     TextPrompt prompt = style;

@@ -2,9 +2,8 @@
 
 #include <SDL.h>
 
-#include <cstdio>
-
 #include "platform/BitmapFile.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/DisplayLoss.h"
 #include "platform/Headless.h"
 #include "platform/HostPath.h"
@@ -66,8 +65,8 @@ Window::~Window() {
 void Window::SetIcon(const std::string& gamePath) {
     SDL_Surface* icon = LoadBitmapFile(HostPath(gamePath));
     if (!icon) {
-        std::fprintf(stderr, "Vlims: could not load the window icon \"%s\": %s\n", gamePath.c_str(),
-                     SDL_GetError());
+        DiagnosticLog::Report("window", "could not load the window icon \"%s\": %s",
+                              gamePath.c_str(), SDL_GetError());
         return;
     }
     SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 0, 0, 0));

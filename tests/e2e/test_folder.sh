@@ -14,7 +14,7 @@ focused() { [[ "$(xdotool getactivewindow getwindowname 2>/dev/null)" == xmessag
 e2e_launch
 first=$E2E_GAME_PID
 e2e_press play
-sleep 1
+e2e_until "$first" test -s "$DATA/Help.dat" || e2e_fail "no game started"
 : >"$DATA/Resume.dat.tmp-AbC123"  # as a save in progress leaves it
 listing >"$E2E_TMP/before.txt"
 e2e_start_game
@@ -34,11 +34,9 @@ e2e_launch
 xmessage -geometry +700+500 "focus elsewhere" &
 other=$!
 e2e_until "$other" focused || e2e_fail "xmessage has no focus"
-xdotool mousemove --window "$window" 400 120 click 1  # Play Game, no hold
+e2e_rest_after xdotool mousemove --window "$window" 400 120 click 1  # Play Game, no hold
 kill "$other"
-sleep 1.5
-play_swap
-sleep 1.5
+e2e_rest_after play_swap
 e2e_close_through "$NOT_SAVED_BOX"
 [[ ! -e "$DATA" ]] || e2e_fail "the game made a Data folder"
 e2e_said 'Times Roman 10 Font Metrics.dat' "the missing font metrics were not named on stderr"

@@ -16,12 +16,10 @@ for cycle in $(seq "$CYCLES"); do
     cp -r "$DATA" "$BEFORE"
     e2e_start_game
     window=$(e2e_find_window)
-    sleep 0.8
-    e2e_press play
-    sleep 0.8
+    e2e_until_still "$window" || e2e_fail "the start screen never settled"
+    e2e_rest_after e2e_press play
     if ((cycle % 2 == 0)); then
-        e2e_press end  # the end marker, then the score screen
-        sleep 0.8
+        e2e_rest_after e2e_press end  # the end marker, then the score screen
     fi
     e2e_close
     # 0 to 200 ms after the close request: before, during or after the save

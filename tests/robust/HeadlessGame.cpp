@@ -41,11 +41,13 @@ void HeadlessGame::CopyGameFolder() {
 
 HeadlessGame::HeadlessGame(uint32_t startTick) : clock_(startTick), app_(HeadlessSetup()) {
     mouse = MouseState{};
+    app_.GetDisplay().CheckEveryPresent();
 }
 
 HeadlessGame::~HeadlessGame() {
     mouse = MouseState{};
     EXPECT_EQ(brokenQuiet_, 0) << "a tick the loop sleeps through would have shown a change";
+    EXPECT_EQ(app_.GetDisplay().StalePresents(), 0) << "a present left part of a change unshown";
 }
 
 void HeadlessGame::Start() {
