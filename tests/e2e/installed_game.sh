@@ -24,8 +24,10 @@ E2E_GAME_PID=$!
 window=$(e2e_find_window)
 e2e_until_still "$window" || e2e_fail "the start screen never settled"
 [[ -d "$PLAYER_DIR/Data" ]] || e2e_fail "the player's folder $PLAYER_DIR/Data was not made"
-e2e_rest_after e2e_press play
-e2e_rest_after play_swap
+e2e_press play
+sleep 1.5
+play_swap
+sleep 4.5
 e2e_close_through "$SAVED_BOX"
 [[ $(stat -c %U "$saved") == "$PLAYER" ]] || e2e_fail "the saved game is not the player's"
 play_saved check "$saved" || e2e_fail "bad saved game"

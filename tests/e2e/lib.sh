@@ -176,11 +176,9 @@ e2e_rest_after() {
     "$@"
     e2e_until_still "$window" "$before" || e2e_fail "the window did not settle after: $*"
 }
-e2e_window_changed() {
-    [[ "$(e2e_window_sum "$1")" != "$2" ]]
-}
 # Waits until the window shows a drawn frame (not its first black) three
-# times in a row: what was growing in, sliding or loading has come to rest. With a
+# times in a row: a screen that has come to rest. The start and score
+# screens do; the play screen never does (its Vlims pull faces when idle). With a
 # second argument, a frame like that sum does not count: the change it
 # waits for has not come yet.
 e2e_until_still() {
@@ -214,12 +212,8 @@ e2e_press() {
 # neighbour: a swap, kept or undone. (Cells start at 20 and are 40 apart;
 # a click on the gap between two pieces selects nothing.)
 play_swap() {
-    local before
-    before=$(e2e_window_sum "$window")
     e2e_click "$window" 200 "${1:-200}"
-    # The selected piece trembles from then on: its first frame is the sign.
-    e2e_until "$E2E_GAME_PID" e2e_window_changed "$window" "$before" ||
-        e2e_fail "the first click selected nothing"
+    sleep 0.3
     e2e_click "$window" 240 "${1:-200}"
 }
 
@@ -273,7 +267,7 @@ play_shot() {
     local shot="$E2E_TMP/$1.rgb" command=$2
     shift 2
     play_park_pointer "$window"
-    e2e_until_still "$window" || e2e_fail "the window never settled for the shot $1"
+    sleep 0.3 # the play screen never rests (idle faces): no still frame to wait for
     play_window_rgb "$window" "$shot"
     play_saved "$command" "$@" "$shot" "$E2E_GAME_DIR"
 }

@@ -34,9 +34,11 @@ e2e_launch
 xmessage -geometry +700+500 "focus elsewhere" &
 other=$!
 e2e_until "$other" focused || e2e_fail "xmessage has no focus"
-e2e_rest_after xdotool mousemove --window "$window" 400 120 click 1  # Play Game, no hold
+xdotool mousemove --window "$window" 400 120 click 1  # Play Game, no hold
 kill "$other"
-e2e_rest_after play_swap
+sleep 1.5
+play_swap
+sleep 1.5
 e2e_close_through "$NOT_SAVED_BOX"
 [[ ! -e "$DATA" ]] || e2e_fail "the game made a Data folder"
 e2e_said 'Times Roman 10 Font Metrics.dat' "the missing font metrics were not named on stderr"

@@ -31,7 +31,8 @@ dialog_changed() { [[ "$(dialog_sum)" != "$1" ]]; }
 # Resume (a fresh saved game of $1 points), End, and wait for the dialog.
 end_game_with() {
     play_saved write "$E2E_GAME_DIR/Data/Resume.dat" 0 "$1"
-    e2e_rest_after e2e_press resume
+    e2e_press resume
+    sleep 1.2
     e2e_press end
     play_wait_box "High Score" || e2e_fail "no \"High Score\" window for $1 points"
     e2e_until "$E2E_GAME_PID" dialog_focused || e2e_fail "the dialog has no focus"

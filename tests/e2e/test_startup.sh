@@ -22,7 +22,8 @@ PATH="$E2E_TMP/bin:$PATH" e2e_launch
 e2e_press help
 e2e_until "$E2E_GAME_PID" grep -q -- "$E2E_GAME_DIR/Help/Hints.html" "$E2E_TMP/game.stderr" ||
     e2e_fail "Help said nothing"
-e2e_rest_after e2e_press play
+e2e_press play
+sleep 1.5
 # White, White, White, Red, White on (3, 4) to (7, 4).
 play_shot first-game exact 3,4=6 4,4=6 5,4=6 6,4=3 7,4=6 ||
     e2e_fail "the start help hides the row it teaches"
@@ -30,7 +31,8 @@ e2e_close_through "$SAVED_BOX"
 
 # The display goes away under a running game: what a close saves is saved.
 e2e_launch
-e2e_rest_after e2e_press play
+e2e_press play
+sleep 1.5
 kill -KILL "$E2E_XVFB_PID"
 e2e_end_clean
 play_saved check "$E2E_GAME_DIR/Data/Resume.dat" || e2e_fail "no saved game after the display was lost"
