@@ -27,16 +27,13 @@ LogState& State() {
     return state;
 }
 
+// Called under the log's lock: std::localtime's result is shared.
 std::string LocalTime() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm* local = std::localtime(&now);
     char text[32] = "";
-    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    if (local)
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", local);
     return text;
 }
 
@@ -79,9 +76,9 @@ bool WriteToFile(const std::string& path, const std::string& line) {
 }
 
 void Emit(const char* source, const std::string& message) {
-    const std::string line = LocalTime() + " Vlims (" + source + "): " + message + "\n";
     LogState& state = State();
     std::lock_guard<std::recursive_mutex> lock(state.mutex);
+    const std::string line = LocalTime() + " Vlims (" + source + "): " + message + "\n";
     std::fputs(line.c_str(), stderr);
     if (state.path.empty() || state.writing)
         return;
