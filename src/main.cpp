@@ -1,6 +1,8 @@
+#include <optional>
 #include <string>
 
 #include "app/GameApp.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/FileIo.h"
 #include "platform/FolderLock.h"
 #include "platform/GameFolders.h"
@@ -31,6 +33,9 @@ int main() {
     // killed; the file it was replacing is still whole.
     if (dataLock.Status() == FolderLock::State::Held)
         RemoveStaleTemporaries(HostPath("Data"));
+    // From here on reports are kept in the player's folder too; the copy
+    // turned away above writes nothing there, not even its reason.
+    DiagnosticLog log(HostPath(DiagnosticLog::kGamePath));
     GameApp app;
     return app.Run();
 }

@@ -1,11 +1,10 @@
 #include "app/MainFrame.h"
 
-#include <cstdio>
-
 #include "app/MouseState.h"
 #include "engine/Display.h"
 #include "engine/SoundSystem.h"
 #include "platform/Clock.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/DialogWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/Window.h"
@@ -85,7 +84,7 @@ bool MainFrame::PassesGraphicsCheck(Setup& setup) {
     window_ = setup.openWindow(&error);
     if (window_)
         return true;
-    std::fprintf(stderr, "Vlims: the graphics check failed: %s\n", error.c_str());
+    DiagnosticLog::Report("graphics", "the graphics check failed: %s", error.c_str());
     return false;
 }
 

@@ -1,9 +1,9 @@
 #include "engine/BitmapFont.h"
 
 #include "engine/Display.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
-#include "platform/ReportOnce.h"
 
 namespace {
 constexpr int kCellsPerRow = 16;
@@ -24,14 +24,16 @@ void BitmapFont::LoadMetrics(const std::string& metricsPath) {
     widths_.fill(0);
     std::optional<std::string> bytes = ReadWholeFile(HostPath(metricsPath), kMetricsSize);
     if (!bytes) {
-        ReportOnce(metricsPath, "Vlims: font metrics \"" + metricsPath +
-                                    "\" is missing; its characters have no width");
+        DiagnosticLog::ReportOnce(metricsPath, "font",
+                                  "font metrics \"%s\" is missing; its characters have no width",
+                                  metricsPath.c_str());
         return;
     }
     if (bytes->size() < kMetricsSize) {
-        ReportOnce(metricsPath, "Vlims: font metrics \"" + metricsPath + "\" holds " +
-                                    std::to_string(bytes->size()) +
-                                    " of 256 widths; the rest have no width");
+        DiagnosticLog::ReportOnce(
+            metricsPath, "font",
+            "font metrics \"%s\" holds %zu of 256 widths; the rest have no width",
+            metricsPath.c_str(), bytes->size());
     }
     for (size_t i = 0; i < bytes->size(); ++i) widths_[i] = static_cast<signed char>((*bytes)[i]);
 }

@@ -3,13 +3,12 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 #include "platform/BitmapFile.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
-#include "platform/ReportOnce.h"
 #include "platform/TextMode.h"
 #include "platform/Window.h"
 
@@ -76,7 +75,7 @@ void Display::Log(const char* message) {
 bool Display::Create(Window* window) {
     window_ = window;
     if (window_ && !SDL_GetWindowSurface(window_->Handle())) {
-        std::fprintf(stderr, "Vlims: no drawing surface for the window: %s\n", SDL_GetError());
+        DiagnosticLog::Report("display", "no drawing surface for the window: %s", SDL_GetError());
         Log("\n Could not obtain Direct Draw Interface!");
         window_ = nullptr;
         return false;
@@ -96,7 +95,7 @@ bool Display::SetWindowed(int width, int height) {
     backBuffer_ = NewSurface(width, height);
     lastPresented_ = NewSurface(width, height);
     if (!backBuffer_ || !lastPresented_) {
-        std::fprintf(stderr, "Vlims: could not create the back buffer: %s\n", SDL_GetError());
+        DiagnosticLog::Report("display", "could not create the back buffer: %s", SDL_GetError());
         backBuffer_.reset();
         lastPresented_.reset();
         Log("\n Could not set windowed mode cooperative level!");
@@ -136,8 +135,8 @@ ImagePtr Display::LoadImageFile(const std::string& path, int width, int height) 
     auto image = std::make_unique<Image>();
     image->surface = NewSurface(width, height);
     if (!image->surface) {
-        std::fprintf(stderr, "Vlims: no memory for picture \"%s\" (%d x %d)\n", path.c_str(), width,
-                     height);
+        DiagnosticLog::Report("picture", "no memory for picture \"%s\" (%d x %d)", path.c_str(),
+                              width, height);
         return image;
     }
     image->width = width;
@@ -147,7 +146,8 @@ ImagePtr Display::LoadImageFile(const std::string& path, int width, int height) 
 
     SurfacePtr file(LoadBitmapFile(HostPath(path)));
     if (!file) {
-        ReportOnce(path, "Vlims: could not load picture \"" + path + "\": " + SDL_GetError());
+        DiagnosticLog::ReportOnce(path, "picture", "could not load picture \"%s\": %s",
+                                  path.c_str(), SDL_GetError());
         return image;
     }
     // The file's top-left width x height pixels, copied one to one; the new
@@ -298,6 +298,21 @@ void Display::Remember(const Area& area) {
 void Display::Present() {
     if (!backBuffer_)
         return;
+    PresentChanges();
+    if (checkPresents_ && !ShowsBackBuffer())
+        ++stalePresents_;
+}
+
+bool Display::ShowsBackBuffer() const {
+    const size_t bytes = static_cast<size_t>(bufferWidth_) * sizeof(uint32_t);
+    for (int y = 0; y < bufferHeight_; ++y) {
+        if (std::memcmp(Row(backBuffer_.get(), y), Row(lastPresented_.get(), y), bytes) != 0)
+            return false;
+    }
+    return true;
+}
+
+void Display::PresentChanges() {
     // A tick of the same draws as the last one carried out would leave the
     // same pixels, unless some of it already ran over what the last one left.
     bool sameAsLastTick = !tickIncomplete_ && carriedOut_ == 0 && tickDraws_ == lastDraws_;

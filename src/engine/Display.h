@@ -57,6 +57,12 @@ class Display {
     // Counts presents that showed a changed frame (headless too: those that
     // would have reached a window). For tests and benchmarks.
     int PresentedFrames() const { return presentedFrames_; }
+    // For tests: from now on every present compares the whole frame on show
+    // with the back buffer and counts those that leave them different (a
+    // changed part cut short leaves a trail the player sees). A full compare
+    // per present, so the game never asks for it.
+    void CheckEveryPresent() { checkPresents_ = true; }
+    int StalePresents() const { return stalePresents_; }
     // The window lost its contents (an expose): the next Present shows the
     // whole frame even if nothing changed.
     void Invalidate() { wholeFrameDue_ = true; }
@@ -90,6 +96,8 @@ class Display {
     Area ChangedPart(const Area& area) const;
     void Remember(const Area& area);
     void ShowInWindow(const Area& area);
+    void PresentChanges();
+    bool ShowsBackBuffer() const;
 
     std::string logText_;
     Window* window_ = nullptr;
@@ -113,4 +121,6 @@ class Display {
     mutable Area changed_;
     bool wholeFrameDue_ = true;
     bool created_ = false;
+    bool checkPresents_ = false;
+    int stalePresents_ = 0;
 };

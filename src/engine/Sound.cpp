@@ -2,9 +2,9 @@
 
 #include "engine/SoundSystem.h"
 #include "engine/WavReader.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
-#include "platform/ReportOnce.h"
 
 namespace {
 // Far beyond any effect the game ships (a second is 44 kB); a bigger file is
@@ -32,11 +32,12 @@ bool Sound::LoadWav(const std::string& path, SoundSystem& system) {
 
     std::optional<std::string> bytes = ReadWholeFile(HostPath(path), kLargestWavFile);
     if (!bytes) {
-        ReportOnce(path, "Vlims: could not open sound \"" + path + "\"");
+        DiagnosticLog::ReportOnce(path, "sound", "could not open sound \"%s\"", path.c_str());
         return false;
     }
     if (!ReadWavSamples(*bytes, samples_)) {
-        ReportOnce(path, "Vlims: \"" + path + "\" is not a PCM WAV file the game can play");
+        DiagnosticLog::ReportOnce(path, "sound", "\"%s\" is not a PCM WAV file the game can play",
+                                  path.c_str());
         samples_.clear();
         return false;
     }

@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <climits>
-#include <cstdio>
 
 #include "engine/Sound.h"
 #include "platform/Clock.h"
+#include "platform/DiagnosticLog.h"
 
 namespace {
 // Holds the audio device's lock for a scope, so the callback never sees the
@@ -50,7 +50,7 @@ bool SoundSystem::Create(Window* window) {
     if (audioInitialised_)
         return true;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "Vlims: no sound: %s\n", SDL_GetError());
+        DiagnosticLog::Report("sound", "no sound: %s", SDL_GetError());
         return true;
     }
     audioInitialised_ = true;
@@ -75,7 +75,7 @@ bool SoundSystem::OpenDevice() {
     // SDL converts to whatever the device wants, so the format is always ours.
     device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     if (!device_) {
-        std::fprintf(stderr, "Vlims: no sound device: %s\n", SDL_GetError());
+        DiagnosticLog::Report("sound", "no sound device: %s", SDL_GetError());
         return false;
     }
     lastHeard_ = TickCount();

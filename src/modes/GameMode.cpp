@@ -1,12 +1,12 @@
 #include "modes/GameMode.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 
 #include "engine/Display.h"
 #include "modes/SavedGame.h"
 #include "platform/Clock.h"
+#include "platform/DiagnosticLog.h"
 
 namespace {
 struct PieceFrameFiles {
@@ -40,8 +40,8 @@ bool GameMode::SaveGame(const std::string& fileName, int32_t level, int32_t tota
         const std::optional<PieceColour> colour = ColourFromCode(colours[index]);
         if (!colour) {
             // Never write a file that would resume with a hole in the board.
-            std::fprintf(stderr, "Vlims: not saving \"%s\": the board is incomplete\n",
-                         fileName.c_str());
+            DiagnosticLog::Report("save", "not saving \"%s\": the board is incomplete",
+                                  fileName.c_str());
             return false;
         }
         game.colours[index] = *colour;
@@ -104,8 +104,8 @@ bool GameMode::ResumeCommon(const std::string& fileName, Display& display, Sound
     startHelpShown_ = false;
     if (RestoreBoard(fileName))
         return true;
-    std::fprintf(stderr, "Vlims: \"%s\" holds no game to resume; dealing a new board\n",
-                 fileName.c_str());
+    DiagnosticLog::Report("resume", "\"%s\" holds no game to resume; dealing a new board",
+                          fileName.c_str());
     DealWithoutLines();
     return false;
 }

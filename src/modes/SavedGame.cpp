@@ -1,7 +1,6 @@
 #include "modes/SavedGame.h"
 
-#include <cstdio>
-
+#include "platform/DiagnosticLog.h"
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
 #include "platform/LittleEndian.h"
@@ -20,8 +19,8 @@ bool WriteUnlessUnreadable(const std::string& gamePath, const std::string& bytes
     const std::string path = HostPath(gamePath);
     FileRead old = ReadFileCarefully(path, 1);
     if (old.Unreadable()) {
-        std::fprintf(stderr, "Vlims: not saving over \"%s\", which cannot be read (%s)\n",
-                     path.c_str(), old.problem.c_str());
+        DiagnosticLog::Report("save", "not saving over \"%s\", which cannot be read (%s)",
+                              path.c_str(), old.problem.c_str());
         return false;
     }
     return WriteFileAtomically(path, bytes);
@@ -88,7 +87,7 @@ bool SavedGame::End(const std::string& gamePath) {
         return true;
     if (RemoveFile(path))
         return true;
-    std::fprintf(stderr, "Vlims: could not remove \"%s\" either; the ended game stays on disk\n",
-                 path.c_str());
+    DiagnosticLog::Report("save", "could not remove \"%s\" either; the ended game stays on disk",
+                          path.c_str());
     return false;
 }

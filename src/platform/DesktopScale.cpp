@@ -2,12 +2,12 @@
 
 #include <SDL.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
 #include <string>
 
+#include "platform/DiagnosticLog.h"
 #include "platform/PixelScale.h"
 
 #if defined(__unix__) && __has_include(<X11/Xlib.h>) && __has_include(<dlfcn.h>)
@@ -27,8 +27,8 @@ std::optional<int> ForcedScale() {
         return std::nullopt;
     if (std::strlen(value) == 1 && value[0] >= '1' && value[0] - '0' <= PixelScale::kLargest)
         return value[0] - '0';
-    std::fprintf(stderr, "Vlims: VLIMS_SCALE=\"%s\" is not a scale from 1 to %d; ignored\n", value,
-                 PixelScale::kLargest);
+    DiagnosticLog::Report("scale", "VLIMS_SCALE=\"%s\" is not a scale from 1 to %d; ignored", value,
+                          PixelScale::kLargest);
     return std::nullopt;
 }
 

@@ -1,10 +1,10 @@
 #include "platform/DialogFont.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <optional>
 
 #include "platform/BitmapFile.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
 
@@ -12,14 +12,14 @@ void DialogFont::Load(const TextPrompt& prompt) {
     cell_ = prompt.fontCellSize;
     OwnedSurface sheet(LoadBitmapFile(HostPath(prompt.fontSheet)));
     if (!sheet) {
-        std::fprintf(stderr, "Vlims: cannot load \"%s\": %s\n", prompt.fontSheet.c_str(),
-                     SDL_GetError());
+        DiagnosticLog::Report("dialog", "cannot load \"%s\": %s", prompt.fontSheet.c_str(),
+                              SDL_GetError());
     } else {
         mask_ = CoverageMask(sheet.get());
     }
     std::optional<std::string> metrics = ReadWholeFile(HostPath(prompt.fontMetrics), 256);
     if (!metrics) {
-        std::fprintf(stderr, "Vlims: cannot read \"%s\"\n", prompt.fontMetrics.c_str());
+        DiagnosticLog::Report("dialog", "cannot read \"%s\"", prompt.fontMetrics.c_str());
         return;
     }
     for (size_t i = 0; i < metrics->size(); ++i) {

@@ -3,12 +3,12 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <string_view>
 
 #include "platform/Clock.h"
 #include "platform/DesktopScale.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/DialogFont.h"
 #include "platform/EventPump.h"
 #include "platform/Headless.h"
@@ -83,8 +83,8 @@ PromptAnswer DialogWindow::Run(const TextPrompt& prompt) {
     if (ScriptedPrompts* script = ScriptedPrompts::Active())
         return script->Answer(prompt);
     if (!HasScreen()) {
-        std::fprintf(stderr, "Vlims: no screen to show \"%s\" on; taken as Cancel\n",
-                     prompt.caption.c_str());
+        DiagnosticLog::Report("dialog", "no screen to show \"%s\" on; taken as Cancel",
+                              prompt.caption.c_str());
         return {};
     }
     DialogWindow dialog(prompt);
@@ -157,8 +157,8 @@ bool DialogWindow::Open() {
             SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, shown->format->format));
     }
     if (!picture_) {
-        std::fprintf(stderr, "Vlims: cannot open the \"%s\" window: %s\n", prompt_.caption.c_str(),
-                     SDL_GetError());
+        DiagnosticLog::Report("dialog", "cannot open the \"%s\" window: %s",
+                              prompt_.caption.c_str(), SDL_GetError());
         return false;
     }
     if (parent)

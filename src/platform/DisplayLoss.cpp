@@ -3,12 +3,13 @@
 #include <SDL.h>
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 
 #if defined(__unix__) && __has_include(<X11/Xlib.h>) && __has_include(<dlfcn.h>)
 #include <X11/Xlib.h>
 #include <dlfcn.h>
+
+#include "platform/DiagnosticLog.h"
 #define VLIMS_XLIB 1
 #endif
 
@@ -28,14 +29,16 @@ int OnProtocolError(::Display* display, XErrorEvent* error) {
         char text[128] = "";
         if (getErrorText)
             getErrorText(display, error->error_code, text, sizeof text);
-        std::fprintf(stderr, "Vlims: the X server refused a request (%s, opcode %d); going on\n",
-                     text, error->request_code);
+        DiagnosticLog::Report("X server",
+                              "the X server refused a request (%s, opcode %d); going on", text,
+                              error->request_code);
     }
     return 0;
 }
 
 [[noreturn]] int OnConnectionLost(::Display*) {
-    std::fprintf(stderr, "Vlims: the connection to the display was lost; saving and quitting\n");
+    DiagnosticLog::Report("X server",
+                          "the connection to the display was lost; saving and quitting");
     DisplayLoss::SaveEverything();
     std::_Exit(1);
 }

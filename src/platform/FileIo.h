@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -39,6 +40,13 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit =
 enum class WriteDurability { OnDisk, Whole };
 bool WriteFileAtomically(const std::string& path, const std::string& bytes,
                          WriteDurability durability = WriteDurability::OnDisk);
+
+// Adds `bytes` at the end of the regular file at `path`, made when missing,
+// and gives its size after; nothing when the bytes could not be added, or
+// when anything but a regular file stands at `path`: a link is never
+// followed, a pipe never waited on. Says nothing itself: the diagnostic log
+// is what uses it.
+std::optional<uint64_t> AppendToFile(const std::string& path, const std::string& bytes);
 
 // Deletes the file at `path`; true when it is gone (or was never there).
 bool RemoveFile(const std::string& path);

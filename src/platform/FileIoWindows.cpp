@@ -3,9 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <random>
 
+#include "platform/DiagnosticLog.h"
 #include "platform/FileIo.h"
 #include "platform/TemporaryName.h"
 #include "platform/WindowsText.h"
@@ -34,8 +34,8 @@ class FileHandle {
 };
 
 bool Fail(const std::string& path, const std::string& temporary, DWORD error) {
-    std::fprintf(stderr, "Vlims: could not save \"%s\": %s\n", path.c_str(),
-                 WindowsErrorText(error).c_str());
+    DiagnosticLog::Report("save", "could not save \"%s\": %s", path.c_str(),
+                          WindowsErrorText(error).c_str());
     if (!temporary.empty())
         DeleteFileW(WideFromUtf8(temporary).c_str());
     return false;
@@ -129,6 +129,27 @@ FileRead ReadFileCarefully(const std::string& path, size_t limit) {
 
 std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit) {
     return ReadFileCarefully(path, limit).bytes;
+}
+
+std::optional<uint64_t> AppendToFile(const std::string& path, const std::string& bytes) {
+    // A link (a reparse point) is opened as itself and turned away, never
+    // followed; a device or pipe is turned away by its type.
+    FileHandle file(CreateFileW(WideFromUtf8(path).c_str(), FILE_APPEND_DATA | FILE_READ_ATTRIBUTES,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+                                nullptr));
+    if (!file.Valid() || GetFileType(file.Get()) != FILE_TYPE_DISK)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(file.Get(), &info) ||
+        (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) != 0 ||
+        !WriteAll(file.Get(), bytes)) {
+        return std::nullopt;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.Get(), &size))
+        return std::nullopt;
+    return static_cast<uint64_t>(size.QuadPart);
 }
 
 bool RemoveFile(const std::string& path) {

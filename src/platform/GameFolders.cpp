@@ -2,10 +2,11 @@
 
 #include <SDL.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 #include <utility>
+
+#include "platform/DiagnosticLog.h"
 
 #ifndef VLIMS_SHIPPED_FROM_EXECUTABLE
 // The layout of an installed game: the executable in <prefix>/games, what it
@@ -100,8 +101,9 @@ GameFolders GameFolders::ForThisProcess(std::string& error) {
         std::error_code made;
         fs::create_directories(folders.player_ / "Data", made);
         if (made)
-            std::fprintf(stderr, "Vlims: cannot make %s: %s\n",
-                         (folders.player_ / "Data").string().c_str(), made.message().c_str());
+            DiagnosticLog::Report("folders", "cannot make %s: %s",
+                                  (folders.player_ / "Data").string().c_str(),
+                                  made.message().c_str());
     }
     return folders;
 }

@@ -2,8 +2,7 @@
 
 #include <SDL.h>
 
-#include <cstdio>
-
+#include "platform/DiagnosticLog.h"
 #include "platform/DialogWindow.h"
 #include "platform/DisplayLoss.h"
 #include "platform/Headless.h"
@@ -39,14 +38,14 @@ void ShowMessageBox(const std::string& caption, const std::string& text) {
     // A headless run, one whose display is gone, or one the system is
     // ending must never wait for a box nobody will answer.
     if (toStderr || DisplayLoss::Lost() || !HasScreen()) {
-        std::fprintf(stderr, "Vlims: %s: %s\n", caption.c_str(), text.c_str());
+        DiagnosticLog::Report("message box", "%s: %s", caption.c_str(), text.c_str());
         return;
     }
     ShowInWindow(caption, text);
 }
 
 void ShowMessageBoxBeforeStart(const std::string& caption, const std::string& text) {
-    std::fprintf(stderr, "Vlims: %s\n", text.c_str());
+    DiagnosticLog::Report("start", "%s", text.c_str());
     if (recorder) {
         recorder->Record(caption, text);
         return;

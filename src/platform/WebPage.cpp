@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/DiagnosticLog.h"
 #include "platform/Headless.h"
 #include "platform/HostPath.h"
 
@@ -53,7 +54,7 @@ std::string FullPath(const std::string& gamePath) {
 bool Launch(const std::string& url, const std::string& unopened) {
     if (SDL_OpenURL(url.c_str()) == 0)
         return true;
-    std::fputs(unopened.c_str(), stderr);
+    DiagnosticLog::Report("web page", "%s", unopened.c_str());
     return false;
 }
 #else
@@ -63,7 +64,9 @@ bool Launch(const std::string& url, const std::string& unopened) {
 // that shell, which returns at once. Spawning (rather than forking the game)
 // keeps the game's threads and sanitizers out of the child.
 bool Launch(const std::string& url, const std::string& unopened) {
-    static const char kScript[] = "(xdg-open \"$1\" || printf '%s' \"$2\" >&2) &";
+    // The shell's line reaches stderr only: the game has moved on by then.
+    static const char kScript[] =
+        "(xdg-open \"$1\" || printf 'Vlims (web page): %s\\n' \"$2\" >&2) &";
     const char* const argv[] = {"sh", "-c", kScript, "sh", url.c_str(), unopened.c_str(), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -75,7 +78,7 @@ bool Launch(const std::string& url, const std::string& unopened) {
         posix_spawn(&shell, "/bin/sh", &actions, nullptr, const_cast<char* const*>(argv), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (error != 0) {
-        std::fputs(unopened.c_str(), stderr);
+        DiagnosticLog::Report("web page", "%s", unopened.c_str());
         return false;
     }
     int status = 0;
@@ -104,12 +107,11 @@ bool OpenWebPage(const std::string& gamePath) {
     // Without a browser, or without a screen, the player still learns where
     // the page is.
     if (!HasScreen()) {
-        std::fprintf(stderr, "Vlims: no screen to open the page on; it is at %s\n",
-                     FullPath(gamePath).c_str());
+        DiagnosticLog::Report("web page", "no screen to open the page on; it is at %s",
+                              FullPath(gamePath).c_str());
         return true;
     }
-    return Launch(url,
-                  "Vlims: no web browser opened the page; it is at " + FullPath(gamePath) + "\n");
+    return Launch(url, "no web browser opened the page; it is at " + FullPath(gamePath));
 }
 
 WebPageRecorder::WebPageRecorder() {

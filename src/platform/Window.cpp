@@ -3,10 +3,10 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <cstdio>
 
 #include "platform/BitmapFile.h"
 #include "platform/DesktopScale.h"
+#include "platform/DiagnosticLog.h"
 #include "platform/DisplayLoss.h"
 #include "platform/Headless.h"
 #include "platform/HostPath.h"
@@ -85,8 +85,8 @@ void Window::SetIcon(const std::string& smallerGamePath, const std::string& larg
     const std::string& gamePath = scale_.Factor() > 1 ? largerGamePath : smallerGamePath;
     SDL_Surface* icon = LoadBitmapFile(HostPath(gamePath));
     if (!icon) {
-        std::fprintf(stderr, "Vlims: could not load the window icon \"%s\": %s\n", gamePath.c_str(),
-                     SDL_GetError());
+        DiagnosticLog::Report("window", "could not load the window icon \"%s\": %s",
+                              gamePath.c_str(), SDL_GetError());
         return;
     }
     SDL_SetColorKey(icon, SDL_TRUE, SDL_MapRGB(icon->format, 0, 0, 0));

@@ -1,10 +1,10 @@
 #include "screens/HighScoreTable.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <optional>
 
+#include "platform/DiagnosticLog.h"
 #include "platform/FileIo.h"
 #include "platform/HostPath.h"
 #include "platform/LittleEndian.h"
@@ -74,8 +74,9 @@ void HighScoreTable::LoadTable() {
     FileRead file = ReadFileCarefully(path, kLargestFile);
     fileUnreadable_ = file.Unreadable();
     if (fileUnreadable_) {
-        std::fprintf(stderr, "Vlims: cannot read \"%s\" (%s); showing default scores, file kept\n",
-                     path.c_str(), file.problem.c_str());
+        DiagnosticLog::Report("high scores",
+                              "cannot read \"%s\" (%s); showing default scores, file kept",
+                              path.c_str(), file.problem.c_str());
     }
     Decode(file.bytes.value_or(std::string()));
     unsaved_ = false;
@@ -84,8 +85,8 @@ void HighScoreTable::LoadTable() {
 bool HighScoreTable::SaveTable() {
     const std::string path = HostPath(kPath);
     if (fileUnreadable_) {
-        std::fprintf(stderr, "Vlims: not saving over \"%s\", which could not be read\n",
-                     path.c_str());
+        DiagnosticLog::Report("high scores", "not saving over \"%s\", which could not be read",
+                              path.c_str());
         return false;
     }
     if (!WriteFileAtomically(path, Encode()))

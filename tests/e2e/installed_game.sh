@@ -22,7 +22,7 @@ e2e_start_x
     PATH=/usr/local/bin:/usr/bin:/bin:/usr/games vlims) 2>>"$E2E_TMP/game.stderr" &
 E2E_GAME_PID=$!
 window=$(e2e_find_window)
-sleep 1
+e2e_until_still "$window" || e2e_fail "the start screen never settled"
 [[ -d "$PLAYER_DIR/Data" ]] || e2e_fail "the player's folder $PLAYER_DIR/Data was not made"
 e2e_press play
 sleep 1.5

@@ -74,15 +74,37 @@ e2e_start_server() {
     E2E_XVFB_PID=$!
     e2e_until "$E2E_XVFB_PID" test -s "$fd_file" || e2e_fail "no Xvfb: $(cat "$E2E_TMP/xvfb.log")"
     export DISPLAY=":$(tr -d '[:space:]' <"$fd_file")"
+    # The number is out before the server takes clients on a loaded
+    # machine; a window manager started earlier fails to open the display.
+    e2e_until "$E2E_XVFB_PID" e2e_display_ready ||
+        e2e_fail "Xvfb on $DISPLAY takes no connections: $(cat "$E2E_TMP/xvfb.log")"
     # The game's scale is the test's to set, not the desktop's the tests run on.
     unset SDL_VIDEODRIVER VLIMS_SCALE GDK_SCALE QT_SCALE_FACTOR
     # No sound card here: the dummy driver keeps the audio path exercised.
     export SDL_AUDIODRIVER=dummy
-    openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
-    E2E_WM_PID=$!
-    e2e_until "$E2E_WM_PID" wmctrl -m 2>/dev/null ||
-        e2e_fail "no openbox: $(cat "$E2E_TMP/openbox.log")"
+    e2e_start_wm
     e2e_log "X server on $DISPLAY"
+}
+e2e_display_ready() {
+    xdpyinfo >/dev/null 2>&1
+}
+
+# Starts openbox and waits until it manages the screen; a start that fails
+# (or hangs) is tried again, twice.
+e2e_start_wm() {
+    local attempt
+    for attempt in 1 2 3; do
+        openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
+        E2E_WM_PID=$!
+        E2E_WAIT=150 e2e_until "$E2E_WM_PID" e2e_wm_ready && return 0
+        e2e_log "openbox not ready (attempt $attempt): $(cat "$E2E_TMP/openbox.log")"
+        kill "$E2E_WM_PID" 2>/dev/null || true
+        wait "$E2E_WM_PID" 2>/dev/null || true
+    done
+    e2e_fail "no openbox: $(cat "$E2E_TMP/openbox.log")"
+}
+e2e_wm_ready() {
+    wmctrl -m >/dev/null 2>&1
 }
 
 # Another X server, with a screen of $1, in place of the running one.
@@ -160,7 +182,44 @@ NOT_SAVED_BOX="Your game could not be saved..."
 e2e_launch() {
     e2e_start_game
     window=$(e2e_find_window)
-    sleep 1
+    e2e_until_still "$window" || e2e_fail "the start screen never settled"
+}
+
+# A checksum of the window's pixels.
+e2e_window_sum() {
+    import -window "$1" -depth 8 rgb:- 2>/dev/null | md5sum
+}
+# Runs the command (a press, a click), then waits until the window has
+# changed and come to rest: the next screen is up, a move has played out.
+e2e_rest_after() {
+    local before
+    before=$(e2e_window_sum "$window")
+    "$@"
+    e2e_until_still "$window" "$before" || e2e_fail "the window did not settle after: $*"
+}
+# Waits until the window shows a drawn frame (not its first black) three
+# times in a row: a screen that has come to rest. The start and score
+# screens do; the play screen never does (its Vlims pull faces when idle). With a
+# second argument, a frame like that sum does not count: the change it
+# waits for has not come yet.
+e2e_until_still() {
+    local window=$1 unlike=${2:-} black last="" now same=0
+    black=$(head -c $((625 * 440 * 3)) /dev/zero | md5sum)
+    for _ in $(seq "${E2E_WAIT:-300}"); do
+        now=$(e2e_window_sum "$window")
+        if [[ "$now" == "$last" && "$now" != "$black" && "$now" != "$unlike" ]]; then
+            # Three shots alike, half a second or more: not a pause between
+            # a slide and its slide back.
+            same=$((same + 1))
+            ((same < 2)) || return 0
+        else
+            same=0
+        fi
+        last=$now
+        kill -0 "$E2E_GAME_PID" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
 }
 
 e2e_press() {
@@ -237,7 +296,7 @@ play_shot() {
     local shot="$E2E_TMP/$1.rgb" command=$2
     shift 2
     play_park_pointer "$window"
-    sleep 0.3
+    sleep 0.3 # the play screen never rests (idle faces): no still frame to wait for
     play_window_rgb "$window" "$shot"
     play_saved "$command" "$@" "$shot" "$E2E_GAME_DIR"
 }

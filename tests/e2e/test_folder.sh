@@ -15,7 +15,7 @@ focused() { [[ "$(xdotool getactivewindow getwindowname 2>/dev/null)" == xmessag
 e2e_launch
 first=$E2E_GAME_PID
 e2e_press play
-sleep 1
+e2e_until "$first" test -s "$DATA/Help.dat" || e2e_fail "no game started"
 : >"$DATA/Resume.dat.tmp-AbC123"  # as a save in progress leaves it
 listing >"$E2E_TMP/before.txt"
 mkdir -p "$E2E_TMP/designer/Graphics"

@@ -11,17 +11,19 @@ DATA="$E2E_GAME_DIR/Data"
 BEFORE="$E2E_TMP/before"
 
 resaved=0
+# Every game's start raises the start counter.
+help_count_is_not() { [[ "$(cat "$DATA/Help.dat" 2>/dev/null)" != "$1" ]]; }
 for cycle in $(seq "$CYCLES"); do
     rm -rf "$BEFORE"
     cp -r "$DATA" "$BEFORE"
     e2e_start_game
     window=$(e2e_find_window)
-    sleep 0.8
+    e2e_until_still "$window" || e2e_fail "the start screen never settled"
+    count=$(cat "$DATA/Help.dat" 2>/dev/null || true)
     e2e_press play
-    sleep 0.8
+    e2e_until "$E2E_GAME_PID" help_count_is_not "$count" || e2e_fail "no game started (cycle $cycle)"
     if ((cycle % 2 == 0)); then
-        e2e_press end  # the end marker, then the score screen
-        sleep 0.8
+        e2e_rest_after e2e_press end  # the end marker, then the score screen
     fi
     e2e_close
     # 0 to 200 ms after the close request: before, during or after the save

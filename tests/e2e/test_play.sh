@@ -39,11 +39,11 @@ cmp -s "$saved" "$E2E_TMP/saved-first.dat" || e2e_fail "resuming changed the sav
 # then saves nothing.
 e2e_press end
 if play_wait_box "High Score" 30; then xdotool key Escape; fi
-sleep 0.5
-play_saved marker "$saved" || e2e_fail "End did not leave the end marker"
+e2e_until "$E2E_GAME_PID" play_saved marker "$saved" || e2e_fail "End did not leave the end marker"
 e2e_close
-sleep 1
-play_box_shown "$SAVED_BOX" && e2e_fail "an ended game was saved again"
+# A box would keep the game open; it ends without one.
+! E2E_WAIT=100 e2e_until "$E2E_GAME_PID" play_box_shown "$SAVED_BOX" ||
+    e2e_fail "an ended game was saved again"
 e2e_end_clean
 play_saved marker "$saved" || e2e_fail "closing after End touched the saved game"
 

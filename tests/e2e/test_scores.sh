@@ -24,6 +24,9 @@ PY
 }
 names_are() { [[ "$(entered_names)" == "$1" ]]; }
 dialog_gone() { ! play_box_shown "High Score"; }
+dialog_focused() { [[ "$(xdotool getactivewindow getwindowname 2>/dev/null)" == "High Score" ]]; }
+dialog_sum() { e2e_window_sum "$(xwininfo -name "High Score" | awk '/Window id:/ {print $4}')"; }
+dialog_changed() { [[ "$(dialog_sum)" != "$1" ]]; }
 
 # Resume (a fresh saved game of $1 points), End, and wait for the dialog.
 end_game_with() {
@@ -32,7 +35,7 @@ end_game_with() {
     sleep 1.2
     e2e_press end
     play_wait_box "High Score" || e2e_fail "no \"High Score\" window for $1 points"
-    sleep 0.3
+    e2e_until "$E2E_GAME_PID" dialog_focused || e2e_fail "the dialog has no focus"
 }
 
 e2e_launch
@@ -48,20 +51,19 @@ for how in Return Return Return Return Return Return Return Return Return Return
         e2e_fail "the game window's close box ended the dialog"
     if [[ $how == close ]]; then wmctrl -c "High Score"; else xdotool key "$how"; fi
     e2e_until "$E2E_GAME_PID" dialog_gone || e2e_fail "$how left the dialog open"
-    sleep 0.3
     [[ $how != Return ]] || expected="Ann$round:$(printf '%08x' "$score" | sed 's/\(..\)\(..\)\(..\)\(..\)/\4\3\2\1/') $expected"
     e2e_until "$E2E_GAME_PID" names_are "$expected" || e2e_fail "$how in round $round: Info.dat holds $(entered_names)"
     [[ $round != 0 ]] || [[ $(stat -c %s "$INFO") == 2161 ]] || e2e_fail "Info.dat is not 2161 bytes"
-    sleep 0.5
-    e2e_press menu
-    sleep 0.8
+    e2e_until_still "$window" || e2e_fail "the score screen never settled"
+    e2e_rest_after e2e_press menu
     round=$((round + 1))
 done
 
 # A quit is not a Cancel.
 end_game_with 9001
+before=$(dialog_sum)
 xdotool type "Zed"
-sleep 0.3
+e2e_until "$E2E_GAME_PID" dialog_changed "$before" || e2e_fail "the typed name never showed"
 kill -TERM "$E2E_GAME_PID"
 e2e_end_clean
 # Zed's 9001 tops the ten, and the lowest, Ann0's, drops out.

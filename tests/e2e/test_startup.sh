@@ -22,8 +22,8 @@ printf '#!/bin/sh\nexit 3\n' >"$E2E_TMP/bin/xdg-open"  # what it says when it fi
 chmod +x "$E2E_TMP/bin/xdg-open"
 PATH="$E2E_TMP/bin:$PATH" e2e_launch
 e2e_press help
-sleep 1.5
-e2e_said "$E2E_GAME_DIR/Help/Hints.html" "Help said nothing"
+e2e_until "$E2E_GAME_PID" grep -q -- "$E2E_GAME_DIR/Help/Hints.html" "$E2E_TMP/game.stderr" ||
+    e2e_fail "Help said nothing"
 e2e_press play
 sleep 1.5
 # White, White, White, Red, White on (3, 4) to (7, 4).

@@ -41,10 +41,12 @@ void HeadlessGame::CopyGameFolder() {
 
 HeadlessGame::HeadlessGame(uint32_t startTick) : clock_(startTick), app_(HeadlessSetup()) {
     mouse = MouseState{};
+    app_.GetDisplay().CheckEveryPresent();
 }
 
 HeadlessGame::~HeadlessGame() {
     mouse = MouseState{};
+    EXPECT_EQ(app_.GetDisplay().StalePresents(), 0) << "a present left part of a change unshown";
 }
 
 void HeadlessGame::Start() {

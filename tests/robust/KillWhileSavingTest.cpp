@@ -1,18 +1,22 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "modes/HelpCounter.h"
 #include "modes/ModeFixture.h"
 #include "modes/SavedGame.h"
+#include "platform/FileSystemCalls.h"
 #include "screens/HighScoreTable.h"
 #include "support/TempWorkDir.h"
 
@@ -93,5 +97,58 @@ TEST(KillWhileSavingTest, EveryFileIsAlwaysOneWholeVersion) {
         EXPECT_EQ(std::to_string(count), countText) << "kill " << kill;
         EXPECT_GE(count, lastCount) << "kill " << kill;
         lastCount = count;
+    }
+}
+
+namespace {
+// The calls behind the saves, in order, each named by what it does;
+// repeats in a row (a write in parts) count once.
+class CallRecorder : public FileSystemCalls {
+  public:
+    CallRecorder() : replaced_(Install(this)) {}
+    ~CallRecorder() override { Install(replaced_); }
+
+    long Write(int file, const void* bytes, size_t size) override {
+        Note("write");
+        return FileSystemCalls::Write(file, bytes, size);
+    }
+    int Sync(int file) override {
+        struct stat info {};
+        fstat(file, &info);
+        Note(S_ISDIR(info.st_mode) ? "sync folder" : "sync file");
+        return FileSystemCalls::Sync(file);
+    }
+    int Rename(const char* from, const char* to) override {
+        Note("rename");
+        return FileSystemCalls::Rename(from, to);
+    }
+    std::string Taken() { return std::exchange(calls_, ""); }
+
+  private:
+    void Note(const std::string& call) {
+        if (!calls_.ends_with(call))
+            calls_ += (calls_.empty() ? "" : ", ") + call;
+    }
+    std::string calls_;
+    FileSystemCalls* replaced_;
+};
+}  // namespace
+
+// A kill cannot tell, but a power cut can: a file renamed into place before
+// its bytes are on disk, or a rename the folder never recorded, comes back
+// empty or old. Every kind of save goes to disk in the one safe order.
+TEST(PowerCutTest, EverySaveIsOnDiskBeforeItReplacesTheOldFile) {
+    TempWorkDir workDir;
+    fs::create_directory("Data");
+    const std::pair<const char*, std::function<void()>> saves[] = {
+        {"saved game", [] { GameNumber(1).Write(); }},
+        {"end marker", [] { SavedGame::End(); }},
+        {"high scores", [] { TableNumber(1).SaveTable(); }},
+        {"start counter", [] { HelpCounter::ReadAndRaise(HelpCounter::kRotationalFile); }},
+    };
+    for (const auto& [name, save] : saves) {
+        CallRecorder calls;
+        save();
+        EXPECT_EQ(calls.Taken(), "write, sync file, rename, sync folder") << name;
     }
 }

@@ -18,9 +18,8 @@ e2e_start_game
 window=$(e2e_find_window)
 size=$(e2e_client_size "$window")
 [[ "$size" == "625x440" ]] || e2e_fail "client area $size, expected 625x440"
-sleep 1
-e2e_click "$window" 195 185  # the difficulty picture: Normal becomes Hard
-sleep 0.3
+e2e_until_still "$window" || e2e_fail "the start screen never settled"
+e2e_rest_after e2e_click "$window" 195 185  # the difficulty picture: Normal becomes Hard
 e2e_click "$window" 400 120  # Play Game
 sleep 1.5
 play_park_pointer "$window"
