@@ -48,9 +48,9 @@ e2e_setup() {
 # is slow) for the command to succeed while the process $1 lives; false if it
 # never does.
 e2e_until() {
-    local pid=$1 i
+    local pid=$1
     shift
-    for i in $(seq "${E2E_WAIT:-300}"); do
+    for _ in $(seq "${E2E_WAIT:-300}"); do
         "$@" >/dev/null && return 0
         kill -0 "$pid" 2>/dev/null || return 1
         sleep 0.1
@@ -73,7 +73,8 @@ e2e_start_server() {
     Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp 3>"$fd_file" 2>"$E2E_TMP/xvfb.log" &
     E2E_XVFB_PID=$!
     e2e_until "$E2E_XVFB_PID" test -s "$fd_file" || e2e_fail "no Xvfb: $(cat "$E2E_TMP/xvfb.log")"
-    export DISPLAY=":$(tr -d '[:space:]' <"$fd_file")"
+    DISPLAY=":$(tr -d '[:space:]' <"$fd_file")"
+    export DISPLAY
     # The number is out before the server takes clients on a loaded
     # machine; a window manager started earlier fails to open the display.
     e2e_until "$E2E_XVFB_PID" e2e_display_ready ||
@@ -118,6 +119,7 @@ e2e_restart_x() {
 # background, in a process group of its own: SDL shows a message box from a
 # forked child that shares the game's X connection, and a kill must take that
 # child too, or the dead game's window stays on the screen.
+# shellcheck disable=SC2120  # the folder tests pass a working directory
 e2e_start_game() {
     local program="./$E2E_PROGRAM"
     [[ -z "${1:-}" ]] || program="$E2E_GAME_DIR/$E2E_PROGRAM"
