@@ -66,6 +66,10 @@ void DialogWindow::WindowFree::operator()(SDL_Window* window) const {
     SDL_DestroyWindow(window);
 }
 
+void DialogWindow::SurfaceFree::operator()(SDL_Surface* surface) const {
+    SDL_FreeSurface(surface);
+}
+
 PromptAnswer DialogWindow::Run(const TextPrompt& prompt) {
     if (ScriptedPrompts* script = ScriptedPrompts::Active())
         return script->Answer(prompt);
@@ -123,6 +127,9 @@ bool DialogWindow::Open() {
     // shows behind the dialog.
     if (beforeOpen)
         beforeOpen();
+#ifdef __EMSCRIPTEN__
+    return OpenInsideOwner();
+#endif
     SDL_Window* parent = owner ? owner->Handle() : SDL_GetKeyboardFocus();
     int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
     if (parent) {
@@ -144,6 +151,50 @@ bool DialogWindow::Open() {
     SDL_RaiseWindow(window_.get());
     SDL_SetWindowInputFocus(window_.get());
     return true;
+}
+
+// A browser page has one canvas, the game's; a second window would take it
+// over. The dialog is painted over the game instead, centred, and modal as
+// ever: its loop takes every event until it closes.
+bool DialogWindow::OpenInsideOwner() {
+    SDL_Window* parent = owner ? owner->Handle() : nullptr;
+    if (!parent) {
+        std::fprintf(stderr, "Vlims: no game window to show \"%s\" in\n", prompt_.caption.c_str());
+        return false;
+    }
+    panel_.reset(SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, SDL_PIXELFORMAT_RGB888));
+    if (!panel_) {
+        std::fprintf(stderr, "Vlims: cannot show \"%s\": %s\n", prompt_.caption.c_str(),
+                     SDL_GetError());
+        return false;
+    }
+    int parentW, parentH;
+    SDL_GetWindowSize(parent, &parentW, &parentH);
+    const int captionHeight = font_->LineHeight() + 8;
+    originX_ = (parentW - width_) / 2;
+    originY_ = (parentH - height_ - captionHeight) / 2 + captionHeight;
+    return true;
+}
+
+void DialogWindow::ShowInsideOwner(SDL_Surface* panel) {
+    SDL_Window* parent = owner->Handle();
+    SDL_Surface* target = SDL_GetWindowSurface(parent);
+    if (!target)
+        return;
+    const int captionHeight = font_->LineHeight() + 8;
+    const int top = originY_ - captionHeight;
+    Frame(target, originX_ - 2, top - 2, width_ + 4, height_ + captionHeight + 4, kInk, 2);
+    Fill(target, originX_, top, width_, captionHeight, kAccent);
+    font_->Draw(target, prompt_.caption, originX_ + 8, top + 4, kField);
+    SDL_Rect place{originX_, originY_, width_, height_};
+    SDL_BlitSurface(panel, nullptr, target, &place);
+    SDL_UpdateWindowSurface(parent);
+}
+
+uint32_t DialogWindow::OurWindowId() const {
+    if (panel_)
+        return owner ? SDL_GetWindowID(owner->Handle()) : 0;
+    return SDL_GetWindowID(window_.get());
 }
 
 PromptAnswer DialogWindow::RunLoop() {
@@ -177,6 +228,15 @@ PromptAnswer DialogWindow::RunLoop() {
     if (prompt_.askForText && !textInputWasOn)
         SDL_StopTextInput();
     window_.reset();
+    if (panel_) {
+        // The game shows its whole picture again where the dialog was.
+        panel_.reset();
+        SDL_Event exposed{};
+        exposed.type = SDL_WINDOWEVENT;
+        exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+        exposed.window.windowID = OurWindowId();
+        forLater_.push_back(exposed);
+    }
     for (SDL_Event& event : forLater_) SDL_PushEvent(&event);
     PromptAnswer answer;
     answer.accepted = *outcome == Closed::Ok;
@@ -190,7 +250,7 @@ bool DialogWindow::CaretOn() const {
 }
 
 DialogWindow::Outcome DialogWindow::Handle(const SDL_Event& event) {
-    Uint32 ours = SDL_GetWindowID(window_.get());
+    Uint32 ours = OurWindowId();
     switch (event.type) {
         case SDL_QUIT:
             forLater_.push_back(event);
@@ -297,8 +357,8 @@ void DialogWindow::Paste() {
 
 DialogWindow::Outcome DialogWindow::Mouse(const SDL_Event& event) {
     bool motion = event.type == SDL_MOUSEMOTION;
-    int x = motion ? event.motion.x : event.button.x;
-    int y = motion ? event.motion.y : event.button.y;
+    int x = (motion ? event.motion.x : event.button.x) - originX_;
+    int y = (motion ? event.motion.y : event.button.y) - originY_;
     pointerX_ = x, pointerY_ = y;
     if (motion || event.button.button != SDL_BUTTON_LEFT)
         return std::nullopt;
@@ -340,7 +400,7 @@ void DialogWindow::Changed(Edit edit) {
 }
 
 void DialogWindow::Paint(bool caretOn) {
-    SDL_Surface* surface = SDL_GetWindowSurface(window_.get());
+    SDL_Surface* surface = panel_ ? panel_.get() : SDL_GetWindowSurface(window_.get());
     if (!surface)
         return;
     Fill(surface, 0, 0, surface->w, surface->h, kPanel);
@@ -356,7 +416,10 @@ void DialogWindow::Paint(bool caretOn) {
         PaintButton(surface, cancel_, "Cancel", pressed_ == Pressed::Cancel && pointerOnCancel,
                     false);
     }
-    SDL_UpdateWindowSurface(window_.get());
+    if (panel_)
+        ShowInsideOwner(surface);
+    else
+        SDL_UpdateWindowSurface(window_.get());
 }
 
 void DialogWindow::PaintEdit(SDL_Surface* surface, bool caretOn) {

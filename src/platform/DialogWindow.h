@@ -52,6 +52,9 @@ class DialogWindow {
     struct WindowFree {
         void operator()(SDL_Window* window) const;
     };
+    struct SurfaceFree {
+        void operator()(SDL_Surface* surface) const;
+    };
     enum class Pressed { None, Ok, Cancel };
     enum class Closed { Ok, Cancel, Quit };
     using Outcome = std::optional<Closed>;  // empty: still open
@@ -59,6 +62,9 @@ class DialogWindow {
     explicit DialogWindow(const TextPrompt& prompt);
     void LayOutMessageBox(int lineHeight);
     bool Open();
+    bool OpenInsideOwner();
+    void ShowInsideOwner(SDL_Surface* panel);
+    uint32_t OurWindowId() const;
     PromptAnswer RunLoop();
     bool CaretOn() const;
 
@@ -81,6 +87,11 @@ class DialogWindow {
     std::unique_ptr<DialogFont> font_;
     std::vector<std::string> lines_;
     std::unique_ptr<SDL_Window, WindowFree> window_;
+    // Where the browser has one canvas, the dialog is drawn into this panel
+    // and shown over the game at the origin (the panel's top-left corner in
+    // the game's window), under a caption bar of its own.
+    std::unique_ptr<SDL_Surface, SurfaceFree> panel_;
+    int originX_ = 0, originY_ = 0;
     // Events for the game's own window, handed back when the dialog closes.
     std::vector<SDL_Event> forLater_;
     EditField field_;

@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "platform/LastingStorage.h"
 #include "platform/TemporaryName.h"
 
 FileRead ReadFileCarefully(const std::string& path, size_t limit) {
@@ -67,7 +68,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit) 
 }
 
 bool RemoveFile(const std::string& path) {
-    return unlink(path.c_str()) == 0 || errno == ENOENT;
+    if (unlink(path.c_str()) == 0) {
+        KeepWrittenFiles();
+        return true;
+    }
+    return errno == ENOENT;
 }
 
 namespace {
@@ -148,8 +153,10 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes,
         return Fail(path, temporary, errno);
     if (rename(temporary.c_str(), path.c_str()) != 0)
         return Fail(path, temporary, errno);
-    if (onDisk)
+    if (onDisk) {
         SyncFolderOf(path);
+        KeepWrittenFiles();
+    }
     return true;
 }
 
