@@ -95,6 +95,19 @@ bool Fail(const std::string& path, const std::string& temporary, int error) {
         unlink(temporary.c_str());
     return false;
 }
+// On the web, fsync on the browser's storage writes the whole folder out and
+// hands control to the page until that is done: a save made while the page
+// is being hidden could not wait for it. There the file is whole in memory
+// once written, and KeepWrittenFiles sends the folder out after the rename.
+int FlushToDisk(int fd) {
+#ifdef __EMSCRIPTEN__
+    (void)fd;
+    return 0;
+#else
+    return fsync(fd);
+#endif
+}
+
 // The rename is only durable once the folder's entry is on disk too; a
 // failure here leaves the new file in place, so it is not reported.
 void SyncFolderOf(const std::string& path) {
@@ -103,7 +116,7 @@ void SyncFolderOf(const std::string& path) {
     int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
-    fsync(fd);
+    FlushToDisk(fd);
     close(fd);
 }
 }  // namespace
@@ -115,9 +128,15 @@ mode_t ModeForReplacing(const std::string& path) {
     struct stat info {};
     if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
         return info.st_mode & 07777;
+#ifdef __EMSCRIPTEN__
+    // The browser's files have no owner to mask for; its stand-in for umask
+    // masks every bit, which would leave a file nobody may read.
+    return 0666;
+#else
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
+#endif
 }
 
 }  // namespace
@@ -144,7 +163,7 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes,
     if (fd < 0)
         return Fail(path, "", errno);
     fchmod(fd, ModeForReplacing(path));
-    if (!WriteAll(fd, bytes) || (onDisk && fsync(fd) != 0)) {
+    if (!WriteAll(fd, bytes) || (onDisk && FlushToDisk(fd) != 0)) {
         int error = errno ? errno : EIO;
         close(fd);
         return Fail(path, temporary, error);
