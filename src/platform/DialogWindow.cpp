@@ -230,12 +230,12 @@ PromptAnswer DialogWindow::RunLoop() {
     window_.reset();
     if (panel_) {
         // The game shows its whole picture again where the dialog was.
-        panel_.reset();
         SDL_Event exposed{};
         exposed.type = SDL_WINDOWEVENT;
         exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
         exposed.window.windowID = OurWindowId();
         forLater_.push_back(exposed);
+        panel_.reset();
     }
     for (SDL_Event& event : forLater_) SDL_PushEvent(&event);
     PromptAnswer answer;
