@@ -7,25 +7,17 @@ import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
-import puppeteer from 'puppeteer-core';
+import {fileURLToPath} from 'node:url';
+import {launch} from './chromium.mjs';
 
 const [url, nativeStart, gameFiles, scratch, shots] = process.argv.slice(2);
-const savedBoard = path.join(import.meta.dirname, '../e2e/saved_board.py');
+const savedBoard = fileURLToPath(new URL('../e2e/saved_board.py', import.meta.url));
 const W = 625, H = 440;
 const at = {play: [400, 120], resume: [400, 170], scores: [400, 220], end: [535, 400]};
 const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 
-export function launch(profile) {
-  return puppeteer.launch({
-    executablePath: '/usr/bin/chromium', headless: false, userDataDir: profile,
-    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
-           '--disable-background-networking', '--disable-component-update', '--disable-sync',
-           '--window-size=800,600'],
-  });
-}
-
 // Loads the game and waits until it has started (or refused to).
-export async function open(page, address = url) {
+async function open(page, address = url) {
   await page.goto(address);
   await page.waitForFunction('window.vlimsFirstFrameAt || window.vlimsRefused', {timeout: 20000});
   await sleep(1500);

@@ -10,6 +10,7 @@ site="$root/dist/vlims-web"
 native="$root/build-web/native/game"
 [[ -f "$site/vlims.wasm" && -x "$native/vlims" ]] || { echo "web: run ./web.sh first" >&2; exit 1; }
 
+command -v npm >/dev/null || { echo "web: the tests need npm (Debian: apt-get install npm)" >&2; exit 1; }
 (cd "$root/tests/web" && npm install --no-audit --no-fund --silent)
 
 source "$root/tests/e2e/lib.sh"
