@@ -1,7 +1,10 @@
 #ifdef __EMSCRIPTEN__
 #include "platform/WebHost.h"
 
+#include <SDL.h>
 #include <emscripten.h>
+
+#include <algorithm>
 
 #include "platform/LastingStorage.h"
 #include "platform/PageHidden.h"
@@ -53,6 +56,27 @@ void KeepWrittenFiles() {
         if (Module.vlimsKeepFiles)
             Module.vlimsKeepFiles();
     });
+}
+
+// Called by the page with what the player pasted. The browser gives pasted
+// text to the page, not to SDL's clipboard, so it reaches the open edit box
+// as typed text would: its first line, in pieces a text event holds whole,
+// never splitting a character.
+extern "C" EMSCRIPTEN_KEEPALIVE void vlims_paste(const char* text) {
+    if (!SDL_IsTextInputActive())
+        return;
+    std::string line(text);
+    line = line.substr(0, line.find_first_of("\r\n"));
+    size_t start = 0;
+    while (start < line.size()) {
+        SDL_Event event{};
+        event.type = SDL_TEXTINPUT;
+        size_t length = std::min(line.size() - start, sizeof event.text.text - 1);
+        while (start + length < line.size() && (line[start + length] & 0xC0) == 0x80) --length;
+        line.copy(event.text.text, length, start);
+        SDL_PushEvent(&event);
+        start += length;
+    }
 }
 
 // Called by the page, from its visibilitychange and pagehide handlers.

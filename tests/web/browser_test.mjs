@@ -148,7 +148,7 @@ try {
   assert.ok(panel(resumed).equals(panel(playing)), 'the level or score differs after Resume');
 
   // A saved game worth a high score, ended: the name dialog takes a typed
-  // name and Enter, and the table that survives a reload holds it.
+  // and pasted name and Enter, and the table that survives a reload holds it.
   await page.goto(new URL('Help/Hints.html', url).href);
   const total = 4321;
   execFileSync('python3', [savedBoard, 'write', path.join(scratch, 'high.dat'), '0', String(total)]);
@@ -160,7 +160,14 @@ try {
   await sleep(1500);
   await shot(page, 'name-dialog');
   const empty = await canvasRgb(page);
-  await page.keyboard.type('Web Tester');
+  // Typed, then pasted: the paste's first line only.
+  await page.keyboard.type('Web ');
+  await page.evaluate(() => {
+    const clipboardData = new DataTransfer();
+    clipboardData.setData('text/plain', 'Tester\nsecond line');
+    window.dispatchEvent(new ClipboardEvent('paste', {clipboardData}));
+  });
+  await sleep(300);
   await page.keyboard.press('Enter');
   await sleep(1500);
   await page.reload();

@@ -65,7 +65,7 @@ for part in "${parts[@]}"; do
         [[ -e "$source" ]] && echo "$source"
     done
 done | xargs -P "$(nproc)" -I{} sh -c \
-    'emcc -O2 -DNDEBUG -I../include -c "$1" -o "$2/$(echo "$1" | tr / _).o"' sh {} "$scratch/objects"
+    'emcc -O2 -DNDEBUG -I../include -c "$1" -o "$2/$(echo "${1#./}" | tr / _).o"' sh {} "$scratch/objects"
 emar rcs "$prefix/lib/libSDL2.a" "$scratch"/objects/*.o
 cp ../include/*.h "$prefix/include/SDL2/"
 cat >"$prefix/lib/cmake/SDL2/SDL2Config.cmake" <<'CONFIG'
