@@ -24,7 +24,7 @@ python3 -u -m http.server --bind 127.0.0.1 --directory "$site" 0 >"$SCRATCH/serv
 server=$!
 trap 'kill $server 2>/dev/null; rm -rf "$SCRATCH"' EXIT
 for _ in $(seq 50); do
-    port=$(grep -o 'port [0-9]*' "$SCRATCH/server.log" | grep -o '[0-9]*' || true)
+    port=$(grep -o 'port [0-9]*' "$SCRATCH/server.log" 2>/dev/null | grep -o '[0-9]*' || true)
     [[ -n "$port" ]] && break
     sleep 0.1
 done

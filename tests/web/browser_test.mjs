@@ -13,7 +13,7 @@ import {launch} from './chromium.mjs';
 const [url, nativeStart, gameFiles, scratch, shots] = process.argv.slice(2);
 const savedBoard = fileURLToPath(new URL('../e2e/saved_board.py', import.meta.url));
 const W = 625, H = 440;
-const at = {play: [400, 120], resume: [400, 170], scores: [400, 220], end: [535, 400]};
+const at = {play: [400, 120], resume: [400, 170], scores: [400, 220], help: [400, 270], end: [535, 400]};
 const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 
 // Loads the game and waits until it has started (or refused to).
@@ -103,6 +103,14 @@ try {
   assert.equal(differing, 0, `${differing} start screen pixels differ from the native game's`);
   await shot(page, 'start');
 
+  // Help opens the hints page in a tab of its own.
+  const opened = new Promise(resolve => browser.once('targetcreated', resolve));
+  await click(page, at.help);
+  const hints = await opened;
+  assert.match(hints.url(), /\/Help\/Hints\.html$/);
+  await (await hints.page())?.close();
+  await page.bringToFront();
+
   // A game, one swap, then the page hidden: the save is made while the event
   // is handled, and play goes on from it.
   await click(page, at.play);
@@ -158,7 +166,6 @@ try {
   await sleep(1500);
   await click(page, at.end);
   await sleep(1500);
-  await shot(page, 'name-dialog');
   const empty = await canvasRgb(page);
   // Typed, then pasted: the paste's first line only.
   await page.keyboard.type('Web ');
@@ -168,6 +175,7 @@ try {
     window.dispatchEvent(new ClipboardEvent('paste', {clipboardData}));
   });
   await sleep(300);
+  await shot(page, 'name-dialog');
   await page.keyboard.press('Enter');
   await sleep(1500);
   await page.reload();
