@@ -140,6 +140,11 @@ try {
   await open(second);
   assert.match(await second.$eval('#note', note => note.hidden ? '' : note.textContent), /already running/);
   await second.close();
+  const plain = await browser.newPage();  // a browser without WebAssembly
+  await plain.evaluateOnNewDocument(() => { delete window.WebAssembly; });
+  await plain.goto(url);
+  assert.match(await plain.$eval('#note', note => note.hidden ? '' : note.textContent), /does not run WebAssembly/);
+  await plain.close();
   assert.deepEqual(await storedFile(page, 'Resume.dat'), hiddenSave, 'the second tab touched the saved game');
 
   // Reload: Resume shows the same board, level and score.

@@ -25,7 +25,8 @@ e2e_end_clean
 # A free port from the system, and the server's own log for a failure.
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >"$E2E_TMP/server.log" 2>&1 &
-e2e_until $! python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/')" ||
+server_up() { python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/')" 2>/dev/null; }
+e2e_until $! server_up ||
     e2e_fail "no web server: $(cat "$E2E_TMP/server.log")"
 timeout 300 node "$root/tests/web/browser_test.mjs" "http://127.0.0.1:$port/" \
     "$E2E_TMP/native-start.rgb" "$root/build-web/files" "$E2E_TMP" "${1:-}" ||
