@@ -8,17 +8,27 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 site="$root/dist/vlims-web"
 native="$root/build-web/native/game"
-[[ -f "$site/vlims.wasm" && -x "$native/vlims" ]] || { echo "web: run ./web.sh first" >&2; exit 1; }
+[[ -f "$site/vlims.wasm" && -d "$native" ]] || { echo "web: run ./web.sh first" >&2; exit 1; }
+# The native game beside the artwork web.sh painted: the reference screens.
+cmake --build "$root/build-web/native" -j "$(nproc)" --target vlims >/dev/null
 
 command -v npm >/dev/null || { echo "web: the tests need npm (Debian: apt-get install npm)" >&2; exit 1; }
 (cd "$root/tests/web" && npm install --no-audit --no-fund --silent)
 
 source "$root/tests/e2e/lib.sh"
 e2e_setup "$native"
+# A table cut inside the second entry of the Normal difficulty's Normal Game
+# (the score screen's first view), for the comparison of that screen.
+python3 -c "import sys; entry = lambda name, score: name.ljust(32, b'\0') + score.to_bytes(4, 'little')
+sys.stdout.buffer.write(10 * entry(b'Easy', 5) + entry(b'Cut Table', 777) + b'Cut'.ljust(14, b'\0'))" >"$E2E_TMP/cut-info.dat"
+cp "$E2E_TMP/cut-info.dat" "$E2E_GAME_DIR/Data/Info.dat"
 e2e_launch
 xdotool mousemove --window "$window" 5 5
 sleep 1
 play_window_rgb "$window" "$E2E_TMP/native-start.rgb"
+e2e_press scores
+sleep 1.5
+play_window_rgb "$window" "$E2E_TMP/native-scores.rgb"
 kill -TERM "$E2E_GAME_PID"
 e2e_end_clean
 
