@@ -31,13 +31,12 @@ async function click(page, [x, y]) {
 
 // The canvas as raw RGB, read from the canvas itself (no colour management).
 async function canvasRgb(page) {
-  const rgba = Buffer.from(await page.evaluate(() => {
+  return Buffer.from(await page.evaluate(() => {
     const data = document.getElementById('canvas').getContext('2d').getImageData(0, 0, 625, 440).data;
     let text = '';
     for (let i = 0; i < data.length; i += 4) text += String.fromCharCode(data[i], data[i + 1], data[i + 2]);
     return btoa(text);
   }), 'base64');
-  return rgba;
 }
 
 // A file of the game's Data folder as IndexedDB holds it (null: none).
@@ -46,9 +45,8 @@ function storedFile(page, name) {
     const open = indexedDB.open('/vlims/Data');
     open.onerror = () => reject(open.error);
     open.onsuccess = () => {
-      const db = open.result;
-      if (!db.objectStoreNames.contains('FILE_DATA')) return resolve(null);
-      const get = db.transaction('FILE_DATA').objectStore('FILE_DATA').get('/vlims/Data/' + name);
+      if (!open.result.objectStoreNames.contains('FILE_DATA')) return resolve(null);
+      const get = open.result.transaction('FILE_DATA').objectStore('FILE_DATA').get('/vlims/Data/' + name);
       get.onsuccess = () => resolve(get.result ? btoa(String.fromCharCode(...get.result.contents)) : null);
     };
   }), name).then(b64 => b64 === null ? null : Buffer.from(b64, 'base64'));
@@ -58,9 +56,7 @@ function storedFile(page, name) {
 function storeFile(page, name, bytes) {
   return page.evaluate((name, b64) => new Promise((resolve, reject) => {
     const open = indexedDB.open('/vlims/Data', 21);
-    open.onupgradeneeded = () => {
-      open.result.createObjectStore('FILE_DATA').createIndex('timestamp', 'timestamp', {unique: false});
-    };
+    open.onupgradeneeded = () => open.result.createObjectStore('FILE_DATA').createIndex('timestamp', 'timestamp');
     open.onerror = () => reject(open.error);
     open.onsuccess = () => {
       const transaction = open.result.transaction('FILE_DATA', 'readwrite');
@@ -73,9 +69,8 @@ function storeFile(page, name, bytes) {
 }
 
 function write(name, bytes) {
-  const file = path.join(scratch, name);
-  fs.writeFileSync(file, bytes);
-  return file;
+  fs.writeFileSync(path.join(scratch, name), bytes);
+  return path.join(scratch, name);
 }
 
 // saved_board.py's check that every cell of the shot shows its saved colour.
