@@ -62,3 +62,15 @@ vlims_ensure_packages() {
 VLIMS_WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64 wine64 googletest zip
 )
+
+# ---- Web build (./web.sh, tests/web/run.sh) ------------------------------------
+# Debian's emscripten builds SDL2 and the game for WebAssembly; zip packs the
+# players' archive. The browser tests run Debian's headless chromium, driven
+# by puppeteer-core from the npm registry (tests/web/package.json) with the
+# node and npm (nodejs ships npm here).
+VLIMS_WEB_BUILD_PACKAGES=(
+    emscripten zip
+)
+VLIMS_WEB_PACKAGES=(
+    "${VLIMS_WEB_BUILD_PACKAGES[@]}" chromium nodejs
+)

@@ -1,12 +1,14 @@
 #include "app/MainFrame.h"
 
 #include "app/MouseState.h"
+#include "app/SharedState.h"
 #include "engine/Display.h"
 #include "engine/SoundSystem.h"
 #include "platform/Clock.h"
 #include "platform/DiagnosticLog.h"
 #include "platform/DialogWindow.h"
 #include "platform/MessageBox.h"
+#include "platform/PageHidden.h"
 #include "platform/Window.h"
 
 // The version comes from the build (the project version), as the package's does.
@@ -60,6 +62,7 @@ MainFrame::MainFrame(Display& display, SoundSystem& soundSystem, Setup setup)
     appActive_ = true;
     DialogWindow::SetOwner(
         window_.get(), [this] { display_.Present(); }, [this] { soundSystem_.RestWhenQuiet(); });
+    PageHidden::SetHandler([this] { SaveAndPlayOn(); });
 
     display_.Create(window_.get());
     display_.SetWindowed(kClientWidth, kClientHeight);
@@ -93,6 +96,24 @@ MainFrame::~MainFrame() {
     // without one (a test, a failed run) still leaves the screens properly.
     ReleaseEverything();
     DialogWindow::SetOwner(nullptr, nullptr);
+    PageHidden::SetHandler(nullptr);
+}
+
+// The page went out of sight, which may be the last the game hears before it
+// is closed: the running game is saved as a close saves it, then goes on from
+// that save. Nobody is there to answer the box saying so.
+void MainFrame::SaveAndPlayOn() {
+    if (!currentScreen_ || currentScreen_ != screens_.play.get() || shared.finalScore != -1)
+        return;
+    {
+        MessageBoxRecorder away;
+        currentScreen_->Leave();
+        for (const MessageBoxRecorder::Shown& box : away.All())
+            DiagnosticLog::Report("page hidden", "%s: %s", box.caption.c_str(), box.text.c_str());
+    }
+    shared.resumeRequested = true;
+    currentScreen_->Enter(display_, soundSystem_, TickCount());
+    currentScreen_->Draw(display_);
 }
 
 // The display is gone: the screen is left as on a close, which saves what a

@@ -95,6 +95,7 @@ class MainFrame : public WindowEvents {
 
     bool PassesGraphicsCheck(Setup& setup);
     void SaveWithoutDisplay();
+    void SaveAndPlayOn();
     void ReleaseEverything();
 
     Display& display_;

@@ -136,6 +136,9 @@ bool DialogWindow::Open() {
     // shows behind the dialog.
     if (beforeOpen)
         beforeOpen();
+#ifdef __EMSCRIPTEN__
+    return OpenInsideOwner();
+#endif
     SDL_Window* parent = owner ? owner->Handle() : SDL_GetKeyboardFocus();
     // The game's scale over the game's window; a box with no game window
     // behind it asks the desktop itself.
@@ -166,6 +169,52 @@ bool DialogWindow::Open() {
     SDL_RaiseWindow(window_.get());
     SDL_SetWindowInputFocus(window_.get());
     return true;
+}
+
+// A browser page has one canvas, the game's; a second window would take it
+// over. The dialog is painted over the game instead, centred, and modal as
+// ever: its loop takes every event until it closes.
+bool DialogWindow::OpenInsideOwner() {
+    SDL_Window* parent = owner ? owner->Handle() : nullptr;
+    if (!parent) {
+        DiagnosticLog::Report("dialog", "no game window to show \"%s\" in",
+                              prompt_.caption.c_str());
+        return false;
+    }
+    picture_.reset(SDL_CreateRGBSurfaceWithFormat(0, width_, height_, 32, SDL_PIXELFORMAT_RGB888));
+    if (!picture_) {
+        DiagnosticLog::Report("dialog", "cannot show \"%s\": %s", prompt_.caption.c_str(),
+                              SDL_GetError());
+        return false;
+    }
+    insideOwner_ = true;
+    int parentW, parentH;
+    SDL_GetWindowSize(parent, &parentW, &parentH);
+    const int captionHeight = font_->LineHeight() + 8;
+    originX_ = (parentW - width_) / 2;
+    originY_ = (parentH - height_ - captionHeight) / 2 + captionHeight;
+    return true;
+}
+
+void DialogWindow::ShowInsideOwner(SDL_Surface* panel) {
+    SDL_Window* parent = owner->Handle();
+    SDL_Surface* target = SDL_GetWindowSurface(parent);
+    if (!target)
+        return;
+    const int captionHeight = font_->LineHeight() + 8;
+    const int top = originY_ - captionHeight;
+    Frame(target, originX_ - 2, top - 2, width_ + 4, height_ + captionHeight + 4, kInk, 2);
+    Fill(target, originX_, top, width_, captionHeight, kAccent);
+    font_->Draw(target, prompt_.caption, originX_ + 8, top + 4, kField);
+    SDL_Rect place{originX_, originY_, width_, height_};
+    SDL_BlitSurface(panel, nullptr, target, &place);
+    SDL_UpdateWindowSurface(parent);
+}
+
+uint32_t DialogWindow::OurWindowId() const {
+    if (insideOwner_)
+        return owner ? SDL_GetWindowID(owner->Handle()) : 0;
+    return SDL_GetWindowID(window_.get());
 }
 
 PromptAnswer DialogWindow::RunLoop() {
@@ -202,6 +251,16 @@ PromptAnswer DialogWindow::RunLoop() {
     if (prompt_.askForText && !textInputWasOn)
         SDL_StopTextInput();
     window_.reset();
+    picture_.reset();
+    if (insideOwner_) {
+        // The game shows its whole picture again where the dialog was.
+        SDL_Event exposed{};
+        exposed.type = SDL_WINDOWEVENT;
+        exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+        exposed.window.windowID = OurWindowId();
+        forLater_.push_back(exposed);
+        insideOwner_ = false;
+    }
     for (SDL_Event& event : forLater_) SDL_PushEvent(&event);
     PromptAnswer answer;
     answer.accepted = *outcome == Closed::Ok;
@@ -222,7 +281,7 @@ uint32_t DialogWindow::MillisecondsToWake() const {
 }
 
 DialogWindow::Outcome DialogWindow::Handle(const SDL_Event& event) {
-    Uint32 ours = SDL_GetWindowID(window_.get());
+    Uint32 ours = OurWindowId();
     switch (event.type) {
         case SDL_QUIT:
             forLater_.push_back(event);
@@ -334,8 +393,8 @@ void DialogWindow::Paste() {
 
 DialogWindow::Outcome DialogWindow::Mouse(const SDL_Event& event) {
     bool motion = event.type == SDL_MOUSEMOTION;
-    int x = scale_.ToGame(motion ? event.motion.x : event.button.x);
-    int y = scale_.ToGame(motion ? event.motion.y : event.button.y);
+    int x = scale_.ToGame(motion ? event.motion.x : event.button.x) - originX_;
+    int y = scale_.ToGame(motion ? event.motion.y : event.button.y) - originY_;
     pointerX_ = x, pointerY_ = y;
     if (motion || event.button.button != SDL_BUTTON_LEFT)
         return std::nullopt;
@@ -377,10 +436,9 @@ void DialogWindow::Changed(Edit edit) {
 }
 
 void DialogWindow::Paint(bool caretOn) {
-    SDL_Surface* shown = SDL_GetWindowSurface(window_.get());
-    if (!shown)
-        return;
     SDL_Surface* surface = picture_.get();
+    if (!surface)
+        return;
     Fill(surface, 0, 0, surface->w, surface->h, kPanel);
     for (size_t i = 0; i < lines_.size(); ++i) {
         int y = kTextTop + static_cast<int>(i) * font_->LineHeight();
@@ -394,8 +452,14 @@ void DialogWindow::Paint(bool caretOn) {
         PaintButton(surface, cancel_, "Cancel", pressed_ == Pressed::Cancel && pointerOnCancel,
                     false);
     }
-    scale_.Enlarge(surface, SDL_Rect{0, 0, width_, height_}, shown);
-    SDL_UpdateWindowSurface(window_.get());
+    if (insideOwner_) {
+        ShowInsideOwner(surface);
+        return;
+    }
+    if (SDL_Surface* shown = SDL_GetWindowSurface(window_.get())) {
+        scale_.Enlarge(surface, SDL_Rect{0, 0, width_, height_}, shown);
+        SDL_UpdateWindowSurface(window_.get());
+    }
 }
 
 void DialogWindow::PaintEdit(SDL_Surface* surface, bool caretOn) {

@@ -69,6 +69,9 @@ class DialogWindow {
     explicit DialogWindow(const TextPrompt& prompt);
     void LayOutMessageBox(int lineHeight);
     bool Open();
+    bool OpenInsideOwner();
+    void ShowInsideOwner(SDL_Surface* panel);
+    uint32_t OurWindowId() const;
     PromptAnswer RunLoop();
     bool CaretOn() const;
     // How long the loop may sleep when no event comes.
@@ -96,6 +99,11 @@ class DialogWindow {
     // The dialog's picture at the plain size.
     std::unique_ptr<SDL_Surface, SurfaceFree> picture_;
     PixelScale scale_;
+    // Where the browser has one canvas, the picture is shown over the game
+    // at the origin (its top-left corner in the game's window), under a
+    // caption bar of its own, instead of in a window of its own.
+    bool insideOwner_ = false;
+    int originX_ = 0, originY_ = 0;
     // Events for the game's own window, handed back when the dialog closes.
     std::vector<SDL_Event> forLater_;
     EditField field_;

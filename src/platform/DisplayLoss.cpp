@@ -5,7 +5,8 @@
 #include <csignal>
 #include <cstdlib>
 
-#if defined(__unix__) && __has_include(<X11/Xlib.h>) && __has_include(<dlfcn.h>)
+#if defined(__unix__) && !defined(__EMSCRIPTEN__) && __has_include(<X11/Xlib.h>) && \
+    __has_include(<dlfcn.h>)
 #include <X11/Xlib.h>
 #include <dlfcn.h>
 

@@ -7,9 +7,11 @@
 
 #include "platform/MessageBox.h"
 #include "platform/PixelScale.h"
+#include "platform/WebHost.h"
 #include "platform/WindowEvents.h"
 
-#if defined(__unix__) && __has_include(<X11/Xlib.h>) && __has_include(<dlfcn.h>)
+#if defined(__unix__) && !defined(__EMSCRIPTEN__) && __has_include(<X11/Xlib.h>) && \
+    __has_include(<dlfcn.h>)
 #include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <dlfcn.h>
@@ -149,6 +151,13 @@ void EventPump::WaitForEvent(uint32_t windowId, uint32_t milliseconds) {
         return;
 #else
     (void)windowId;
+#endif
+#ifdef __EMSCRIPTEN__
+    // SDL's timed wait polls every millisecond, each poll a round trip
+    // through the browser; ours sleeps until input or the deadline.
+    if (!SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT))
+        WebWaitForEvent(milliseconds);
+    return;
 #endif
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<uint32_t>(milliseconds, INT_MAX)));
 }

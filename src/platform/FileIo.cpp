@@ -14,6 +14,7 @@
 
 #include "platform/DiagnosticLog.h"
 #include "platform/FileSystemCalls.h"
+#include "platform/LastingStorage.h"
 #include "platform/TemporaryName.h"
 
 FileRead ReadFileCarefully(const std::string& path, size_t limit) {
@@ -68,7 +69,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path, size_t limit) 
 }
 
 bool RemoveFile(const std::string& path) {
-    return unlink(path.c_str()) == 0 || errno == ENOENT;
+    if (unlink(path.c_str()) == 0) {
+        KeepWrittenFiles();
+        return true;
+    }
+    return errno == ENOENT;
 }
 
 namespace {
@@ -129,9 +134,15 @@ mode_t ModeForReplacing(const std::string& path) {
     struct stat info {};
     if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
         return info.st_mode & 07777;
+#ifdef __EMSCRIPTEN__
+    // The browser's files have no owner to mask for; its stand-in for umask
+    // masks every bit, which would leave a file nobody may read.
+    return 0666;
+#else
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
+#endif
 }
 
 }  // namespace
@@ -167,8 +178,10 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes,
         return Fail(path, temporary, errno);
     if (FileSystemCalls::InUse().Rename(temporary.c_str(), path.c_str()) != 0)
         return Fail(path, temporary, errno);
-    if (onDisk)
+    if (onDisk) {
         SyncFolderOf(path);
+        KeepWrittenFiles();
+    }
     return true;
 }
 

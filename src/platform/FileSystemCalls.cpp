@@ -17,7 +17,17 @@ long FileSystemCalls::Write(int file, const void* bytes, size_t size) {
 }
 
 int FileSystemCalls::Sync(int file) {
+#ifdef __EMSCRIPTEN__
+    // On the web, fsync on the browser's storage writes the whole folder out
+    // and hands control to the page until that is done: a save made while
+    // the page is being hidden could not wait for it. There the file is
+    // whole in memory once written, and KeepWrittenFiles sends the folder
+    // out after the rename.
+    (void)file;
+    return 0;
+#else
     return fsync(file);
+#endif
 }
 
 int FileSystemCalls::Rename(const char* from, const char* to) {

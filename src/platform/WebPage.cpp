@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -12,8 +13,9 @@
 #include "platform/DiagnosticLog.h"
 #include "platform/Headless.h"
 #include "platform/HostPath.h"
+#include "platform/WebHost.h"
 
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -50,7 +52,17 @@ std::string FullPath(const std::string& gamePath) {
     return error ? HostPath(gamePath) : absolute.lexically_normal().string();
 }
 
-#ifdef _WIN32
+#if defined(__EMSCRIPTEN__)
+// The page ships beside the game's own page, so its game path is its address.
+bool Launch(const std::string& gamePath, const std::string& unopened) {
+    std::string relative = gamePath;
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    if (WebOpenPage(relative))
+        return true;
+    DiagnosticLog::Report("web page", "%s", unopened.c_str());
+    return false;
+}
+#elif defined(_WIN32)
 bool Launch(const std::string& url, const std::string& unopened) {
     if (SDL_OpenURL(url.c_str()) == 0)
         return true;
@@ -111,6 +123,9 @@ bool OpenWebPage(const std::string& gamePath) {
                               FullPath(gamePath).c_str());
         return true;
     }
+#ifdef __EMSCRIPTEN__
+    url = gamePath;
+#endif
     return Launch(url, "no web browser opened the page; it is at " + FullPath(gamePath));
 }
 
