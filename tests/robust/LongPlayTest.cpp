@@ -22,16 +22,12 @@
 extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
-// A bot plays long games headless on the manual clock, in each variant and
-// difficulty, starting shortly before the 32-bit tick count wraps. After
-// every idle call it checks that every cell holds a piece, that the total
-// score only grows (but for the hint's 100), that no line stands unresolved
-// past the next board check, and that the live heap does not grow. Now and
-// then it thinks with the pointer off the board or resting on a piece, so
-// that the board comes to rest (or just animates that piece) and the harness
-// checks that the ticks the loop would sleep through show nothing new.
-// ./test.sh plays about 1,000 moves in all; ./soak.sh sets VLIMS_SOAK and
-// plays 20,000 in each game (VLIMS_SOAK_MOVES sets another length).
+// A bot plays long games in each variant and difficulty across the 32-bit
+// tick wrap. After every idle call: every cell holds a piece, the total only
+// grows (but for a hint), no line outlives a board check, the live heap does
+// not grow. Now and then it thinks with the pointer off the board or on a
+// piece, so the loop would sleep. ./soak.sh plays 20,000 moves a game
+// (VLIMS_SOAK_MOVES sets another length).
 namespace {
 // Shortly before the wrap: every game crosses it.
 constexpr uint32_t kStartTick = 0xFFFFFFFFu - 15000u;

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "modes/SavedGame.h"
+#include "modes/ModeFixture.h"
 #include "platform/WebPage.h"
 #include "screens/GameFlowTest.h"
 #include "screens/StartScreen.h"
@@ -40,10 +40,7 @@ TEST_F(StartScreenTest, PictureCyclesTheDifficultyOnlyInsideItsEdges) {
 // of Rotational Hard at level 4 with 3300 points: fewer than levels 1 to 3
 // took, as after a resume and New Game.
 SavedGame SavedBoard() {
-    SavedGame game;
-    game.variant = RotationalVariant;
-    game.difficulty = Hard;
-    game.level = 4;
+    SavedGame game = SampleSavedGame();
     game.totalScore = 3300;
     for (int cell = 0; cell < 100; ++cell)
         game.colours[cell] = static_cast<PieceColour>(1 + (cell % 10 + 2 * (cell / 10)) % 6);

@@ -23,10 +23,11 @@ async function open(page, address = url) {
   await sleep(1500);
 }
 
-async function click(page, [x, y]) {
+// A click, then `after` ms for the game to act on it.
+async function click(page, [x, y], after = 400) {
   const box = await (await page.$('canvas')).boundingBox();
   await page.mouse.click(box.x + x * box.width / W, box.y + y * box.height / H, {delay: 150});
-  await sleep(400);
+  await sleep(after);
 }
 
 // The canvas as raw RGB, read from the canvas itself (no colour management).
@@ -68,6 +69,14 @@ function storeFile(page, name, bytes) {
   }), name, bytes.toString('base64'));
 }
 
+// The game loaded again over these files, stored from a page of the site
+// where no game runs.
+async function openWith(page, files) {
+  await page.goto(new URL('Help/Hints.html', url).href);
+  for (const [name, bytes] of Object.entries(files)) await storeFile(page, name, bytes);
+  await open(page);
+}
+
 function write(name, bytes) {
   fs.writeFileSync(path.join(scratch, name), bytes);
   return path.join(scratch, name);
@@ -106,11 +115,9 @@ try {
 
   // A game, one swap, then the page hidden: the save is made while the event
   // is handled, and play goes on from it.
-  await click(page, at.play);
-  await sleep(1500);
+  await click(page, at.play, 1900);
   await click(page, [200, 200]);
-  await click(page, [240, 200]);
-  await sleep(3000);
+  await click(page, [240, 200], 3400);
   await page.mouse.move(5, 5);
   const inMemory = await page.evaluate(() => {
     Object.defineProperty(document, 'visibilityState', {configurable: true, get: () => 'hidden'});
@@ -141,12 +148,9 @@ try {
   assert.deepEqual(await storedFile(page, 'Resume.dat'), hiddenSave, 'the second tab touched the saved game');
 
   // Reload: Resume shows the same board, level and score.
-  await page.reload();
-  await page.waitForFunction('window.vlimsFirstFrameAt');
-  await sleep(1500);
+  await open(page);
   const reloaded = await storedFile(page, 'Resume.dat');
-  await click(page, at.resume);
-  await sleep(1500);
+  await click(page, at.resume, 1900);
   await page.mouse.move(5, 5);
   await sleep(500);
   const resumed = await canvasRgb(page);
@@ -155,15 +159,11 @@ try {
 
   // A saved game worth a high score, ended: the name dialog takes a typed
   // and pasted name and Enter, and the table that survives a reload holds it.
-  await page.goto(new URL('Help/Hints.html', url).href);
   const total = 4321;
   execFileSync('python3', [savedBoard, 'write', path.join(scratch, 'high.dat'), '0', String(total)]);
-  await storeFile(page, 'Resume.dat', fs.readFileSync(path.join(scratch, 'high.dat')));
-  await open(page);
-  await click(page, at.resume);
-  await sleep(1500);
-  await click(page, at.end);
-  await sleep(1500);
+  await openWith(page, {'Resume.dat': fs.readFileSync(path.join(scratch, 'high.dat'))});
+  await click(page, at.resume, 1900);
+  await click(page, at.end, 1900);
   const empty = await canvasRgb(page);
   // Typed, then pasted: the paste's first line only.
   await page.keyboard.type('Web ');
@@ -182,13 +182,11 @@ try {
   assert.ok(table && table.includes('Web Tester\0') && table.includes(Buffer.from(new Int32Array([total]).buffer)),
             'the high score is not in the table after a reload');
   await sleep(1000);
-  await click(page, at.scores);
-  await sleep(1500);
+  await click(page, at.scores, 1900);
   // The table of the game's difficulty, whichever the picture steps to.
   const rowOne = rgb => Buffer.concat(Array.from({length: 16}, (_, y) => rgb.subarray(((81 + y) * W + 50) * 3, ((81 + y) * W + 300) * 3)));
   for (let step = 0; step < 3 && rowOne(await canvasRgb(page)).equals(rowOne(empty)); step++) {
-    await click(page, [205, 360]);
-    await sleep(1000);
+    await click(page, [205, 360], 1400);
   }
   await shot(page, 'scores');
   assert.ok(!rowOne(await canvasRgb(page)).equals(rowOne(empty)), 'the score screen does not show the high score');
@@ -196,12 +194,8 @@ try {
   // Damaged files as the desktop meets them: a 3-byte saved game is no game
   // to resume (a box says so, the file stays), a cut table shows the native
   // game's score screen and is not rewritten by being looked at.
-  await page.goto(new URL('Help/Hints.html', url).href);
-  await storeFile(page, 'Resume.dat', Buffer.from([1, 2, 3]));
-  await storeFile(page, 'Info.dat', fs.readFileSync(path.join(scratch, 'cut-info.dat')));
-  await open(page);
-  await click(page, at.resume);
-  await sleep(800);
+  await openWith(page, {'Resume.dat': Buffer.from([1, 2, 3]), 'Info.dat': fs.readFileSync(path.join(scratch, 'cut-info.dat'))});
+  await click(page, at.resume, 1200);
   // The box's caption bar is the dialogs' accent blue.
   const box = await canvasRgb(page);
   const accent = Array.from({length: W * H}, (_, i) => box[3 * i] === 58 && box[3 * i + 1] === 102 && box[3 * i + 2] === 170);
@@ -209,10 +203,8 @@ try {
   await page.keyboard.press('Enter');
   await sleep(800);
   assert.equal((await storedFile(page, 'Resume.dat')).length, 3, 'the damaged saved game was replaced');
-  await page.goto(new URL('Help/Hints.html', url).href);
-  await open(page);
-  await click(page, at.scores);
-  await sleep(1500);
+  await openWith(page, {});
+  await click(page, at.scores, 1900);
   await shot(page, 'cut-table');
   assert.ok((await canvasRgb(page)).equals(fs.readFileSync(path.join(scratch, 'native-scores.rgb'))), 'the cut table shows otherwise than on the desktop');
   assert.equal((await storedFile(page, 'Info.dat')).length, 410, 'the cut table was rewritten by looking at it');
