@@ -27,8 +27,7 @@ struct CellRun {
     int32_t x, y, dx, dy, count, colour;
 };
 
-// A headless board as a game mode sets it up: clear sound, popup list with
-// its pictures and score sound.
+// A headless board with the clear sound and popup list a game mode gives it.
 class BoardTest : public ScreenFixture {
   protected:
     static constexpr uint32_t kGround = 0x102030;
@@ -41,9 +40,8 @@ class BoardTest : public ScreenFixture {
         PaintQuiet();
     }
 
-    // Colours 1 to 4 with no run of two along any row, column or diagonal,
-    // for the tests to paint their lines over in Purple and White; a fresh
-    // popup list, and the last sounds over.
+    // Colours 1 to 4, no run of two in any direction, for lines in Purple and
+    // White to be painted over; a fresh popup list, the last sounds over.
     void PaintQuiet() {
         clock.Advance(1000);
         for (int32_t i = 0; i < Board::kCellCount; ++i) {
@@ -87,9 +85,8 @@ class BoardTest : public ScreenFixture {
     TestBoard board;
 };
 
-// How often each difficulty deals White: never on Easy, one in six on
-// Normal, four in nine on Hard (a second roll turns other colours White).
-// Whatever it deals, a dealt board holds no line.
+// White is dealt never on Easy, one in six on Normal, four in nine on Hard;
+// a dealt board holds no line.
 TEST_F(BoardTest, EachDifficultyDealsItsShareOfWhiteAndNoLine) {
     struct Share {
         Difficulty difficulty;
@@ -112,8 +109,8 @@ TEST_F(BoardTest, EachDifficultyDealsItsShareOfWhiteAndNoLine) {
     EXPECT_FALSE(dir.Exists(Board::kDealMarkerFile));
 }
 
-// The searches judge a trial by the cells it moved; on any board they must
-// list exactly what full trials on the board itself list, and leave it be.
+// The searches judge a trial by the cells it moved, yet list what full trials
+// list, and leave the board be.
 TEST_F(BoardTest, MoveSearchesMatchFullTrials) {
     PaintRows(Blue);  // every trial leaves lines
     for (unsigned seed = 0; seed <= 40; ++seed) {
@@ -169,9 +166,8 @@ const LineCase kLineCases[] = {
      100 + 250 + 500 + 1000 + 5000},
 };
 
-// Each run of four or more is one line, scored with its popup (the picture
-// of its points). Exactly the cells of the runs are dealt again: growing in,
-// never White even on Hard, with one clear sound for them all.
+// Each run of four or more is one line, scored with its points' popup; just
+// its cells are dealt again, growing in, never White, one clear sound for all.
 TEST_F(BoardTest, LinesAreFoundWholeScoredAndReplaced) {
     board.SetDifficulty(Hard);
     std::srand(3);
@@ -211,9 +207,8 @@ TEST_F(BoardTest, LinesAreFoundWholeScoredAndReplaced) {
     }
 }
 
-// Only a changed saved game can hold this many lines at once; every one of
-// them is kept, scored and refilled. Scored twice before
-// any popup ends, they fill the popup list: the points still sound.
+// Only a changed saved game holds this many lines; all are kept, scored and
+// refilled. Scored twice, they fill the popup list: the points still sound.
 TEST_F(BoardTest, MoreThanFiftyLinesAreAllKept) {
     PaintRows(Blue);
     for (int32_t x : {4, 9}) Paint({x, 0, 0, 1, 10, Red});
@@ -231,8 +226,8 @@ TEST_F(BoardTest, MoreThanFiftyLinesAreAllKept) {
     board.ReplaceLineCells();
 }
 
-// A popup rises 35 pixels a second for 50 pixels, is drawn once more at the
-// end, then goes; one starting at the top stays there for the same time.
+// A popup rises 35 pixels a second for 50, is drawn once more, then goes;
+// one starting at the top stays there as long.
 TEST_F(BoardTest, ScorePopupsRiseFiftyPixelsThenGo) {
     ScorePopupList& popups = *board.Popups();
     popups.Spawn(25, 120, 280);

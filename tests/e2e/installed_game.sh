@@ -1,9 +1,6 @@
 #!/bin/bash
-# The installed game (from the Debian package) as a player meets it: started
-# from the menu's command by a user who is not root, in a folder that is not a
-# game folder, it plays a move and saves the game on closing into the
-# player's own folder.
-#
+# The installed Debian package started by a user who is not root, outside a
+# game folder: it plays a move and saves on closing into the player's folder.
 #   installed_game.sh [USER]     as root; USER (made when missing) plays
 source "$(dirname "$0")/lib.sh"
 PLAYER=${1:-vlims-player}

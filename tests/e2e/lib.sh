@@ -1,7 +1,6 @@
 # shellcheck shell=bash
-# Shared helpers for the end-to-end tests: a private X server with a window
-# manager, the real game started from a copy of its folder, clicks, message
-# boxes and window shots. Source it, then call e2e_setup GAME_DIR.
+# The end-to-end tests' X server and window manager, the game run from a copy
+# of its folder, clicks, boxes and shots. Source it, then e2e_setup GAME_DIR.
 set -euo pipefail
 
 E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -10,8 +9,7 @@ E2E_TITLE="Vlims $(sed -n 's/^project(Vlims VERSION \([0-9.]*\).*/\1/p' "$E2E_LI
 # What X, SDL and D-Bus keep until exit is theirs, not ours.
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$E2E_LIB_DIR/../lsan.supp:print_suppressions=0}
 E2E_TMP="" E2E_XVFB_PID="" E2E_WM_PID="" E2E_GAME_PID="" E2E_GAME_RC=""
-# The program in the game folder and what starts it: the Windows run sets
-# vlims.exe and Wine.
+# The program and what starts it (the Windows run: vlims.exe and Wine).
 E2E_PROGRAM=${E2E_PROGRAM:-vlims}
 E2E_LAUNCHER=${E2E_LAUNCHER:-}
 
@@ -30,8 +28,7 @@ e2e_cleanup() {
     if [[ -n "$E2E_TMP" && -z "${E2E_KEEP:-}" ]]; then rm -rf "$E2E_TMP"; fi
 }
 
-# Copies the game folder without the files it writes to a scratch folder, so
-# that the test's saved files never touch the build's own, and starts X.
+# A scratch copy of the game folder without the files it writes, and X.
 e2e_setup() {
     [[ -x "$1/$E2E_PROGRAM" ]] || e2e_fail "no game at $1/$E2E_PROGRAM"
     e2e_start_x
@@ -54,12 +51,7 @@ e2e_until() {
     return 1
 }
 
-# Makes the scratch folder and starts X.
-e2e_start_x() {
-    E2E_TMP=$(mktemp -d /tmp/vlims-e2e.XXXXXX)
-    trap e2e_cleanup EXIT
-    e2e_start_server
-}
+e2e_start_x() { E2E_TMP=$(mktemp -d /tmp/vlims-e2e.XXXXXX); trap e2e_cleanup EXIT; e2e_start_server; }
 
 # Xvfb with a screen of $E2E_SCREEN (1024x768 unless set) on a display number
 # it picks itself (several runs may share the machine), and openbox.
@@ -71,8 +63,7 @@ e2e_start_server() {
     e2e_until "$E2E_XVFB_PID" test -s "$fd_file" || e2e_fail "no Xvfb: $(cat "$E2E_TMP/xvfb.log")"
     DISPLAY=":$(tr -d '[:space:]' <"$fd_file")"
     export DISPLAY
-    # The number is out before the server takes clients on a loaded
-    # machine; a window manager started earlier fails to open the display.
+    # On a loaded machine the number is out before the server takes clients.
     e2e_until "$E2E_XVFB_PID" xdpyinfo ||
         e2e_fail "Xvfb on $DISPLAY takes no connections: $(cat "$E2E_TMP/xvfb.log")"
     # The game's scale is the test's to set, not the desktop's the tests run on.
@@ -83,8 +74,7 @@ e2e_start_server() {
     e2e_log "X server on $DISPLAY"
 }
 
-# Starts openbox and waits until it manages the screen; a start that fails
-# (or hangs) is tried again, twice.
+# openbox, managing the screen; a start that fails or hangs is tried twice more.
 e2e_start_wm() {
     local attempt
     for attempt in 1 2 3; do
@@ -105,10 +95,9 @@ e2e_restart_x() {
     E2E_SCREEN=$1 e2e_start_server
 }
 
-# Starts the game from its folder (or from the working directory $1) in the
-# background, in a process group of its own: SDL shows a message box from a
-# forked child that shares the game's X connection, and a kill must take that
-# child too, or the dead game's window stays on the screen.
+# The game started from its folder (or the working directory $1) in a process
+# group of its own: a kill must take SDL's message box child too, or the dead
+# game's window stays on the screen.
 # shellcheck disable=SC2120  # the folder tests pass a working directory
 e2e_start_game() {
     local program="./$E2E_PROGRAM"
@@ -128,9 +117,8 @@ e2e_window_id() { xdotool search --onlyvisible --name "^${E2E_TITLE}\$" 2>/dev/n
 # "WIDTHxHEIGHT" of a window's own (client) area.
 e2e_client_size() { xwininfo -id "$1" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}'; }
 
-# A press the game's 10 ms tick cannot miss: the button stays down 150 ms,
-# as a player's click does, with the pointer settled first. Places are game
-# pixels, on the window scaled by $E2E_SCALE (1 unless set).
+# A press the 10 ms tick cannot miss, as a player's: the pointer settled, the
+# button down 150 ms. Places in game pixels, scaled by $E2E_SCALE (1 unless set).
 e2e_click() {
     xdotool mousemove --window "$1" $(($2 * ${E2E_SCALE:-1})) $(($3 * ${E2E_SCALE:-1}))
     sleep 0.1
@@ -167,8 +155,7 @@ e2e_launch() {
 
 # A checksum of the window's pixels.
 e2e_window_sum() { import -window "$1" -depth 8 rgb:- 2>/dev/null | md5sum; }
-# Runs the command (a press, a click), then waits until the window has
-# changed and come to rest: the next screen is up, a move has played out.
+# Runs the command, then waits until the window has changed and come to rest.
 e2e_rest_after() {
     local before
     before=$(e2e_window_sum "$window")
@@ -201,9 +188,8 @@ e2e_press() {
     e2e_click "$window" ${at[$1]}
 }
 
-# Clicks the middle of the piece at (200, $1) and then of its right-hand
-# neighbour: a swap, kept or undone. (Cells start at 20 and are 40 apart;
-# a click on the gap between two pieces selects nothing.)
+# Clicks the middle of the piece at (200, $1), then its right-hand neighbour's
+# (a click on the gap between pieces selects nothing).
 play_swap() {
     e2e_click "$window" 200 "${1:-200}"
     sleep 0.3
@@ -211,10 +197,7 @@ play_swap() {
 }
 
 # The game ends by itself now, the way every end must: exit code 1, clean.
-e2e_end_clean() {
-    e2e_wait_exit
-    e2e_expect_clean_exit 1
-}
+e2e_end_clean() { e2e_wait_exit; e2e_expect_clean_exit 1; }
 
 # The close box, answered by the message box $1, which Enter dismisses.
 e2e_close_through() {
@@ -227,19 +210,14 @@ e2e_close_through() {
 e2e_said() { grep -q -- "$1" "$E2E_TMP/game.stderr" || e2e_fail "$2"; }
 
 # An empty part of the panel, where nothing animates.
-play_park_pointer() {
-    xdotool mousemove --window "$1" $((600 * ${E2E_SCALE:-1})) $((30 * ${E2E_SCALE:-1}))
-}
+play_park_pointer() { xdotool mousemove --window "$1" $((600 * ${E2E_SCALE:-1})) $((30 * ${E2E_SCALE:-1})); }
 
 play_box_shown() { xwininfo -name "$1" >/dev/null 2>&1; }
 
-# Waits for the window (a message box, the name dialog) with this caption,
-# within $2 tenths of a second (100 unless given). Keys for it are pressed
-# with no --window: it has the focus, and a key sent to a window that closes
-# on the press fails on the release.
-play_wait_box() {
-    E2E_WAIT=${2:-100} e2e_until "$E2E_GAME_PID" play_box_shown "$1"
-}
+# Waits $2 tenths of a second (100 unless given) for the box with this caption.
+# Keys for it go with no --window: one sent to a window that closes on the
+# press fails on the release.
+play_wait_box() { E2E_WAIT=${2:-100} e2e_until "$E2E_GAME_PID" play_box_shown "$1"; }
 
 # The window's client area as raw RGB bytes (625 x 440 x 3); a window scaled
 # by $E2E_SCALE is shrunk by taking every k-th pixel of every k-th row.
@@ -258,8 +236,7 @@ open(path, "wb").write(b"".join(shrunk[i:i + 3] for i in range(0, len(shrunk), 3
 PY
 }
 
-# A shot of $window into $E2E_TMP/$1.rgb and saved_board.py's check of it:
-# play_shot NAME COMMAND [ARGS...].
+# play_shot NAME COMMAND [ARGS...]: $window into $E2E_TMP/NAME.rgb, checked.
 play_shot() {
     local shot="$E2E_TMP/$1.rgb" command=$2
     shift 2

@@ -4,8 +4,7 @@
   check RESUME_DAT           a saved game of 416 bytes the game can resume
   marker RESUME_DAT          the 4-byte end marker
   write RESUME_DAT VARIANT TOTAL [INDEX=COLOUR...]
-      a Normal-difficulty game of level 1 on a board without lines: colour
-      (x + 3y) mod 6 + 1 never repeats four times in any direction
+      a Normal game of level 1 coloured (x + 3y) mod 6 + 1: no line
   whole DATA BEFORE          each of Resume.dat, Info.dat and Help.dat in DATA
       is the one in BEFORE or a whole new version; prints the changed ones
   compare RESUME_DAT SHOT GAME_DIR   every cell shows its saved colour
@@ -62,7 +61,6 @@ def whole(data, before):
     def whole_info(b):
         stream = b.replace(b"\r\n", b"\n")
         return len(stream) == 60 * 36 and all(b"\0" in stream[36 * i:36 * i + 32] for i in range(60))
-
     tests = {"Resume.dat": lambda b, old: b == MARKER or saved_fault(b) is None,
              "Info.dat": lambda b, old: whole_info(b),
              "Help.dat": lambda b, old: b == str(int(old) + 1 if old else 2).encode()}

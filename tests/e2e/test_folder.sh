@@ -1,11 +1,8 @@
 #!/bin/bash
-# The game folder shared or damaged. Two copies of the game in one folder: the
-# second, started from a folder that merely holds a Graphics folder (no game
-# folder), says so in a box and quits without touching a file (not even the
-# first one's save in progress), the first plays on and saves. No Data folder at all: the
-# game plays, tells the player it could not save, names on stderr what it
-# could not read or write, and makes no folder behind the player's back.
-# (FaultTest damages the folder every other way.)
+# Two copies in one folder: the second (started where a mere Graphics folder
+# is) says so in a box and quits touching no file, the first plays on and
+# saves. No Data folder: the game plays, says it could not save, names what it
+# could not read or write, and makes no folder. (FaultTest does the rest.)
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 DATA="$E2E_GAME_DIR/Data"

@@ -1,9 +1,6 @@
 #!/bin/bash
-# The real game is killed (SIGKILL) at random moments around its saves: the
-# close box during a game (Data/Resume.dat, after Data/Help.dat at the game's
-# start) and the close box on the score screen after End (Data/Info.dat and
-# the end marker). After every kill each file holds exactly what it held
-# before or one whole version the game writes, never a torn or empty one.
+# The real game killed at random moments around the saves of a close during a
+# game or after End: each file holds what it held or one whole new version.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 CYCLES=${E2E_KILL_CYCLES:-12}
@@ -26,8 +23,7 @@ for cycle in $(seq "$CYCLES"); do
         e2e_rest_after e2e_press end  # the end marker, then the score screen
     fi
     e2e_close
-    # 0 to 200 ms after the close request: before, during or after the save
-    # (which comes some 100 ms after it here).
+    # Before, during or after the save, which comes some 100 ms after the close.
     sleep "$(printf '0.%03d' $((RANDOM % 200)))"
     kill -KILL -- "-$E2E_GAME_PID" 2>/dev/null || true
     wait "$E2E_GAME_PID" 2>/dev/null || true

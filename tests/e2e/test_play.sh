@@ -1,11 +1,8 @@
 #!/bin/bash
-# A whole game in the real window: Play Game (a plain click, no hold), a
-# swap on the board, SIGHUP saves the game as a close does and ends it with
-# the message on stderr, no box waiting for OK, Resume restores the same
-# board, and End leaves only the end marker. Then a resumed Rotational game:
-# a click on the rotate button between cells (3, 3) and (4, 4) turns the
-# block, the line it makes scores 25, and closing the window saves the turned
-# board with the new total.
+# Play Game (a plain click), a swap, SIGHUP saves as a close does, with no
+# box; Resume restores the board, End leaves the end marker. Then a resumed
+# Rotational game: the rotate button turns a block into a line scoring 25,
+# and the close saves the turned board and total.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 play_skip_start_help

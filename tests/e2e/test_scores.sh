@@ -1,10 +1,7 @@
 #!/bin/bash
-# The high-score flow, 13 name dialogs in one run of the game: resume a game
-# with points, End, a name typed into the "High Score" window, the score
-# screen, back to the menu. Enter (OK) enters the name; Escape and the
-# dialog's close box enter nothing; the game window's close box does nothing
-# while it is open; SIGTERM enters the name typed so far, then quits. The game never dies on the way and no X request
-# fails.
+# 13 name dialogs in one run: a resumed game with points, End, a name typed.
+# Enter enters it; Escape and the dialog's close box do not, nor does the game
+# window's close box end it; SIGTERM enters what is typed and quits.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 play_skip_start_help

@@ -1,9 +1,8 @@
 #!/bin/bash
-# Start-up as a new player meets it: a 625 x 440 client area at (50, 50), an
-# empty display log, SIGTERM taken as a close request (which leaves the
-# default score table), Help with no browser naming the page, the first
-# game's start help leaving its five demonstration pieces in view; then the
-# display lost under a running game, and no screen.
+# A first start: a 625 x 440 client area at (50, 50), an empty display log,
+# SIGTERM as a close (leaving the default score table), Help with no browser
+# naming the page, the start help leaving its demonstration row in view; then
+# the display lost under a running game, and no screen.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 LOG="$E2E_GAME_DIR/Direct Draw 5 Log.txt"

@@ -12,6 +12,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -45,17 +46,11 @@ inline bool SavedGameInput(const std::string& bytes) {
     std::optional<SavedGame> game = SavedGame::Decode(bytes);
     if (!game)
         return true;
-    if (game->variant != 0 && game->variant != 1)
-        return false;
-    if (game->difficulty < 1 || game->difficulty > 3)
-        return false;
-    if (game->level < 1 || game->totalScore < 0)
-        return false;
-    for (int32_t colour : game->colours) {
-        if (colour < 1 || colour > 6)
-            return false;
-    }
-    return game->Encode() == bytes.substr(0, SavedGame::kFileSize);
+    const bool colours = std::all_of(game->colours.begin(), game->colours.end(),
+                                     [](int32_t colour) { return colour >= 1 && colour <= 6; });
+    return (game->variant == 0 || game->variant == 1) && game->difficulty >= 1 &&
+           game->difficulty <= 3 && game->level >= 1 && game->totalScore >= 0 && colours &&
+           game->Encode() == bytes.substr(0, SavedGame::kFileSize);
 }
 
 // Any bytes load into a table whose names all end inside their field, and
@@ -87,16 +82,13 @@ inline bool HighScoresInput(const std::string& bytes) {
 // number written back is always a number the next read gives back.
 inline bool HelpCounterInput(const std::string& bytes) {
     int count = HelpCounter::Parse(bytes.substr(0, 64));
-    if (count == INT32_MAX)
-        return true;
-    return HelpCounter::Parse(std::to_string(count + 1)) == count + 1;
+    return count == INT32_MAX || HelpCounter::Parse(std::to_string(count + 1)) == count + 1;
 }
 
 // Whatever the chunks claim, the samples come from inside the file.
 inline bool WavInput(const std::string& bytes) {
     std::vector<int16_t> samples;
-    bool loaded = ReadWavSamples(bytes, samples);
-    if (!loaded)
+    if (!ReadWavSamples(bytes, samples))
         return samples.empty();
     return !samples.empty() && samples.size() * 2 <= bytes.size();
 }

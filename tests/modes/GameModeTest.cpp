@@ -9,11 +9,9 @@
 namespace {
 using GameModeTest = ModeFixture;
 
-// The hint is free up to 100 points of the level and costs 100 above; it
-// marks the first move the search lists until a move is made. That move
-// takes about 513 ms and its line scores at once. A line the refill happens
-// to form stands until the next board check, two seconds on, and no move is
-// taken meanwhile.
+// The hint, free up to 100 points and 100 above, marks the first move listed
+// until a move; that move's line scores at once. A line a refill forms stands
+// until the board check two seconds on, and takes no move meanwhile.
 TEST_P(GameModeTest, TheHintedMoveScoresAtOnceAndARefillLineWaitsForTheNextCheck) {
     Start(NormalDifficulty);
     game->SetLevelScore(100);
@@ -59,10 +57,9 @@ TEST_P(GameModeTest, AMoveMakingNoLineGoesBack) {
     EXPECT_EQ(game->LevelScore(), 0);
 }
 
-// The first two games of each variant, counted in its own file, show the
-// start help until the first move. Normal help games are played on Easy with
-// a demonstration row; a turning game keeps the chosen difficulty and shows
-// the help for eight seconds at most.
+// The first two games of each variant (its own file) show the start help
+// until the first move: Normal ones on Easy with a demonstration row, turning
+// ones on the chosen difficulty for eight seconds at most.
 TEST_P(GameModeTest, TheFirstTwoGamesShowTheStartHelpUntilTheFirstMove) {
     const bool normal = GetParam() == NormalVariant;
     const std::string helpFile = normal ? "Data/Help.dat" : "Data/Help2.dat";
@@ -92,9 +89,8 @@ TEST_P(GameModeTest, TheFirstTwoGamesShowTheStartHelpUntilTheFirstMove) {
     EXPECT_EQ(dir.ReadFile(normal ? "Data/Help2.dat" : "Data/Help.dat"), "5");
 }
 
-// With no move left the board check drops a move begun on its tick and
-// shows the notice for 2.5 s, then deals a new board with the clear sound;
-// a move begun during the notice goes on over the new board.
+// With no move left the check drops a move begun on its tick, shows the notice
+// 2.5 s, then deals with the clear sound; a move begun meanwhile goes on.
 TEST_P(GameModeTest, NoMovesLeftShowsForTwoAndAHalfSecondsThenANewBoard) {
     Start(NormalDifficulty);
     FillQuiet(*game);  // the last move is gone

@@ -24,10 +24,8 @@ inline SavedGame SampleSavedGame() {
     return game;
 }
 
-// A game of the variant the test is run for, in a headless game folder with
-// what the play screen loads (flat-colour pictures, short sounds, start
-// counters past the help games), and the play screen's tick (HandleMouse,
-// then Update, every 10 ms) driven by hand.
+// A game of the variant the test is run for, in a headless game folder, its
+// play-screen tick driven by hand.
 class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<GameVariant> {
   protected:
     static constexpr int32_t kOrigin = 20;
@@ -42,10 +40,8 @@ class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<G
         fonts_ = std::make_unique<FontSet>(display);
     }
 
-    // A new game; a quiet one is past its help games, on a board of colours
-    // 1 to 4 that change along every row, column and diagonal (no line, no
-    // move) but for Purple on (9, 5), (9, 7), (9, 8) and (9, 9): one swap or
-    // turn from a line, so the board check finds a move.
+    // A new game; a quiet one has no line and one move, Purple on (9, 5) into
+    // (9, 6) beside (9, 7) to (9, 9), on colours 1 to 4 that change every cell.
     void Start(Difficulty difficulty, bool quiet = true) {
         if (GetParam() == NormalVariant)
             game = std::make_unique<NormalGame>();
@@ -74,8 +70,7 @@ class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<G
     }
     MoveList Moves() const { return Normal() ? game->FindSwapMoves() : game->FindRotationMoves(); }
 
-    // One play-screen tick: the clock moves on 10 ms, then the mode gets the
-    // mouse and its frame.
+    // The clock moves on 10 ms, then the mode gets the mouse and its frame.
     void Tick() {
         clock.Advance(kTick);
         game->HandleMouse(mouseX_, mouseY_, mouseDown_, false);
@@ -97,10 +92,9 @@ class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<G
         Tick();
     }
 
-    // The move as a player makes it, pressing at the edges of what takes a
-    // press: opposite corners of the cores of a swap's cells (6 to 34 pixels
-    // in; the gaps between pieces take none), or 15 pixels right of and below
-    // the inner corner of the block to turn, as far as its button reaches.
+    // Presses at the edges of what takes one: opposite corners of a swap's
+    // cells' cores (6 to 34 pixels in), or 15 pixels right of and below the
+    // inner corner of the block to turn, as far as its button reaches.
     void MakeMove(const Move& move) {
         if (Normal()) {
             Click(kOrigin + 40 * move.x1 + 6, kOrigin + 40 * move.y1 + 6);

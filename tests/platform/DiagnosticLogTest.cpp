@@ -14,10 +14,8 @@ TEST(DiagnosticLogTest, ReportsReachTheFileWhichKeepsTheNewestWithinTheCap) {
     testing::internal::CaptureStderr();
     DiagnosticLog::Report("save", "could not save \"%s\": %s", "Data/Info.dat", "disk full");
     EXPECT_EQ(dir.ReadFile("vlims.log"), testing::internal::GetCapturedStderr());
-    EXPECT_NE(dir.ReadFile("vlims.log")
-                  .find(" Vlims (save): could not save \"Data/Info.dat\": "
-                        "disk full\n"),
-              std::string::npos);
+    const std::string line = " Vlims (save): could not save \"Data/Info.dat\": disk full\n";
+    EXPECT_NE(dir.ReadFile("vlims.log").find(line), std::string::npos);
 
     const std::string filler(1000, '.');
     testing::internal::CaptureStderr();

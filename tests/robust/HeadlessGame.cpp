@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -20,9 +21,7 @@ MainFrame::Setup HeadlessSetup() {
     setup.makeScreens = MainFrame::Setup::Game().makeScreens;
     return setup;
 }
-
-// A button's click is acted on on the first tick more than 250 ms after the
-// press; 40 ticks leave room for a screen switch too.
+// A click is acted on more than 250 ms after the press, then the screen switches.
 constexpr int kTicksPerButtonClick = 40;
 }  // namespace
 
@@ -93,14 +92,14 @@ void HeadlessGame::ClickButton(const ButtonLayout& button) {
 }
 
 void HeadlessGame::MakeMove(const Move& move) {
-    constexpr int kOrigin = PlayScreen::kBoardOrigin;
-    constexpr int kPitch = GameMode::kCellPitch;
-    if (Mode()->Variant() == RotationalVariant) {
-        Press(kOrigin + kPitch * (move.x1 + 1), kOrigin + kPitch * (move.y1 + 1));
-        return;
-    }
-    Press(kOrigin + kPitch * move.x2 + kPitch / 2, kOrigin + kPitch * move.y2 + kPitch / 2);
-    Press(kOrigin + kPitch * move.x1 + kPitch / 2, kOrigin + kPitch * move.y1 + kPitch / 2);
+    // Cell c's middle is at (2c + 1) half pitches, the corner after it at 2c + 2.
+    auto at = [](int halves) {
+        return PlayScreen::kBoardOrigin + GameMode::kCellPitch * halves / 2;
+    };
+    if (Mode()->Variant() == RotationalVariant)
+        return Press(at(2 * move.x1 + 2), at(2 * move.y1 + 2));
+    Press(at(2 * move.x2 + 1), at(2 * move.y2 + 1));
+    Press(at(2 * move.x1 + 1), at(2 * move.y1 + 1));
 }
 
 void HeadlessGame::Close() {
@@ -108,9 +107,8 @@ void HeadlessGame::Close() {
 }
 
 int HeadlessGame::Shown(const std::string& caption) const {
-    int count = 0;
-    for (const MessageBoxRecorder::Shown& box : boxes_.All()) count += box.caption == caption;
-    return count;
+    return static_cast<int>(std::count_if(boxes_.All().begin(), boxes_.All().end(),
+                                          [&](const auto& box) { return box.caption == caption; }));
 }
 
 GameMode* HeadlessGame::Mode() {

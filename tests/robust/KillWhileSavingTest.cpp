@@ -20,11 +20,9 @@
 #include "screens/HighScoreTable.h"
 #include "support/TempWorkDir.h"
 
-// A child process saves every file the game writes, over and over, with the
-// game's own writers; the parent kills it (SIGKILL) at random moments and
-// checks that each file always holds one whole version it could have
-// written, never a torn or empty one, and that the start counter never goes
-// back.
+// A child saves every file the game writes, over and over; killed at random
+// moments, it leaves each file one whole version, and the start counter never
+// goes back.
 namespace {
 namespace fs = std::filesystem;
 
@@ -101,8 +99,7 @@ TEST(KillWhileSavingTest, EveryFileIsAlwaysOneWholeVersion) {
 }
 
 namespace {
-// The calls behind the saves, in order, each named by what it does;
-// repeats in a row (a write in parts) count once.
+// The calls behind the saves, in order; repeats in a row count once.
 class CallRecorder : public FileSystemCalls {
   public:
     CallRecorder() : replaced_(Install(this)) {}
@@ -134,9 +131,8 @@ class CallRecorder : public FileSystemCalls {
 };
 }  // namespace
 
-// A kill cannot tell, but a power cut can: a file renamed into place before
-// its bytes are on disk, or a rename the folder never recorded, comes back
-// empty or old. Every kind of save goes to disk in the one safe order.
+// After a power cut a file renamed before its bytes were on disk, or a rename
+// the folder never recorded, comes back empty or old.
 TEST(PowerCutTest, EverySaveIsOnDiskBeforeItReplacesTheOldFile) {
     TempWorkDir workDir;
     fs::create_directory("Data");

@@ -46,8 +46,7 @@ size_t LiveHeapBytes() {
 
 using Standing = std::vector<std::vector<const Piece*>>;
 
-// The pieces of every line now standing: a line that was resolved has new
-// pieces, even where the new ones happen to form the same line again.
+// The pieces of every standing line: a resolved one has new pieces.
 Standing StandingLines(const GameMode& mode) {
     Standing standing;
     for (const Line& line : mode.FindLines(4)) {
@@ -87,8 +86,7 @@ class LongPlayTest : public ::testing::TestWithParam<std::tuple<GameVariant, Dif
             Fail("the score fell from " + std::to_string(lastTotal_) + " to " +
                  std::to_string(total));
         lastTotal_ = total;
-        // A board check that ran in this tick (the mode moved its next check
-        // on) has resolved every line that stood before it.
+        // A board check that ran in this tick resolved every line standing before.
         Standing lines = StandingLines(*mode);
         if (mode == lastMode_ && mode->NextCheckTime() != lastCheckTime_) {
             for (const std::vector<const Piece*>& line : standing_) {
@@ -158,8 +156,7 @@ TEST_P(LongPlayTest, InvariantsHoldMoveAfterMove) {
             hintPending_ = false;
         } else if (game_.PickMove(move)) {  // else "No Moves Left" comes with the next check
             game_.MakeMove(move);
-            // The first fifth of the game settles the heap; the rest must
-            // stay within it.
+            // The first fifth settles the heap; the rest must stay within it.
             if (++moves_ == moves / 5)
                 settledHeap = std::exchange(peakHeap_, 0);
         }

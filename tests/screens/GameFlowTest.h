@@ -8,9 +8,8 @@
 #include "screens/PlayScreen.h"
 #include "support/TempWorkDir.h"
 
-// The whole game in-process on a copy of the game folder, past the help
-// games (which are always played on Easy). Each test starts it itself, once
-// the files it needs are in place.
+// The whole game on a copy of the game folder past the help games (played on
+// Easy); each test starts it once the files it needs are in place.
 class GameFlowTest : public ::testing::Test {
   protected:
     GameFlowTest() {

@@ -14,10 +14,8 @@ TEST(PlayScreenLevelBar, FillsFromTheTargetAndStaysInsideTheBar) {
 
 using PlayScreenTest = GameFlowTest;
 
-// A level takes 1000 points times its number; reaching it moves on at once,
-// carrying every point into the base. The other variant's button and New
-// Game keep the level and that base; the selected variant's button does
-// nothing. Closing the window saves the running game and says so.
+// A level takes 1000 points times its number, all carried into the base. The
+// other variant and New Game keep level and base; the close saves and says so.
 TEST_F(PlayScreenTest, LevelsCarryTheirPointsThroughVariantsNewGamesAndTheSave) {
     shared.difficulty = Hard;
     game.Start();
@@ -78,9 +76,8 @@ TEST_F(PlayScreenTest, EveryGamePlaySavesResumes) {
     }
 }
 
-// Near the top of the range every sum stays inside 32 bits (the sanitizers
-// stop the test otherwise), at any level, and the total shown and saved stays
-// at the largest instead of wrapping.
+// Near the top no sum leaves 32 bits (the sanitizers watch), at any level,
+// and the total shown and saved stays at the largest.
 TEST_F(PlayScreenTest, TotalsAtTheTopStayThere) {
     const struct {
         int32_t level, total, savedLevel;
@@ -105,10 +102,9 @@ TEST_F(PlayScreenTest, TotalsAtTheTopStayThere) {
     }
 }
 
-// The loop sleeps through the ticks the screen promises to leave unchanged,
-// and the harness fails a test at each such tick that shows a change. These
-// moves and hints end in a tick after which the next one draws otherwise:
-// the piece under the pointer, a cleared hint's pieces or the start help.
+// Moves and hints that end in a tick after which the next draws otherwise (the
+// piece under the pointer, a cleared hint's pieces, the start help): the
+// harness fails at a tick promised quiet that shows a change.
 class QuietPromiseTest : public GameFlowTest {
   protected:
     void StartGame(GameVariant variant) {

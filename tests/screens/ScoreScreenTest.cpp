@@ -42,9 +42,8 @@ class ScoreScreenTest : public GameFlowTest {
     }
 };
 
-// The name is asked for once and the score saved before the screen is
-// left; an empty name is a name. The difficulty picture's far corner still
-// steps the difficulty shown.
+// The name is asked once and the score saved at once; an empty name is a
+// name. The difficulty picture's far corner still steps the difficulty.
 TEST_F(ScoreScreenTest, AHighScoreAsksOnceForTheNameAndIsSavedAtOnce) {
     game.Prompts().Accept("Abc");
     game.Prompts().Accept("");
@@ -74,10 +73,8 @@ TEST_F(ScoreScreenTest, CancelOrAScoreThatEntersNoTableLeavesItAsItWas) {
     EXPECT_EQ(dir.ReadFile(kFile), before);
 }
 
-// The saves of a new score are refused (the Data folder is away) at its
-// entry, on leaving and on coming back: it stays in the table, shown, and
-// every later save point tries again. With the folder back by the close, the
-// close saves it without a word; still away, the player is told.
+// A new score's saves refused (the Data folder away): it stays shown, every
+// save point tries again, the close saves it silently or says it is lost.
 class RefusedSaveTest : public ScoreScreenTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(RefusedSaveTest, TheCloseSavesAScoreTheDiskRefusedOrSaysItIsLost) {

@@ -36,9 +36,8 @@ TEST_F(StartScreenTest, PictureCyclesTheDifficultyOnlyInsideItsEdges) {
     }
 }
 
-// A board without lines but with one move in each variant, as a saved game
-// of Rotational Hard at level 4 with 3300 points: fewer than levels 1 to 3
-// took, as after a resume and New Game.
+// A board with one move in each variant, at level 4 with 3300 points: fewer
+// than levels 1 to 3 took, as after a resume and New Game.
 SavedGame SavedBoard() {
     SavedGame game = SampleSavedGame();
     game.totalScore = 3300;
@@ -48,9 +47,8 @@ SavedGame SavedBoard() {
     return game;
 }
 
-// Resume plays a saved game in its variant, level and points, on its board,
-// and leaves the file; without a playable one it says so and starts a new
-// Normal game.
+// Resume plays a saved game as saved and leaves the file; without one it says
+// so and starts a new Normal game.
 TEST_F(StartScreenTest, ResumeTakesOnlyAPlayableSavedGame) {
     const SavedGame saved = SavedBoard();
     const struct {

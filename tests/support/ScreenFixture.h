@@ -29,8 +29,7 @@ class ScreenFixture : public ::testing::Test {
         return screen.Update(display, sound, clock.Now(), x, y, leftDown, false);
     }
 
-    // Presses a button for one tick, then waits with the mouse button up
-    // until the screen acts, at most 300 ms; returns what it asked for.
+    // A press for one tick, then up to 300 ms for the screen to act; its code.
     ScreenCode ClickButton(Screen& screen, const ButtonLayout& button) {
         const int x = button.x + button.width / 2;
         const int y = button.y + button.height / 2;

@@ -5,8 +5,8 @@
 #include <random>
 #include <string>
 
-// Runs a test inside a fresh empty working directory (the game reads and
-// writes everything relative to it) and restores the old one afterwards.
+// A fresh empty working directory for a test (the game reads and writes
+// relative to it); the old one back afterwards.
 class TempWorkDir {
   public:
     TempWorkDir() : previous_(std::filesystem::current_path()), path_(MakeUniqueFolder()) {
@@ -22,8 +22,7 @@ class TempWorkDir {
     TempWorkDir& operator=(const TempWorkDir&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    // Creates a file (and its folders) under the working directory; `name`
-    // uses '/' separators.
+    // A file and its folders; `name` uses '/' separators.
     void WriteFile(const std::string& name, const std::string& bytes) const {
         std::filesystem::create_directories((path_ / name).parent_path());
         std::ofstream(path_ / name, std::ios::binary) << bytes;
@@ -35,9 +34,7 @@ class TempWorkDir {
     bool Exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
 
   private:
-    // A new folder of its own, as mkdtemp makes (create_directory refuses one
-    // that already exists), with nothing but the standard library so the
-    // suite builds for Windows too.
+    // A new folder of its own, as mkdtemp makes, in standard C++ for Windows too.
     static std::filesystem::path MakeUniqueFolder() {
         static std::mt19937_64 generator{std::random_device{}()};
         const std::filesystem::path base = std::filesystem::temp_directory_path();

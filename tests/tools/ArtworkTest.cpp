@@ -1,6 +1,5 @@
-// Checks the game folder that the artwork program fills during the build: the
-// pictures at the sizes the game draws them and doing their job on screen, the
-// font metrics matching their sheets, the sounds in the form the game reads.
+// The game folder the artwork program fills: pictures at their sizes doing
+// their job, metrics matching their sheets, sounds as the game reads them.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -84,8 +83,8 @@ void ExpectSizeAndNoHoles(const Picture& picture, const Group& group) {
         << "black pixels would show the screen through the picture";
 }
 
-// The pushed picture is drawn over the normal one without repainting. The variant
-// buttons stay pushed to mark the game in force: lit; every other one is darker.
+// The pushed picture covers the normal one exactly; lit for the variant buttons
+// that stay pushed to mark the game in force, else darker.
 void ExpectPushedTwin(const Picture& normal, const Picture& pushed, bool marksChoice) {
     const double lighter = pushed.MeanGrey() - normal.MeanGrey();
     EXPECT_GT(marksChoice ? lighter : -lighter, 5);

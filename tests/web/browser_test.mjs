@@ -1,7 +1,6 @@
-// The web build played in Debian's headless chromium, from a server on
-// 127.0.0.1: the start screen's pixels, a game saved when the page is hidden
-// or reloaded and resumed, one copy per browser, a high score through the
-// name dialog, and damaged saved files. Run by tests/web/run.sh:
+// The start screen's pixels, a game saved when the page is hidden and resumed
+// after a reload, one copy per browser, a high score through the name dialog,
+// damaged saved files. tests/web/run.sh runs:
 //   node browser_test.mjs URL NATIVE_START_RGB GAME_FILES SCRATCH [SHOTS]
 import assert from 'node:assert/strict';
 import {execFileSync} from 'node:child_process';
@@ -136,15 +135,14 @@ try {
   await shot(page, 'board');
 
   // A second tab is refused and leaves the saved game alone.
-  const second = await browser.newPage();
-  await open(second);
-  assert.match(await second.$eval('#note', note => note.hidden ? '' : note.textContent), /already running/);
-  await second.close();
-  const plain = await browser.newPage();  // a browser without WebAssembly
-  await plain.evaluateOnNewDocument(() => { delete window.WebAssembly; });
-  await plain.goto(url);
-  assert.match(await plain.$eval('#note', note => note.hidden ? '' : note.textContent), /does not run WebAssembly/);
-  await plain.close();
+  // So is a browser without WebAssembly.
+  for (const [wasm, said] of [[true, /already running/], [false, /does not run WebAssembly/]]) {
+    const other = await browser.newPage();
+    if (!wasm) await other.evaluateOnNewDocument(() => { delete window.WebAssembly; });
+    await (wasm ? open(other) : other.goto(url));
+    assert.match(await other.$eval('#note', note => note.hidden ? '' : note.textContent), said);
+    await other.close();
+  }
   assert.deepEqual(await storedFile(page, 'Resume.dat'), hiddenSave, 'the second tab touched the saved game');
 
   // Reload: Resume shows the same board, level and score.
@@ -185,9 +183,7 @@ try {
   await click(page, at.scores, 1900);
   // The table of the game's difficulty, whichever the picture steps to.
   const rowOne = rgb => Buffer.concat(Array.from({length: 16}, (_, y) => rgb.subarray(((81 + y) * W + 50) * 3, ((81 + y) * W + 300) * 3)));
-  for (let step = 0; step < 3 && rowOne(await canvasRgb(page)).equals(rowOne(empty)); step++) {
-    await click(page, [205, 360], 1400);
-  }
+  for (let step = 0; step < 3 && rowOne(await canvasRgb(page)).equals(rowOne(empty)); step++) await click(page, [205, 360], 1400);
   await shot(page, 'scores');
   assert.ok(!rowOne(await canvasRgb(page)).equals(rowOne(empty)), 'the score screen does not show the high score');
 

@@ -1,8 +1,6 @@
 #!/bin/bash
-# The browser tests of the web build (./web.sh made dist/vlims-web): the
-# native game's start screen is shot under Xvfb for the pixel comparison, the
-# page is served on 127.0.0.1 and played in Debian's headless chromium by
-# browser_test.mjs (puppeteer-core from the npm registry).
+# The web build (./web.sh) served on 127.0.0.1 and played in headless
+# chromium by browser_test.mjs, against the native game's screens under Xvfb.
 # Usage: tests/web/run.sh [SHOTS_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -36,8 +34,7 @@ e2e_end_clean
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 python3 -m http.server --bind 127.0.0.1 --directory "$site" "$port" >"$E2E_TMP/server.log" 2>&1 &
 server_up() { python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/')" 2>/dev/null; }
-e2e_until $! server_up ||
-    e2e_fail "no web server: $(cat "$E2E_TMP/server.log")"
+e2e_until $! server_up || e2e_fail "no web server: $(cat "$E2E_TMP/server.log")"
 timeout 300 node "$root/tests/web/browser_test.mjs" "http://127.0.0.1:$port/" \
     "$E2E_TMP/native-start.rgb" "$root/build-web/files" "$E2E_TMP" "${1:-}" ||
     e2e_fail "browser tests failed"

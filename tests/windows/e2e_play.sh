@@ -1,9 +1,6 @@
 #!/bin/bash
-# vlims.exe under Wine on Xvfb: its window and client area, a Hard game from
-# Play Game, and the close request that saves it: the message box, a whole
-# "Data\Resume.dat" of that game, exit code 1. Then a desktop at 200%
-# (LogPixels 192): the manifest leaves the enlarging to the game, whose
-# window doubles.
+# vlims.exe under Wine: its client area, a Hard game saved by the close, with
+# its box and exit code 1; at 192 DPI the manifest leaves the game to double.
 source "$(dirname "$0")/../e2e/lib.sh"
 source "$(dirname "$0")/wine.sh"
 E2E_PROGRAM=vlims.exe
