@@ -75,10 +75,9 @@ class BoardTest : public ScreenFixture {
 
     // The top row of what was drawn in column x, or -1 for nothing.
     int TopAt(int x) const {
-        for (int y = 0; y < 440; ++y) {
+        for (int y = 0; y < 440; ++y)
             if (display.PixelAt(x, y) != kGround)
                 return y;
-        }
         return -1;
     }
 

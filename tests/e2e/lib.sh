@@ -10,8 +10,7 @@ E2E_TITLE="Vlims $(sed -n 's/^project(Vlims VERSION \([0-9.]*\).*/\1/p' "$E2E_LI
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$E2E_LIB_DIR/../lsan.supp:print_suppressions=0}
 E2E_TMP="" E2E_XVFB_PID="" E2E_WM_PID="" E2E_GAME_PID="" E2E_GAME_RC=""
 # The program and what starts it (the Windows run: vlims.exe and Wine).
-E2E_PROGRAM=${E2E_PROGRAM:-vlims}
-E2E_LAUNCHER=${E2E_LAUNCHER:-}
+E2E_PROGRAM=${E2E_PROGRAM:-vlims} E2E_LAUNCHER=${E2E_LAUNCHER:-}
 
 e2e_log() { echo "e2e: $*" >&2; }
 e2e_fail() {

@@ -5,8 +5,8 @@
   marker RESUME_DAT          the 4-byte end marker
   write RESUME_DAT VARIANT TOTAL [INDEX=COLOUR...]
       a Normal game of level 1 coloured (x + 3y) mod 6 + 1: no line
-  whole DATA BEFORE          each of Resume.dat, Info.dat and Help.dat in DATA
-      is the one in BEFORE or a whole new version; prints the changed ones
+  whole DATA BEFORE          Resume.dat, Info.dat and Help.dat as in BEFORE or
+      whole new versions; prints the changed ones
   compare RESUME_DAT SHOT GAME_DIR   every cell shows its saved colour
   exact X,Y=COLOUR... SHOT GAME_DIR  these cells show every pixel of their piece
 
@@ -107,8 +107,7 @@ def main(command, *args):
     if command == "check":
         print("variant %d difficulty %d level %d total %d" % read_saved(*args)[:4])
     elif command == "marker":
-        if open(args[0], "rb").read() != MARKER:
-            fail("%s holds no end marker" % args[0])
+        open(args[0], "rb").read() == MARKER or fail("%s holds no end marker" % args[0])
     elif command == "write":
         write(*args)
     elif command == "whole":

@@ -19,9 +19,7 @@ for cycle in $(seq "$CYCLES"); do
     count=$(cat "$DATA/Help.dat" 2>/dev/null || true)
     e2e_press play
     e2e_until "$E2E_GAME_PID" help_count_is_not "$count" || e2e_fail "no game started (cycle $cycle)"
-    if ((cycle % 2 == 0)); then
-        e2e_rest_after e2e_press end  # the end marker, then the score screen
-    fi
+    ((cycle % 2)) || e2e_rest_after e2e_press end  # the end marker, then the score screen
     e2e_close
     # Before, during or after the save, which comes some 100 ms after the close.
     sleep "$(printf '0.%03d' $((RANDOM % 200)))"

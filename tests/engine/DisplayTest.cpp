@@ -74,9 +74,8 @@ TEST_F(DisplayTest, OnlyBlackIsTransparentWhateverTheFormatAndPicturesFlushWithT
     EXPECT_EQ(display_.PixelAt(0, 439), kGround);
 }
 
-// Draws are carried out late and a tick that repeats the last one is neither
-// drawn nor presented; whoever reads the buffer must still see every draw
-// done, in order, and a change or a lost screen is presented again.
+// A tick that repeats the last is neither drawn nor presented, yet a reader of
+// the buffer sees every draw in order; a change or a lost screen is presented.
 TEST_F(DisplayTest, RepeatedTicksAreSkippedYetLeaveThePixelsOfEveryDraw) {
     auto tick = [this](const Image* image, bool readMidway) {
         display_.FillRect(100, 100, 10, 4, kGround);

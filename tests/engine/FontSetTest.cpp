@@ -56,9 +56,8 @@ class FontSetTest : public ::testing::Test {
         display.FillRect(0, 0, 625, 440, kGround);
         fonts->DrawString(display, text, font, box[0], box[1], box[2], box[3], layout);
         int drawn = 0;
-        for (int y = 0; y < 440; ++y) {
+        for (int y = 0; y < 440; ++y)
             for (int x = 0; x < 625; ++x) drawn += display.PixelAt(x, y) != kGround;
-        }
         return drawn;
     }
 
@@ -68,10 +67,9 @@ class FontSetTest : public ::testing::Test {
         const unsigned char glyph = static_cast<unsigned char>(c);
         const int right = x + fonts->Font(fontId)->Width(glyph) - 1;
         const int bottom = y + 16 * fontId - 1;
-        for (auto [px, py] : {std::pair{x, y}, {right, y}, {x, bottom}, {right, bottom}}) {
+        for (auto [px, py] : {std::pair{x, y}, {right, y}, {x, bottom}, {right, bottom}})
             if (display.PixelAt(px, py) != GlyphColour(fontId, glyph))
                 return false;
-        }
         return true;
     }
 

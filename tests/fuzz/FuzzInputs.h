@@ -156,10 +156,9 @@ inline bool FontMetricsInput(Display& display, const std::string& bytes) {
         int width = font.Width(glyph);
         if (width != static_cast<signed char>(c < static_cast<int>(bytes.size()) ? bytes[c] : 0))
             return false;
-        for (int x : {-40, 300, 620}) {
+        for (int x : {-40, 300, 620})
             if (font.DrawGlyph(display, glyph, x, 10) != width)
                 return false;
-        }
     }
     return true;
 }

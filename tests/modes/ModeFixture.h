@@ -56,10 +56,9 @@ class ModeFixture : public ScreenFixture, public ::testing::WithParamInterface<G
     }
 
     static void FillQuiet(Board& board) {
-        for (int32_t y = 0; y < Board::kRows; ++y) {
+        for (int32_t y = 0; y < Board::kRows; ++y)
             for (int32_t x = 0; x < Board::kColumns; ++x)
                 board.PlacePiece(x, y, 1 + (x + 2 * y) % 4);
-        }
     }
 
     NormalGame* Normal() const { return dynamic_cast<NormalGame*>(game.get()); }

@@ -37,9 +37,8 @@ TEST(GameFolders, GameFolderFirstThenThePrefixAndThePlayersDataHome) {
     }
 }
 
-// A designer's folder named Graphics is no game folder; and an installed game
-// takes the player's files from the player's folder alone, even when the
-// shared prefix holds a saved game.
+// A designer's Graphics folder is no game folder; an installed game takes the
+// player's files from the player's folder alone, whatever the prefix holds.
 TEST(GameFolders, GameFilesMakeAGameFolderAndThePlayersFilesStayThePlayers) {
     TempWorkDir dir;
     dir.WriteFile("Graphics/Logo.bmp", "");

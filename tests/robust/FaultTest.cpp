@@ -139,10 +139,9 @@ FolderFault AFolderAt(const std::string& file, bool saved) {
 // A picture, sound or metrics file missing, cut to half its length or a pipe.
 FolderFault Breaks(const std::string& file, AssetFault fault) {
     std::string name = std::array{"Missing", "Truncated", "Pipe"}[static_cast<int>(fault)];
-    for (char c : file) {
+    for (char c : file)
         if (std::isalnum(static_cast<unsigned char>(c)))
             name += c;
-    }
     // The icons belong to the window, which a headless run has not; the two
     // sounds are made for the game but no move plays them.
     const bool read = !std::set<std::string>{"Graphics/Gui/Icon.bmp", "Graphics/Gui/Icon Large.bmp",

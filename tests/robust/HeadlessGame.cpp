@@ -54,10 +54,6 @@ void HeadlessGame::Start() {
     Tick();
 }
 
-void HeadlessGame::Tick() {
-    Idle(app_.MillisecondsToNextTick());
-}
-
 void HeadlessGame::Idle(uint32_t milliseconds) {
     clock_.Advance(milliseconds);
     const bool quiet = app_.Quiet();
@@ -100,10 +96,6 @@ void HeadlessGame::MakeMove(const Move& move) {
         return Press(at(2 * move.x1 + 2), at(2 * move.y1 + 2));
     Press(at(2 * move.x2 + 1), at(2 * move.y2 + 1));
     Press(at(2 * move.x1 + 1), at(2 * move.y1 + 1));
-}
-
-void HeadlessGame::Close() {
-    app_.Frame()->OnClose();
 }
 
 int HeadlessGame::Shown(const std::string& caption) const {

@@ -28,7 +28,7 @@ class HeadlessGame {
 
     void Start();
     // The clock moves on to the next tick that is due, then one idle call.
-    void Tick();
+    void Tick() { Idle(app_.MillisecondsToNextTick()); }
     // The clock moves on by `milliseconds` (a late wake-up), then one idle
     // call and the AfterEveryIdle check.
     void Idle(uint32_t milliseconds);
@@ -41,7 +41,7 @@ class HeadlessGame {
     // Two clicks for a swap, one on the block's inner corner for a turn.
     void MakeMove(const Move& move);
     // The close box: the current screen is left (a running game saved).
-    void Close();
+    void Close() { app_.Frame()->OnClose(); }
     int Exit() { return app_.ExitInstance(); }
 
     ManualClock& Clock() { return clock_; }

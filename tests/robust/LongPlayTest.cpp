@@ -89,10 +89,9 @@ class LongPlayTest : public ::testing::TestWithParam<std::tuple<GameVariant, Dif
         // A board check that ran in this tick resolved every line standing before.
         Standing lines = StandingLines(*mode);
         if (mode == lastMode_ && mode->NextCheckTime() != lastCheckTime_) {
-            for (const std::vector<const Piece*>& line : standing_) {
+            for (const std::vector<const Piece*>& line : standing_)
                 if (std::find(lines.begin(), lines.end(), line) != lines.end())
                     Fail("a line stood through a board check");
-            }
         }
         standing_ = std::move(lines);
         lastMode_ = mode;

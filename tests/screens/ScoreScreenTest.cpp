@@ -24,10 +24,9 @@ class ScoreScreenTest : public GameFlowTest {
     ScoreScreenTest() {
         constexpr int32_t kScores[] = {5000, 4000, 3000, 2500, 2000, 1800, 1600, 1400, 1100, 1000};
         HighScoreTable table;
-        for (int rank = 0; rank < 10; ++rank) {
+        for (int rank = 0; rank < 10; ++rank)
             table.InsertEntry(NormalVariant, NormalDifficulty, rank, "P" + std::to_string(rank),
                               kScores[rank]);
-        }
         EXPECT_TRUE(table.SaveTable());
         game.Start();
     }

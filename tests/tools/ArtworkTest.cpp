@@ -24,9 +24,8 @@ struct Picture {
     // Transparent pixels from (x0, y0) up to, not including, (x1, y1).
     int ClearIn(int x0, int y0, int x1, int y1) const {
         int clear = 0;
-        for (int y = y0; y < y1; ++y) {
+        for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x) clear += rgb[size_t(y) * size_t(w) + size_t(x)] == 0;
-        }
         return clear;
     }
     // The mean lightness of the visible pixels, as a grey-scale screen shows it.

@@ -61,8 +61,7 @@ function storeFile(page, name, bytes) {
     open.onsuccess = () => {
       const transaction = open.result.transaction('FILE_DATA', 'readwrite');
       const contents = Uint8Array.from(atob(b64), c => c.charCodeAt(0));
-      transaction.objectStore('FILE_DATA').put({timestamp: new Date(), mode: 0o100644, contents},
-                                              '/vlims/Data/' + name);
+      transaction.objectStore('FILE_DATA').put({timestamp: new Date(), mode: 0o100644, contents}, '/vlims/Data/' + name);
       transaction.oncomplete = () => { open.result.close(); resolve(); };
     };
   }), name, bytes.toString('base64'));
@@ -76,10 +75,7 @@ async function openWith(page, files) {
   await open(page);
 }
 
-function write(name, bytes) {
-  fs.writeFileSync(path.join(scratch, name), bytes);
-  return path.join(scratch, name);
-}
+const write = (name, bytes) => (fs.writeFileSync(path.join(scratch, name), bytes), path.join(scratch, name));
 
 // saved_board.py's check that every cell of the shot shows its saved colour.
 function boardShows(resume, shot) {
@@ -88,9 +84,7 @@ function boardShows(resume, shot) {
 
 const panel = rgb => Buffer.concat(Array.from({length: H}, (_, y) => rgb.subarray((y * W + 440) * 3, (y * W + W) * 3)));
 
-async function shot(page, name) {
-  if (shots) await (await page.$('canvas')).screenshot({path: path.join(shots, `web-${name}.png`)});
-}
+const shot = async (page, name) => shots && (await page.$('canvas')).screenshot({path: path.join(shots, `web-${name}.png`)});
 
 const browser = await launch(path.join(scratch, 'profile'));
 const said = [];
@@ -100,8 +94,7 @@ try {
   await page.setViewport({width: 800, height: 600, deviceScaleFactor: 1});
   await open(page);
   const start = await canvasRgb(page);
-  const native = fs.readFileSync(nativeStart);
-  const differing = Array.from({length: W * H}, (_, i) => start.compare(native, 3 * i, 3 * i + 3, 3 * i, 3 * i + 3)).filter(Boolean).length;
+  const native = fs.readFileSync(nativeStart), differing = Array.from({length: W * H}, (_, i) => start.compare(native, 3 * i, 3 * i + 3, 3 * i, 3 * i + 3)).filter(Boolean).length;
   assert.equal(differing, 0, `${differing} start screen pixels differ from the native game's`);
   await shot(page, 'start');
 

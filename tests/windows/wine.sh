@@ -16,9 +16,7 @@ wine_prepare() {
     fi
 }
 
-wine_stop() {
-    /usr/lib/wine/wineserver -k 2>/dev/null || true
-}
+wine_stop() { /usr/lib/wine/wineserver -k 2>/dev/null || true; }
 
 # The desktop's DPI, as its display settings set it (96 is 100%).
 wine_dpi() {
