@@ -58,7 +58,7 @@ e2e_end_clean
 # A bad VLIMS_SCALE is named and the desktop's scale taken; End, then the
 # name dialog's OK takes the typed name.
 VLIMS_SCALE=x2 e2e_launch
-expect_window "$window" "1250x880"
+expect_window "$window" "1250x880@100,100"
 e2e_said 'VLIMS_SCALE="x2" is not a scale' "the bad VLIMS_SCALE not named"
 e2e_press resume
 sleep 1
