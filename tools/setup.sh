@@ -71,6 +71,7 @@ VLIMS_WINDOWS_PACKAGES=(
 VLIMS_WEB_BUILD_PACKAGES=(
     emscripten zip
 )
+# shellcheck disable=SC2034  # read by .ci/run
 VLIMS_WEB_PACKAGES=(
     "${VLIMS_WEB_BUILD_PACKAGES[@]}" chromium nodejs
 )

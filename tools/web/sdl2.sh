@@ -38,7 +38,8 @@ echo "Fetching Debian's libsdl2 source..." >&2
 apt-get "${apt_options[@]}" update >&2
 (cd "$scratch/src" && apt-get "${apt_options[@]}" source --download-only libsdl2 >&2)
 
-orig=$(ls "$scratch"/src/libsdl2_*.orig.tar.* | head -n1)
+origs=("$scratch"/src/libsdl2_*.orig.tar.*)
+orig=${origs[0]}
 tar -xf "$orig" -C "$scratch/src"
 source_dir=$(find "$scratch/src" -mindepth 1 -maxdepth 1 -type d -name 'SDL2-*' | head -n1)
 if [[ -z "$source_dir" ]]; then
@@ -60,6 +61,7 @@ parts=(. atomic audio audio/emscripten audio/disk audio/dummy cpuinfo dynapi eve
     joystick/virtual loadso/dlopen locale locale/emscripten misc misc/emscripten power
     power/emscripten render render/software sensor sensor/dummy stdlib thread
     thread/generic timer timer/unix video video/emscripten video/dummy video/yuv2rgb)
+# shellcheck disable=SC2016  # the inner shell expands its own arguments
 for part in "${parts[@]}"; do
     for source in "$part"/*.c; do
         [[ -e "$source" ]] && echo "$source"
