@@ -16,7 +16,7 @@ class DiagnosticLog {
     static constexpr const char* kGamePath = "Data\\vlims.log";
     // Past this the oldest half is dropped, so the log never fills a disk
     // and what it holds is always the recent runs.
-    static constexpr size_t kCap = 256 * 1024;
+    static constexpr size_t kCap = size_t{256} * 1024;
 
     // While this lives, reports also go to the file at `hostPath`.
     explicit DiagnosticLog(const std::string& hostPath);

@@ -57,7 +57,8 @@ void PixelScale::Repeat(SDL_Surface* frame, const SDL_Rect& part, SDL_Surface* t
             part.x;
         auto* firstRow = static_cast<uint8_t*>(target->pixels) +
                          static_cast<ptrdiff_t>(y) * factor_ * target->pitch;
-        uint32_t* to = reinterpret_cast<uint32_t*>(firstRow) + part.x * factor_;
+        uint32_t* to =
+            reinterpret_cast<uint32_t*>(firstRow) + static_cast<ptrdiff_t>(part.x) * factor_;
         for (int x = 0; x < part.w; ++x) {
             std::fill_n(to, factor_, from[x]);
             to += factor_;
